@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/prayer_engine.h"
+
+#include <array>
+#include <string>
+
+namespace halvo {
+
+// Month names, indexed 1..12; entry 0 is empty so a month number indexes directly.
+inline constexpr std::array<const char*, 13> HijriMonthNames = {
+    "",           "Muharram",     "Safar",          "Raby' al-awal",   "Raby al-thany",
+    "Jumada al-awal", "Jumada al-thany", "Rajab",   "Shaa'ban",        "Ramadan",
+    "Shawwal",    "Thw al-qi'dah", "Thw al-hijjah"};
+
+inline constexpr std::array<const char*, 13> GregorianMonthNames = {
+    "",     "January", "February",  "March",   "April",    "May",     "June",
+    "July", "August",  "September", "October", "November", "December"};
+
+// Name of a month 1..12, or an empty text for any other number.
+const char* HijriMonthName(int month);
+const char* GregorianMonthName(int month);
+
+// "5:07 AM", "12:30 PM"; "--:--" for an event without a time.
+std::string TimeText(const PrayerTime& time);
+
+// Shown in place of a time the Sun does not bring about that day.
+inline constexpr const char* kNoTimeText = "--:--";
+
+} // namespace halvo

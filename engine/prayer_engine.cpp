@@ -1,0 +1,185 @@
+// The prayer-time solver. The arithmetic is exact as designed (see
+// solar_model.cpp): keep every operation and its order as it stands.
+#include "engine/prayer_engine.h"
+
+#include "engine/hijri_calendar.h"
+#include "engine/solar_model.h"
+
+#include <cmath>
+
+namespace halvo {
+
+namespace {
+
+// Sunrise and sunset: the upper limb at the horizon with refraction, at an
+// elevation of 0 m.
+constexpr double kElevation = 0.0;
+
+double SunriseAltitude()
+{
+    return -0.8333 - 0.0347 * std::sqrt(kElevation);
+}
+
+// Twilight angles are depressions: the altitude is -a.
+double DepressionSine(double angle)
+{
+    return -std::sin(angle * RAD);
+}
+
+// Hour angle of the Asr shadow for a shadow factor of 1 (Shafi) or 2 (Hanafi).
+double AsrHourAngle(double shadowFactor, double latitude, double declination)
+{
+    const double x = std::tan(std::fabs(latitude - declination) * RAD) + shadowFactor;
+    const double altitude = AsrAngle(x);
+    return HourAngle(std::sin(altitude * RAD), latitude, declination);
+}
+
+// Splits an unsplit time into the 12-hour record. Leaves the record without
+// a time when the value is not a number.
+void SplitTime(double t, PrayerTime& out)
+{
+    out.hours = t;
+    if (!std::isfinite(t))
+    {
+        out.hasTime = false;
+        out.hour = 0;
+        out.minute = 0;
+        return;
+    }
+    while (t >= 24)
+    {
+        t -= 24;
+    }
+    while (t < 0)
+    {
+        t += 24;
+    }
+    int hour = static_cast<int>(std::floor(t));
+    out.minute = static_cast<int>(std::floor((t - hour) * 60));
+    if (hour >= 12)
+    {
+        out.pm = 1;
+    }
+    out.hour = To12Hour(hour);
+    out.hasTime = true;
+}
+
+} // namespace
+
+void PrayerEngine::Setup(double longitudeIn, double latitudeIn, double timeZoneIn,
+                         const DateRecord& dateIn, double fajrAngleIn, double ishaAngleIn,
+                         std::int32_t hanafiIn)
+{
+    longitude = longitudeIn;
+    latitude = latitudeIn;
+    timeZone = timeZoneIn;
+    fajrAngle = fajrAngleIn;
+    ishaAngle = ishaAngleIn;
+    hanafi = hanafiIn;
+    for (PrayerTime& time : times)
+    {
+        time.pm = 0;
+    }
+    SetDate(dateIn);
+    Solve();
+}
+
+void PrayerEngine::SetDate(const DateRecord& dateIn)
+{
+    date = dateIn;
+    year = date.year;
+    month = date.month;
+    day = date.day;
+    ComputeHijri();
+}
+
+void PrayerEngine::ComputeHijri()
+{
+    const HijriDay hijri = HijriFromJulianDay(JulianDayNumber(year, month, day));
+    hijriDay = hijri.day;
+    hijriMonth = hijri.month;
+    hijriYear = hijri.year;
+}
+
+void PrayerEngine::Solve()
+{
+    const SolarQuantities sun = SunPosition(year, month, day);
+    const double decl = sun.decl;
+    const double zuhr = NoonTime(longitude, timeZone, sun);
+    const double h0 = HourAngle(std::sin(SunriseAltitude() * RAD), latitude, decl);
+
+    const double cosF = CosHourAngle(DepressionSine(fajrAngle), latitude, decl);
+    bool highLatitude = false;
+    double referenceLatitude = 0;
+    double hf = 0;
+    double hi = 0;
+    if (cosF < -1)
+    {
+        // Twilight lasts all night: divide the night as it is divided at 45 N.
+        highLatitude = true;
+        referenceLatitude = 45;
+    }
+    else if (cosF > 1)
+    {
+        highLatitude = true;
+        referenceLatitude = -45;
+    }
+    else
+    {
+        hf = std::acos(cosF) * HRS;
+        if (ishaAngle == kNinetyMinuteIshaAngle)
+        {
+            hi = h0 + 1.5;
+        }
+        else
+        {
+            hi = HourAngle(DepressionSine(ishaAngle), latitude, decl);
+        }
+    }
+
+    const double asrShafi = AsrHourAngle(1, latitude, decl);
+    const double asrHanafi = AsrHourAngle(2, latitude, decl);
+
+    std::array<double, kPrayerCount> t{};
+    t[kSunrise] = zuhr - h0;
+    t[kZuhr] = zuhr;
+    t[kAsr] = zuhr + (hanafi != 0 ? asrHanafi : asrShafi);
+    t[kMaghrib] = zuhr + h0;
+    if (highLatitude)
+    {
+        const double night = t[kSunrise] + (24 - t[kMaghrib]);
+        t[kFajr] = t[kMaghrib] + night * NightFraction(0, referenceLatitude);
+        t[kIsha] = t[kMaghrib] + night * NightFraction(1, referenceLatitude);
+    }
+    else
+    {
+        t[kFajr] = zuhr - hf;
+        t[kIsha] = zuhr + hi;
+    }
+
+    for (int i = 0; i < kPrayerCount; ++i)
+    {
+        SplitTime(t[i], times[i]);
+    }
+}
+
+double PrayerEngine::NightFraction(int which, double referenceLatitude) const
+{
+    const SolarQuantities sun = SunPosition(year, month, day);
+    const double decl = sun.decl;
+    const double zuhr = NoonTime(longitude, timeZone, sun);
+    const double h0 = HourAngle(std::sin(SunriseAltitude() * RAD), referenceLatitude, decl);
+    const double maghrib = zuhr + h0;
+    const double night = (zuhr - h0) + (24 - maghrib);
+    if (which == 0)
+    {
+        const double hf = HourAngle(DepressionSine(fajrAngle), referenceLatitude, decl);
+        return ((zuhr - hf) + (24 - maghrib)) / night;
+    }
+    const double hi = ishaAngle == kNinetyMinuteIshaAngle
+                          ? h0 + 1.5
+                          : HourAngle(DepressionSine(ishaAngle), referenceLatitude, decl);
+    return ((zuhr + hi) - maghrib) / night;
+}
+
+} // namespace halvo
