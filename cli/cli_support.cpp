@@ -1,0 +1,270 @@
+#include "cli/cli_support.h"
+
+#include "engine/day_texts.h"
+#include "engine/hijri_calendar.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+
+namespace halvo::cli {
+
+namespace {
+
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
+
+bool AllDigits(std::string_view text)
+{
+    if (text.empty())
+    {
+        return false;
+    }
+    for (char c : text)
+    {
+        if (c < '0' || c > '9')
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+int DigitsValue(std::string_view text)
+{
+    int value = 0;
+    for (char c : text)
+    {
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+// Civil dates before the Gregorian reform are read in the Julian calendar.
+bool IsJulianCalendarMonth(int year, int month)
+{
+    return year < 1582 || (year == 1582 && month < 10);
+}
+
+} // namespace
+
+const char* const kPrayerNames[kPrayerCount] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+
+int DaysInCivilMonth(int year, int month)
+{
+    static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month != 2)
+    {
+        return kDays[month];
+    }
+    const bool leap = IsJulianCalendarMonth(year, month)
+                          ? year % 4 == 0
+                          : (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return leap ? 29 : 28;
+}
+
+bool IsValidCivilDate(int year, int month, int day)
+{
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+           day <= DaysInCivilMonth(year, month);
+}
+
+DateRecord ParseDate(std::string_view text, std::string_view what)
+{
+    const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                        AllDigits(text.substr(0, 4)) && AllDigits(text.substr(5, 2)) &&
+                        AllDigits(text.substr(8, 2));
+    if (!shaped)
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a date of the form YYYY-MM-DD");
+    }
+    const int year = DigitsValue(text.substr(0, 4));
+    const int month = DigitsValue(text.substr(5, 2));
+    const int day = DigitsValue(text.substr(8, 2));
+    if (!IsValidCivilDate(year, month, day))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a date that exists");
+    }
+    return MakeDate(year, month, day);
+}
+
+DateRecord TodayLocal()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return MakeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+std::string DateIso(const DateRecord& date)
+{
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return buffer;
+}
+
+DateRecord NextDay(const DateRecord& date)
+{
+    const double jdn = JulianDayNumber(date.year, date.month, date.day);
+    const GregorianDay next = GregorianFromJulianDay(static_cast<int>(jdn) + 1);
+    return MakeDate(next.year, next.month, next.day);
+}
+
+double ParseNumber(std::string_view text, std::string_view what, double low, double high)
+{
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+')
+    {
+        digits.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() ||
+        !std::isfinite(value))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a number");
+    }
+    if (value < low || value > high)
+    {
+        char range[96];
+        std::snprintf(range, sizeof range, " is out of range (%g to %g)", low, high);
+        throw UsageError(std::string(what) + ": " + Quoted(text) + range);
+    }
+    return value;
+}
+
+int ParseInteger(std::string_view text, std::string_view what, int low, int high)
+{
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a whole number");
+    }
+    if (value < low || value > high)
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is out of range (" +
+                         std::to_string(low) + " to " + std::to_string(high) + ")");
+    }
+    return value;
+}
+
+double ParseAngle(std::string_view text, std::string_view what)
+{
+    const double angle = ParseNumber(text, what, -1e9, 1e9);
+    if (!(angle > 0 && angle < 90))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) +
+                         " must be an angle between 0 and 90 degrees");
+    }
+    return angle;
+}
+
+int ParseHundredths(std::string_view text, std::string_view what, int limitDegrees)
+{
+    std::string_view rest = text;
+    bool negative = false;
+    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+'))
+    {
+        negative = rest.front() == '-';
+        rest.remove_prefix(1);
+    }
+    const std::size_t point = rest.find('.');
+    const std::string_view whole = rest.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const bool wellFormed = AllDigits(whole) && (fraction.empty() || AllDigits(fraction)) &&
+                            !(point != std::string_view::npos && fraction.empty());
+    if (!wellFormed)
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a decimal number");
+    }
+    std::string_view significant = whole;
+    while (significant.size() > 1 && significant.front() == '0')
+    {
+        significant.remove_prefix(1);
+    }
+    int hundredths = significant.size() > 4 ? 1000000 : DigitsValue(significant) * 100;
+    if (!fraction.empty())
+    {
+        hundredths += (fraction[0] - '0') * 10;
+    }
+    if (fraction.size() > 1)
+    {
+        hundredths += fraction[1] - '0';
+    }
+    if (hundredths > limitDegrees * 100)
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is out of range (-" +
+                         std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees) + ")");
+    }
+    return negative ? -hundredths : hundredths;
+}
+
+std::string TimeText(const PrayerEngine& engine, int index)
+{
+    return halvo::TimeText(engine.times[index]);
+}
+
+nlohmann::ordered_json HijriJson(const PrayerEngine& engine)
+{
+    return {{"day", engine.hijriDay},
+            {"month", engine.hijriMonth},
+            {"year", engine.hijriYear},
+            {"text", engine.HijriDateText()}};
+}
+
+nlohmann::ordered_json TimesJson(const PrayerEngine& engine)
+{
+    nlohmann::ordered_json times = nlohmann::ordered_json::array();
+    for (int i = 0; i < kPrayerCount; ++i)
+    {
+        const PrayerTime& time = engine.times[i];
+        nlohmann::ordered_json entry = {{"name", kPrayerNames[i]}, {"text", TimeText(engine, i)}};
+        if (time.hasTime)
+        {
+            entry["hours"] = time.hours;
+            entry["hour"] = time.hour;
+            entry["minute"] = time.minute;
+            entry["pm"] = time.pm;
+        }
+        else
+        {
+            entry["hours"] = nullptr;
+            entry["hour"] = nullptr;
+            entry["minute"] = nullptr;
+            entry["pm"] = nullptr;
+        }
+        times.push_back(std::move(entry));
+    }
+    return times;
+}
+
+nlohmann::ordered_json DayJson(const PrayerEngine& engine)
+{
+    return {{"gregorian", engine.GregorianDateText()},
+            {"hijri", HijriJson(engine)},
+            {"times", TimesJson(engine)}};
+}
+
+std::string DayText(const PrayerEngine& engine)
+{
+    std::string text = engine.GregorianDateText() + "\n" + engine.HijriDateText() + "\n";
+    for (int i = 0; i < kPrayerCount; ++i)
+    {
+        char line[64];
+        std::snprintf(line, sizeof line, "%-9s%s\n", kPrayerNames[i], TimeText(engine, i).c_str());
+        text += line;
+    }
+    return text;
+}
+
+void PrintJson(const nlohmann::ordered_json& value)
+{
+    std::cout << value.dump(2) << '\n';
+}
+
+} // namespace halvo::cli

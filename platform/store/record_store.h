@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace halvo {
+
+// A typed property value: text (UTF-8), a 32-bit signed or an unsigned
+// 16-bit integer.
+using PropertyValue = std::variant<std::string, std::int32_t, std::uint16_t>;
+
+struct Property
+{
+    std::uint16_t id = 0;
+    PropertyValue value;
+};
+
+// A record is a list of properties; no id appears twice in one record.
+using Record = std::vector<Property>;
+
+// Finds a property of a record; nullptr when the record has none of that id.
+const Property* FindProperty(const Record& record, std::uint16_t id);
+std::string TextProperty(const Record& record, std::uint16_t id); // "" when absent or not text
+std::int32_t IntProperty(const Record& record, std::uint16_t id); // 0 when absent or not a number
+
+inline constexpr std::uint32_t kSortCaseInsensitive = 2;
+
+struct SortOrder
+{
+    std::uint16_t propertyId = 0;
+    std::uint32_t flags = 0;
+};
+
+using StoreIdentity = std::uint32_t;  // 0 means none
+using RecordIdentity = std::uint32_t; // 0 means none
+
+// The one database file that holds every store and the registry. Opened
+// once per process before any store is used. A file that is not a valid
+// database is renamed aside (never deleted) and a fresh one is started; the
+// returned note then says so in one line naming the file, else it is empty.
+struct DatabaseOpenResult
+{
+    bool ok = false;
+    std::string note;
+};
+DatabaseOpenResult OpenDatabase(const std::filesystem::path& file);
+void CloseDatabase();
+
+// Groups several writes into one durable commit (an import, a rewrite).
+// Rolls back when destroyed without Commit().
+class StoreTransaction
+{
+public:
+    StoreTransaction();
+    ~StoreTransaction();
+    StoreTransaction(const StoreTransaction&) = delete;
+    StoreTransaction& operator=(const StoreTransaction&) = delete;
+    bool Commit();
+
+private:
+    bool active_ = false;
+};
+
+// A named store of records with a type tag and sort orders. Records are
+// traversed in the order of the first sort order, ties broken by the next
+// sort orders and then by insertion. Positions are 0-based indices in that
+// order. Every write is durable when the call returns (or at the commit of
+// the enclosing StoreTransaction).
+class RecordStore
+{
+public:
+    RecordStore() = default;
+    ~RecordStore();
+    RecordStore(const RecordStore&) = delete;
+    RecordStore& operator=(const RecordStore&) = delete;
+
+    static bool Exists(const std::string& name);
+    // The new store's identity, or 0 on failure (also when it already exists).
+    static StoreIdentity Create(const std::string& name, std::uint32_t typeTag,
+                                const std::vector<SortOrder>& sortOrders);
+
+    // Open by name or identity; the cursor stands on the first record.
+    bool Open(const std::string& name);
+    bool Open(StoreIdentity identity);
+    bool IsOpen() const;
+    void Close();
+
+    StoreIdentity Identity() const;
+    std::uint32_t TypeTag() const;
+    int Count() const;
+
+    // Moves the cursor to the first record whose property equals the value
+    // under the comparison of the sort order on that property (case-
+    // insensitive text for flag 2). Returns the position, or -1.
+    int SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& value);
+    bool SeekToPosition(int position);
+    int CurrentPosition() const; // -1 past the end
+
+    // The record under the cursor with its identity; the cursor then moves
+    // to the next record, so repeated reads traverse the store.
+    std::optional<Record> ReadCurrent(RecordIdentity* identity = nullptr);
+    // Replaces the record under the cursor in place: position and identity stay.
+    bool WriteCurrent(const Record& record);
+    bool Append(const Record& record);
+    bool Delete(RecordIdentity identity);
+    // Identity of the record at a position, 0 when there is none.
+    RecordIdentity IdentityAt(int position) const;
+
+private:
+    StoreIdentity identity_ = 0;
+    std::uint32_t typeTag_ = 0;
+    int cursor_ = 0;
+};
+
+} // namespace halvo
