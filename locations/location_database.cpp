@@ -1,0 +1,330 @@
+#include "locations/location_database.h"
+
+#include "locations/daylight_saving.h"
+#include "locations/text_case.h"
+
+#include <unordered_set>
+
+namespace halvo
+{
+
+namespace
+{
+
+// The record the city dialogs write: the three carried texts are reset to
+// what a user-made city holds, in the order the dialogs always wrote them.
+Record UserCityRecord(const std::string& name, const std::string& country,
+                      const std::string& longitude, const std::string& latitude,
+                      std::int32_t zoneId)
+{
+    using namespace city_property;
+    return Record{
+        {kName, name},
+        {kCountry, country},
+        {kLongitude, longitude},
+        {kLatitude, latitude},
+        {kZoneId, zoneId},
+        {kCarried106, std::string("1")},
+        {kCarried108, std::string("air")},
+        {kCarried107, std::string("0")},
+    };
+}
+
+// Opens a store and leaves its cursor on the record of that key; the
+// position, or -1.
+int SeekKey(RecordStore& store, const char* storeName, std::uint16_t keyProperty,
+            const PropertyValue& key)
+{
+    if (!store.Open(storeName))
+    {
+        return -1;
+    }
+    return store.SeekFirstEqual(keyProperty, key);
+}
+
+std::optional<Record> ReadAt(RecordStore& store, int position)
+{
+    if (position < 0 || !store.SeekToPosition(position))
+    {
+        return std::nullopt;
+    }
+    return store.ReadCurrent();
+}
+
+template <typename Visit> void Traverse(const char* storeName, Visit visit)
+{
+    RecordStore store;
+    if (!store.Open(storeName))
+    {
+        return;
+    }
+    while (auto record = store.ReadCurrent())
+    {
+        visit(*record);
+    }
+}
+
+} // namespace
+
+int FindCity(const std::string& name)
+{
+    RecordStore store;
+    return SeekKey(store, kCitiesStoreName, city_property::kName, name);
+}
+
+std::optional<CityRecord> ReadCity(const std::string& name)
+{
+    RecordStore store;
+    const int position = SeekKey(store, kCitiesStoreName, city_property::kName, name);
+    auto record = ReadAt(store, position);
+    if (!record)
+    {
+        return std::nullopt;
+    }
+    return CityFromStore(*record);
+}
+
+AddCityResult AddCity(const std::string& name, const std::string& country,
+                      const std::string& longitude, const std::string& latitude,
+                      std::int32_t zoneId, UserMessages& messages)
+{
+    AddCityResult result;
+    RecordStore store;
+    if (!RecordStore::Exists(kCitiesStoreName))
+    {
+        const StoreIdentity identity = CreateCitiesStore();
+        if (identity == 0 || !store.Open(identity))
+        {
+            return result;
+        }
+    }
+    else if (!store.Open(kCitiesStoreName))
+    {
+        return result;
+    }
+    const int existing = store.SeekFirstEqual(city_property::kName, name);
+    if (existing >= 0)
+    {
+        messages.Show(kCityExistsMessage);
+        result.outcome = AddCityOutcome::kNameExists;
+        result.position = existing;
+        return result;
+    }
+    if (store.Append(UserCityRecord(name, country, longitude, latitude, zoneId)))
+    {
+        result.outcome = AddCityOutcome::kAdded;
+    }
+    return result;
+}
+
+int ReplaceCity(const std::string& name, const std::string& country, const std::string& longitude,
+                const std::string& latitude, std::int32_t zoneId, UserMessages& messages)
+{
+    RecordStore store;
+    const int position = SeekKey(store, kCitiesStoreName, city_property::kName, name);
+    if (position < 0)
+    {
+        messages.Show(kCityCannotEditMessage);
+        return -1;
+    }
+    if (!store.SeekToPosition(position) ||
+        !store.WriteCurrent(UserCityRecord(name, country, longitude, latitude, zoneId)))
+    {
+        return -1;
+    }
+    return position;
+}
+
+bool DeleteCity(UserMessages& messages, const std::string& name)
+{
+    RecordStore store;
+    const int position = SeekKey(store, kCitiesStoreName, city_property::kName, name);
+    if (position < 0)
+    {
+        messages.Show(kCityNotFoundMessage);
+        return false;
+    }
+    const RecordIdentity identity = store.IdentityAt(position);
+    return identity != 0 && store.Delete(identity);
+}
+
+bool LookupCity(const DateRecord& date, const std::string& name, std::int32_t& longitude,
+                std::int32_t& latitude, double& utcOffset, UserMessages& messages)
+{
+    const auto city = ReadCity(name);
+    if (!city)
+    {
+        messages.Show(kCityNotFoundMessage);
+        return false;
+    }
+    longitude = LeadingInteger(city->longitude);
+    latitude = LeadingInteger(city->latitude);
+    utcOffset = UtcOffsetForDate(date, city->zoneId, messages);
+    return true;
+}
+
+bool DescribeCity(std::string& name, std::int32_t& longitude, std::int32_t& latitude,
+                  std::string& zoneLabel, std::string& zoneName, std::string& country,
+                  std::int32_t& zoneId, UserMessages& messages)
+{
+    const auto city = ReadCity(name);
+    if (!city)
+    {
+        messages.Show(kCityNotFoundMessage);
+        return false;
+    }
+    longitude = LeadingInteger(city->longitude);
+    latitude = LeadingInteger(city->latitude);
+    name = city->name;
+    country = city->country;
+    zoneId = city->zoneId;
+    const auto zone = ReadTimeZone(zoneId);
+    if (!zone)
+    {
+        messages.Warn("City \"" + city->name + "\" names time zone " + std::to_string(zoneId) +
+                      ", which is not in the time-zone table; UTC is used.");
+        zoneName.clear();
+        zoneLabel = OffsetLabel(0.0, zoneName);
+        return true;
+    }
+    const DateRecord today = TodayLocalDate();
+    double offset = StandardOffsetHours(*zone);
+    if (IsDaylightOnDate(*zone, today.year, today.month, today.day))
+    {
+        offset = offset + 1.0;
+        zoneName = zone->daylightName;
+    }
+    else
+    {
+        zoneName = zone->standardName;
+    }
+    zoneLabel = OffsetLabel(offset, zoneName);
+    return true;
+}
+
+std::vector<std::string> ListCities()
+{
+    std::vector<std::string> entries;
+    Traverse(kCitiesStoreName,
+             [&](const Record& record)
+             {
+                 entries.push_back(TextProperty(record, city_property::kName) + " (" +
+                                   TextProperty(record, city_property::kCountry) + ")");
+             });
+    return entries;
+}
+
+std::vector<CityRecord> ReadAllCities()
+{
+    std::vector<CityRecord> cities;
+    Traverse(kCitiesStoreName,
+             [&](const Record& record) { cities.push_back(CityFromStore(record)); });
+    return cities;
+}
+
+std::vector<std::string> ListCitiesOfCountry(const std::string& country)
+{
+    std::vector<std::string> names;
+    std::unordered_set<std::string> listed;
+    Traverse(kCitiesStoreName,
+             [&](const Record& record)
+             {
+                 if (TextProperty(record, city_property::kCountry) != country)
+                 {
+                     return;
+                 }
+                 std::string name = TextProperty(record, city_property::kName);
+                 if (listed.insert(FoldCase(name)).second)
+                 {
+                     names.push_back(std::move(name));
+                 }
+             });
+    return names;
+}
+
+int FindTimeZone(std::int32_t zoneId)
+{
+    RecordStore store;
+    return SeekKey(store, kZonesStoreName, zone_property::kId, zoneId);
+}
+
+TimeZoneList ListTimeZones()
+{
+    TimeZoneList list;
+    Traverse(kZonesStoreName,
+             [&](const Record& record)
+             {
+                 const TimeZoneRecord zone = ZoneFromStore(record);
+                 list.ids.push_back(zone.id);
+                 list.labels.push_back(OffsetLabel(StandardOffsetHours(zone), zone.standardName));
+             });
+    return list;
+}
+
+std::vector<TimeZoneRecord> ReadAllTimeZones()
+{
+    std::vector<TimeZoneRecord> zones;
+    Traverse(kZonesStoreName,
+             [&](const Record& record) { zones.push_back(ZoneFromStore(record)); });
+    return zones;
+}
+
+std::optional<TimeZoneRecord> ReadTimeZone(std::int32_t zoneId)
+{
+    RecordStore store;
+    const int position = SeekKey(store, kZonesStoreName, zone_property::kId, zoneId);
+    auto record = ReadAt(store, position);
+    if (!record)
+    {
+        return std::nullopt;
+    }
+    return ZoneFromStore(*record);
+}
+
+bool WriteDstRules(std::int32_t zoneId, std::uint16_t startOccurrence, std::uint16_t startMonth,
+                   std::uint16_t startDayOfWeek, std::uint16_t endOccurrence,
+                   std::uint16_t endMonth, std::uint16_t endDayOfWeek)
+{
+    using namespace zone_property;
+    RecordStore store;
+    const int position = SeekKey(store, kZonesStoreName, kId, zoneId);
+    auto record = ReadAt(store, position);
+    if (!record)
+    {
+        return false;
+    }
+    std::erase_if(*record, [](const Property& property)
+                  { return property.id >= kEndOccurrence && property.id <= kStartDayOfWeek; });
+    record->push_back({kEndOccurrence, endOccurrence});
+    record->push_back({kEndMonth, endMonth});
+    record->push_back({kEndDayOfWeek, endDayOfWeek});
+    record->push_back({kStartOccurrence, startOccurrence});
+    record->push_back({kStartMonth, startMonth});
+    record->push_back({kStartDayOfWeek, startDayOfWeek});
+    return store.SeekToPosition(position) && store.WriteCurrent(*record);
+}
+
+double UtcOffsetForDate(const DateRecord& date, std::int32_t zoneId, UserMessages& messages)
+{
+    const auto zone = ReadTimeZone(zoneId);
+    if (!zone)
+    {
+        messages.Warn("Time zone " + std::to_string(zoneId) +
+                      " is not in the time-zone table; UTC is used.");
+        return 0.0;
+    }
+    return UtcOffsetForZone(*zone, date);
+}
+
+bool IsDaylightNow(std::int32_t zoneId)
+{
+    const auto zone = ReadTimeZone(zoneId);
+    if (!zone)
+    {
+        return false;
+    }
+    const DateRecord today = TodayLocalDate();
+    return IsDaylightOnDate(*zone, today.year, today.month, today.day);
+}
+
+} // namespace halvo
