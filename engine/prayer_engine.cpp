@@ -34,8 +34,10 @@ double AsrHourAngle(double shadowFactor, double latitude, double declination)
     return HourAngle(std::sin(altitude * RAD), latitude, declination);
 }
 
-// Splits an unsplit time into the 12-hour record. Leaves the record without
-// a time when the value is not a number.
+} // namespace
+
+// Splits an unsplit time into the 12-hour record. Only ever sets pm (Setup
+// clears it). Leaves the record without a time when the value is not a number.
 void SplitTime(double t, PrayerTime& out)
 {
     out.hours = t;
@@ -63,8 +65,6 @@ void SplitTime(double t, PrayerTime& out)
     out.hour = To12Hour(hour);
     out.hasTime = true;
 }
-
-} // namespace
 
 void PrayerEngine::Setup(double longitudeIn, double latitudeIn, double timeZoneIn,
                          const DateRecord& dateIn, double fajrAngleIn, double ishaAngleIn,

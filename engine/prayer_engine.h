@@ -68,6 +68,10 @@ struct PrayerEngine
     std::string IshaText() const;
 };
 
+// Brings an unsplit time into [0, 24) by whole days and splits it into the
+// 12-hour record, truncating to the minute (5.9999 h is 5:59).
+void SplitTime(double hours, PrayerTime& time);
+
 // The Isha angle that selects "90 minutes after Maghrib".
 inline constexpr double kNinetyMinuteIshaAngle = 9.0;
 
