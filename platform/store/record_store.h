@@ -103,17 +103,44 @@ public:
     // The record under the cursor with its identity; the cursor then moves
     // to the next record, so repeated reads traverse the store.
     std::optional<Record> ReadCurrent(RecordIdentity* identity = nullptr);
-    // Replaces the record under the cursor in place: position and identity stay.
+    // Replaces the current record in place: the one just read by
+    // ReadCurrent, else the one the cursor stands on after a seek or Open.
+    // Its identity stays, and so does its position while its sort
+    // properties keep their values. Refuses a record with an id twice.
     bool WriteCurrent(const Record& record);
+    // Adds a record; the cursor keeps its position. Refuses a record with an
+    // id twice.
     bool Append(const Record& record);
+    // Removes a record of this store; false when it has no such record.
     bool Delete(RecordIdentity identity);
     // Identity of the record at a position, 0 when there is none.
     RecordIdentity IdentityAt(int position) const;
+    const std::vector<SortOrder>& SortOrders() const { return sortOrders_; }
+
+    // Records are fetched from the database a page at a time, so a
+    // traversal costs one query per page, not one per record.
+    struct CachedRecord
+    {
+        RecordIdentity identity = 0;
+        std::string keys[4];
+        std::string body;
+    };
 
 private:
+    bool Load(StoreIdentity identity);
+    bool MakeKeys(const Record& record, std::string (&keys)[4]) const;
+    const CachedRecord* RecordAt(int position);
+
     StoreIdentity identity_ = 0;
     std::uint32_t typeTag_ = 0;
+    std::vector<SortOrder> sortOrders_;
     int cursor_ = 0;
+    // The record WriteCurrent replaces.
+    RecordIdentity current_ = 0;
+    std::vector<CachedRecord> page_;
+    int pageStart_ = 0;
+    bool pageReachesEnd_ = false;
+    std::uint64_t pageGeneration_ = 0;
 };
 
 } // namespace halvo

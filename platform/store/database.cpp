@@ -1,0 +1,394 @@
+#include "platform/store/database.h"
+
+#include "platform/store/record_store.h"
+#include "platform/store/sort_key.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <map>
+#include <system_error>
+
+namespace halvo {
+namespace store_internal {
+namespace {
+
+sqlite3* g_connection = nullptr;
+std::map<std::string, sqlite3_stmt*, std::less<>> g_statements;
+std::uint64_t g_writeGeneration = 0;
+
+// Nested StoreTransactions join the outermost one; a nested one that is
+// dropped without Commit() makes the outer Commit() fail and roll back.
+int g_transactionDepth = 0;
+bool g_transactionDoomed = false;
+
+// A desktop program and the command line may write at the same moment;
+// a lock held by the other for a moment must not fail a call.
+constexpr int kBusyTimeoutMs = 5000;
+
+constexpr const char* kSchema = R"sql(
+CREATE TABLE IF NOT EXISTS meta(
+  name TEXT PRIMARY KEY,
+  value TEXT NOT NULL) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS stores(
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  name TEXT NOT NULL UNIQUE,
+  type_tag INTEGER NOT NULL);
+CREATE TABLE IF NOT EXISTS sort_orders(
+  store_id INTEGER NOT NULL,
+  rank INTEGER NOT NULL,
+  property_id INTEGER NOT NULL,
+  flags INTEGER NOT NULL,
+  PRIMARY KEY(store_id, rank)) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS records(
+  id INTEGER PRIMARY KEY AUTOINCREMENT,
+  store_id INTEGER NOT NULL,
+  key1 BLOB NOT NULL,
+  key2 BLOB NOT NULL,
+  key3 BLOB NOT NULL,
+  key4 BLOB NOT NULL,
+  body BLOB NOT NULL);
+CREATE INDEX IF NOT EXISTS records_in_order ON records(store_id, key1, key2, key3, key4, id);
+CREATE TABLE IF NOT EXISTS registry_keys(
+  path TEXT NOT NULL COLLATE NOCASE PRIMARY KEY) WITHOUT ROWID;
+CREATE TABLE IF NOT EXISTS registry_values(
+  key_path TEXT NOT NULL COLLATE NOCASE,
+  name TEXT NOT NULL COLLATE NOCASE,
+  type INTEGER NOT NULL,
+  data INTEGER NOT NULL,
+  PRIMARY KEY(key_path, name)) WITHOUT ROWID;
+INSERT OR IGNORE INTO meta(name, value) VALUES('schema', '1');
+)sql";
+
+void FinalizeAll()
+{
+    for (auto& [sql, statement] : g_statements)
+        sqlite3_finalize(statement);
+    g_statements.clear();
+}
+
+bool IsDamage(int code)
+{
+    const int primary = code & 0xFF;
+    return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
+}
+
+enum class OpenOutcome { Opened, Damaged, Failed };
+
+struct Attempt
+{
+    OpenOutcome outcome = OpenOutcome::Failed;
+    std::string reason;
+};
+
+Attempt Fail(sqlite3* connection, const std::string& what)
+{
+    Attempt attempt;
+    const int code = connection != nullptr ? sqlite3_extended_errcode(connection) : SQLITE_CANTOPEN;
+    attempt.outcome = IsDamage(code) ? OpenOutcome::Damaged : OpenOutcome::Failed;
+    attempt.reason = what + ": " + (connection != nullptr ? sqlite3_errmsg(connection) : "cannot open");
+    if (connection != nullptr)
+        sqlite3_close_v2(connection);
+    return attempt;
+}
+
+// A file that does not pass the quick check is damaged even when SQLite
+// could read its header (a truncated file, pages overwritten).
+bool PassesQuickCheck(sqlite3* connection, int* code)
+{
+    sqlite3_stmt* statement = nullptr;
+    *code = sqlite3_prepare_v2(connection, "PRAGMA quick_check(1)", -1, &statement, nullptr);
+    if (*code != SQLITE_OK)
+        return false;
+    bool ok = false;
+    *code = sqlite3_step(statement);
+    if (*code == SQLITE_ROW) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
+        ok = text != nullptr && std::string(text) == "ok";
+        *code = SQLITE_OK;
+    }
+    sqlite3_finalize(statement);
+    return ok;
+}
+
+Attempt TryOpen(const std::filesystem::path& file)
+{
+    // Created here, not by SQLite, so the file never exists with wider
+    // permissions than the owner's; SQLite gives its -wal and -shm files the
+    // same mode.
+    const int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (descriptor < 0) {
+        Attempt attempt;
+        attempt.reason = std::string("cannot create it: ") + std::generic_category().message(errno);
+        return attempt;
+    }
+    ::fchmod(descriptor, 0600);
+    ::close(descriptor);
+
+    sqlite3* connection = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &connection, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
+        SQLITE_OK)
+        return Fail(connection, "cannot open it");
+    sqlite3_busy_timeout(connection, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(connection, 1);
+
+    // WAL lets one process read while another writes; FULL makes every
+    // commit reach the disk before the call returns.
+    if (sqlite3_exec(connection, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fail(connection, "cannot read it");
+    if (sqlite3_exec(connection, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fail(connection, "cannot set it up");
+    int code = SQLITE_OK;
+    if (!PassesQuickCheck(connection, &code)) {
+        Attempt attempt;
+        attempt.outcome = (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
+        attempt.reason = "it fails the integrity check";
+        sqlite3_close_v2(connection);
+        return attempt;
+    }
+    if (sqlite3_exec(connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fail(connection, "cannot lock it");
+    if (sqlite3_exec(connection, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return Fail(connection, "cannot set up its tables");
+
+    Attempt attempt;
+    attempt.outcome = OpenOutcome::Opened;
+    g_connection = connection;
+    return attempt;
+}
+
+std::string Timestamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    return text;
+}
+
+// Moves the damaged file (and the journal files that belong to it) aside
+// under a name no other file has; returns the new name, empty on failure.
+std::filesystem::path MoveAside(const std::filesystem::path& file)
+{
+    const std::string base = file.string() + ".corrupt-" + Timestamp();
+    std::filesystem::path target = base;
+    std::error_code error;
+    for (int attempt = 1; std::filesystem::exists(target, error) && attempt < 1000; ++attempt)
+        target = base + "-" + std::to_string(attempt);
+    if (std::rename(file.c_str(), target.c_str()) != 0)
+        return {};
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const std::filesystem::path companion = file.string() + suffix;
+        if (std::filesystem::exists(companion, error))
+            std::rename(companion.c_str(), (target.string() + suffix).c_str());
+    }
+    return target;
+}
+
+} // namespace
+
+sqlite3* Connection()
+{
+    return g_connection;
+}
+
+Statement::Statement(const char* sql)
+{
+    if (g_connection == nullptr)
+        return;
+    auto found = g_statements.find(std::string_view(sql));
+    if (found != g_statements.end()) {
+        statement_ = found->second;
+        return;
+    }
+    sqlite3_stmt* prepared = nullptr;
+    if (sqlite3_prepare_v3(g_connection, sql, -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr) != SQLITE_OK)
+        return;
+    g_statements.emplace(sql, prepared);
+    statement_ = prepared;
+}
+
+Statement::~Statement()
+{
+    if (statement_ != nullptr) {
+        sqlite3_reset(statement_);
+        sqlite3_clear_bindings(statement_);
+    }
+}
+
+Statement& Statement::Bind(int index, std::int64_t value)
+{
+    if (statement_ != nullptr)
+        sqlite3_bind_int64(statement_, index, value);
+    return *this;
+}
+
+Statement& Statement::Bind(int index, std::string_view text)
+{
+    if (statement_ != nullptr)
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    return *this;
+}
+
+Statement& Statement::BindBlob(int index, std::string_view bytes)
+{
+    // A zero-length blob, not NULL: the key columns are NOT NULL.
+    if (statement_ != nullptr)
+        sqlite3_bind_blob(statement_, index, bytes.empty() ? "" : bytes.data(), static_cast<int>(bytes.size()),
+                          SQLITE_TRANSIENT);
+    return *this;
+}
+
+int Statement::Step()
+{
+    return statement_ != nullptr ? sqlite3_step(statement_) : SQLITE_MISUSE;
+}
+
+bool Statement::Run()
+{
+    return Step() == SQLITE_DONE;
+}
+
+std::int64_t Statement::Int(int column) const
+{
+    return sqlite3_column_int64(statement_, column);
+}
+
+std::string Statement::Text(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
+    return text != nullptr ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+                           : std::string();
+}
+
+std::string Statement::Blob(int column) const
+{
+    const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
+    return bytes != nullptr ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+                            : std::string();
+}
+
+bool Statement::IsNull(int column) const
+{
+    return sqlite3_column_type(statement_, column) == SQLITE_NULL;
+}
+
+bool Execute(const char* sql)
+{
+    return g_connection != nullptr && sqlite3_exec(g_connection, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
+std::uint64_t WriteGeneration()
+{
+    return g_writeGeneration;
+}
+
+void NoteWrite()
+{
+    ++g_writeGeneration;
+}
+
+bool RebuildSortKeysIfStale();
+
+} // namespace store_internal
+
+using namespace store_internal;
+
+DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
+{
+    CloseDatabase();
+    DatabaseOpenResult result;
+    Attempt attempt = TryOpen(file);
+    if (attempt.outcome == OpenOutcome::Damaged) {
+        const std::filesystem::path aside = MoveAside(file);
+        if (aside.empty()) {
+            result.note = "The database " + file.string() + " is damaged (" + attempt.reason +
+                          ") and could not be moved aside.";
+            return result;
+        }
+        result.note = "The database " + file.string() + " is damaged (" + attempt.reason + "); it was moved to " +
+                      aside.string() + " and a fresh one was started.";
+        attempt = TryOpen(file);
+    }
+    if (attempt.outcome != OpenOutcome::Opened) {
+        const std::string line = "Cannot use the database " + file.string() + " (" + attempt.reason + ").";
+        result.note = result.note.empty() ? line : result.note + " " + line;
+        return result;
+    }
+    if (!RebuildSortKeysIfStale()) {
+        const std::string line = "Cannot rebuild the sort keys of the database " + file.string() + ".";
+        result.note = result.note.empty() ? line : result.note + " " + line;
+    }
+    result.ok = true;
+    return result;
+}
+
+void CloseDatabase()
+{
+    FinalizeAll();
+    if (g_connection != nullptr)
+        sqlite3_close_v2(g_connection);
+    g_connection = nullptr;
+    g_transactionDepth = 0;
+    g_transactionDoomed = false;
+    NoteWrite();
+}
+
+StoreTransaction::StoreTransaction()
+{
+    if (g_connection == nullptr)
+        return;
+    if (g_transactionDepth == 0) {
+        // IMMEDIATE takes the write lock now (waiting out the busy timeout),
+        // so a transaction never fails half-way on another process's lock.
+        if (!Execute("BEGIN IMMEDIATE"))
+            return;
+        g_transactionDoomed = false;
+    }
+    ++g_transactionDepth;
+    active_ = true;
+}
+
+StoreTransaction::~StoreTransaction()
+{
+    if (!active_)
+        return;
+    active_ = false;
+    --g_transactionDepth;
+    if (g_transactionDepth > 0) {
+        g_transactionDoomed = true;
+        return;
+    }
+    if (g_connection != nullptr && sqlite3_get_autocommit(g_connection) == 0)
+        Execute("ROLLBACK");
+    NoteWrite();
+}
+
+bool StoreTransaction::Commit()
+{
+    if (!active_)
+        return false;
+    active_ = false;
+    --g_transactionDepth;
+    if (g_transactionDepth > 0)
+        return !g_transactionDoomed;
+    NoteWrite();
+    // SQLite itself rolls back after some errors (disk full, I/O); then
+    // there is nothing left to commit and the work is lost: say so.
+    if (g_connection == nullptr || sqlite3_get_autocommit(g_connection) != 0)
+        return false;
+    if (g_transactionDoomed) {
+        Execute("ROLLBACK");
+        return false;
+    }
+    if (Execute("COMMIT"))
+        return true;
+    Execute("ROLLBACK");
+    return false;
+}
+
+} // namespace halvo
