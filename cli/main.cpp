@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     app.require_subcommand(1);
     halvo::cli::AddDayCommands(app);
     halvo::cli::AddCalendarCommands(app);
+    halvo::cli::AddSkyCommands(app);
 
     try
     {
