@@ -1,15 +1,21 @@
 #include "locations/location_database.h"
 
 #include "locations/daylight_saving.h"
-#include "locations/text_case.h"
-
-#include <unordered_set>
 
 namespace halvo
 {
 
 namespace
 {
+
+// Adds one property, built in place: copying a text variant into a list
+// trips a false "may be used uninitialized" warning in g++ 12.
+template <typename Value> void Put(Record& record, std::uint16_t id, const Value& value)
+{
+    Property& property = record.emplace_back();
+    property.id = id;
+    property.value.emplace<Value>(value);
+}
 
 // The record the city dialogs write: the three carried texts are reset to
 // what a user-made city holds, in the order the dialogs always wrote them.
@@ -18,16 +24,17 @@ Record UserCityRecord(const std::string& name, const std::string& country,
                       std::int32_t zoneId)
 {
     using namespace city_property;
-    return Record{
-        {kName, name},
-        {kCountry, country},
-        {kLongitude, longitude},
-        {kLatitude, latitude},
-        {kZoneId, zoneId},
-        {kCarried106, std::string("1")},
-        {kCarried108, std::string("air")},
-        {kCarried107, std::string("0")},
-    };
+    Record record;
+    record.reserve(8);
+    Put(record, kName, name);
+    Put(record, kCountry, country);
+    Put(record, kLongitude, longitude);
+    Put(record, kLatitude, latitude);
+    Put(record, kZoneId, zoneId);
+    Put(record, kCarried106, std::string("1"));
+    Put(record, kCarried108, std::string("air"));
+    Put(record, kCarried107, std::string("0"));
+    return record;
 }
 
 // Opens a store and leaves its cursor on the record of that key; the
@@ -224,21 +231,32 @@ std::vector<CityRecord> ReadAllCities()
 
 std::vector<std::string> ListCitiesOfCountry(const std::string& country)
 {
+    // Records are sorted by name under the store's own case-insensitive
+    // comparison, so names equal under it stand in one run; a name repeats
+    // one already listed exactly when the last listed record lies in its run.
     std::vector<std::string> names;
-    std::unordered_set<std::string> listed;
-    Traverse(kCitiesStoreName,
-             [&](const Record& record)
-             {
-                 if (TextProperty(record, city_property::kCountry) != country)
-                 {
-                     return;
-                 }
-                 std::string name = TextProperty(record, city_property::kName);
-                 if (listed.insert(FoldCase(name)).second)
-                 {
-                     names.push_back(std::move(name));
-                 }
-             });
+    RecordStore store;
+    RecordStore seeker;
+    if (!store.Open(kCitiesStoreName) || !seeker.Open(kCitiesStoreName))
+    {
+        return names;
+    }
+    int lastListed = -1;
+    for (int position = 0; auto record = store.ReadCurrent(); ++position)
+    {
+        if (TextProperty(*record, city_property::kCountry) != country)
+        {
+            continue;
+        }
+        std::string name = TextProperty(*record, city_property::kName);
+        const int runStart = seeker.SeekFirstEqual(city_property::kName, name);
+        if (lastListed >= 0 && runStart >= 0 && lastListed >= runStart)
+        {
+            continue;
+        }
+        names.push_back(std::move(name));
+        lastListed = position;
+    }
     return names;
 }
 
