@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -571,10 +572,16 @@ int CWinApp::Run(int argc, char** argv)
     CreateApplication(savedArgc, argv);
     QApplication::setApplicationName(ToQString(appName_));
     if (!InitInstance())
-        return 1;
+        return ExitInstance();
     const int status = QApplication::exec();
     const int exitStatus = ExitInstance();
     return status != 0 ? status : exitStatus;
+}
+
+void SetApplicationIcon(int iconId)
+{
+    EnsureApplication();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/halvo/icon_%1.png").arg(iconId)));
 }
 
 void ProcessPendingMessages()

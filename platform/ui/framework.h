@@ -328,7 +328,8 @@ public:
     ~CWinApp() override;
 
     // Creates the toolkit application, runs InitInstance and then the
-    // message loop. Returns the exit status: 1 when InitInstance failed.
+    // message loop. Returns the exit status: ExitInstance's when
+    // InitInstance failed, else the loop's unless that was 0.
     int Run(int argc, char** argv);
 
     virtual bool InitInstance() = 0;
@@ -353,6 +354,8 @@ private:
 // Makes sure the toolkit's application object exists (tests create windows
 // without a CWinApp).
 void EnsureApplication();
+// The icon of every window of the program.
+void SetApplicationIcon(int iconId);
 // Handles every message waiting now, without blocking.
 void ProcessPendingMessages();
 // Handles messages for the given time (tests waiting for another process).

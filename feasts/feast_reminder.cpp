@@ -1,0 +1,21 @@
+#include "feasts/feast_reminder.h"
+
+#include "feasts/feast_table.h"
+#include "platform/ui/clock.h"
+#include "platform/ui/framework.h"
+#include "shell/registry.h"
+
+namespace halvo {
+
+void CheckFeastReminder(CWnd* owner)
+{
+    // A missing key or value reads as reminder off, "Same Day".
+    std::uint32_t feastOn = 0;
+    std::uint32_t numDays = 0;
+    ReadRegistryNumber("Feast", "Feast", feastOn);
+    ReadRegistryNumber("Feast", "NumDays", numDays);
+    if (const std::optional<std::string> text = FeastReminderText(LocalNow(), feastOn, numDays))
+        MessageBox(owner, *text);
+}
+
+} // namespace halvo
