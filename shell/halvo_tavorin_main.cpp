@@ -1,0 +1,7 @@
+#include "shell/prayer_app.h"
+
+int main(int argc, char** argv)
+{
+    halvo::CPrayerApp app;
+    return app.Run(argc, argv);
+}

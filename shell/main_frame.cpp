@@ -1,0 +1,70 @@
+#include "shell/main_frame.h"
+
+#include "feasts/feast_reminder.h"
+#include "platform/ui/clock.h"
+#include "resources/resource_ids.h"
+
+namespace halvo {
+
+const MessageMap& CMainFrame::GetMessageMap() const
+{
+    static const MessageMap map = {
+        MapCreate(&CMainFrame::OnCreate),
+        MapSetFocus(&CMainFrame::OnSetFocus),
+        MapTimer(&CMainFrame::OnTimer),
+        MapCommand(ID_FILE_RESTORE_DATE, &CMainFrame::OnRestoreDate),
+        MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
+    };
+    return map;
+}
+
+void CMainFrame::PreCreateWindow()
+{
+    SetWindowText("Halvo Tavorin");
+}
+
+bool CMainFrame::OnCmdMsg(int id)
+{
+    if (m_wndView.OnCmdMsg(id))
+        return true;
+    return CFrameWnd::OnCmdMsg(id);
+}
+
+bool CMainFrame::HasCommandHandler(int id) const
+{
+    return m_wndView.HasCommandHandler(id) || CFrameWnd::HasCommandHandler(id);
+}
+
+int CMainFrame::OnCreate()
+{
+    if (!m_wndView.Create(this, kFirstPaneId, CRect{}))
+        return -1;
+    SetWindowText("Halvo Tavorin");
+    SetTimer(kRefreshTimerId, kRefreshMilliseconds);
+    CheckFeastReminder(&m_wndView);
+    return 0;
+}
+
+void CMainFrame::OnSetFocus()
+{
+    m_wndView.SetFocus();
+}
+
+void CMainFrame::OnTimer(unsigned)
+{
+    // Back to today: a date chosen by hand stays only until the next tick.
+    m_wndView.SetDisplayDate(LocalNow());
+}
+
+void CMainFrame::OnRestoreDate()
+{
+    m_wndView.SetDisplayDate(LocalNow());
+}
+
+int CMainFrame::OnBringForward()
+{
+    BringToFront();
+    return 0;
+}
+
+} // namespace halvo

@@ -1,0 +1,157 @@
+#include "shell/prayer_view.h"
+
+#include "engine/compass_needle.h"
+#include "platform/ui/clock.h"
+#include "resources/resource_ids.h"
+#include "shell/qibla_bearing.h"
+#include "shell/settings.h"
+
+#include <array>
+#include <cstdio>
+
+namespace halvo {
+
+DayTexts dayTexts;
+
+namespace {
+
+constexpr COLORREF kDateColour = 0x800000; // dark blue, whatever the chosen colours
+constexpr COLORREF kTimeColour = 0x000000;
+
+const FontSpec kBoldFont{"Verdana", -12, 700};
+const FontSpec kNormalFont{"Verdana", -10, 400};
+
+constexpr std::array<const char*, 6> kPrayerLabels = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
+
+} // namespace
+
+CPoint KaabaPosition(int tipX, int tipY)
+{
+    if (tipX > kNeedleCentreX)
+        return tipY < kNeedleCentreY ? CPoint{tipX + 10, tipY - 30} : CPoint{tipX + 10, tipY - 5};
+    return tipY < kNeedleCentreY ? CPoint{tipX - 35, tipY - 10} : CPoint{tipX - 35, tipY - 5};
+}
+
+void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenColours& colours,
+              std::optional<float> bearing)
+{
+    dc.FillSolidRect(client, colours.background);
+    dc.SetTextColor(colours.header);
+
+    dc.SelectFont(kBoldFont);
+    dc.TextOut(30, 40, texts[0]);
+
+    dc.MoveTo(0, 100);
+    dc.LineTo(240, 100);
+
+    dc.SelectFont(kNormalFont);
+    dc.SetTextColor(kDateColour);
+    dc.TextOut(10, 110, texts[1]);
+    dc.TextOut(10, 125, texts[2]);
+
+    dc.MoveTo(0, 145);
+    dc.LineTo(240, 145);
+
+    dc.SetTextColor(kTimeColour);
+    for (int row = 0; row < 2; ++row) {
+        const int labelY = 160 + 40 * row;
+        for (int column = 0; column < 3; ++column) {
+            const int prayer = 3 * row + column;
+            const int x = 20 + 80 * column;
+            dc.SelectFont(kBoldFont);
+            dc.TextOut(x, labelY, kPrayerLabels[static_cast<std::size_t>(prayer)]);
+            dc.SelectFont(kNormalFont);
+            dc.TextOut(x, labelY + 15, texts[static_cast<std::size_t>(3 + prayer)]);
+        }
+    }
+
+    dc.DrawBitmap(150, 20, IDB_COMPASS);
+    if (!bearing)
+        return;
+
+    CompassNeedle needle;
+    needle.Place(kNeedleCentreX, kNeedleCentreY, *bearing, kNeedleDiameter);
+    std::array<NeedlePoint, 3> corners;
+    needle.Outline(corners);
+    dc.Polygon({{corners[0].x, corners[0].y}, {corners[1].x, corners[1].y}, {corners[2].x, corners[2].y}},
+               BrushSpec{colours.text, false, {}});
+
+    const CPoint kaaba = KaabaPosition(needle.tipX, needle.tipY);
+    dc.DrawBitmap(kaaba.x, kaaba.y, IDB_KAABA);
+}
+
+void OncePerCityMessages::Show(const std::string& text)
+{
+    if (shownFor_ && *shownFor_ == city_)
+        return;
+    shownFor_ = city_;
+    MessageBox(owner_, text);
+}
+
+void OncePerCityMessages::Warn(const std::string& text)
+{
+    std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
+}
+
+CPrayerView::CPrayerView() : messages_(this)
+{
+    // Not set until the first paint or the first SetDisplayDate.
+    displayDate_.year = 0;
+    displayDate_.month = 0;
+}
+
+const MessageMap& CPrayerView::GetMessageMap() const
+{
+    static const MessageMap map = {
+        MapCreate(&CPrayerView::OnCreate),
+        MapPaint(&CPrayerView::OnPaint),
+    };
+    return map;
+}
+
+int CPrayerView::OnCreate()
+{
+    SetMinimumClientSize(kViewWidth, kViewHeight);
+    return 0;
+}
+
+void CPrayerView::ComputeDay()
+{
+    if (displayDate_.year == 0)
+        displayDate_ = LocalNow();
+    const std::string city = ReadSetting("CityName");
+    messages_.SetCity(city);
+    const DayComputation day = ComputeDayTexts(city, displayDate_, messages_);
+    cityFound_ = day.cityFound;
+    if (cityFound_)
+        messages_.Forget();
+    dayTexts = day.texts;
+    displayHijriText_ = day.texts[2];
+}
+
+void CPrayerView::SetDisplayDate(const DateRecord& date)
+{
+    displayDate_.year = date.year;
+    displayDate_.month = date.month;
+    displayDate_.day = date.day;
+    Refresh();
+}
+
+void CPrayerView::Refresh()
+{
+    Invalidate();
+    UpdateWindow();
+}
+
+void CPrayerView::OnPaint(CDC& dc)
+{
+    ComputeDay();
+    std::optional<float> bearing;
+    if (cityFound_) {
+        if (const std::optional<double> qibla = QiblaBearing(messages_))
+            bearing = static_cast<float>(*qibla);
+    }
+    PaintDay(dc, GetClientRect(), dayTexts, screenColours, bearing);
+}
+
+} // namespace halvo

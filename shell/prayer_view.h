@@ -1,0 +1,82 @@
+#pragma once
+
+#include "engine/date_record.h"
+#include "platform/ui/framework.h"
+#include "platform/user_messages.h"
+#include "shell/day_model.h"
+#include "shell/screen_colours.h"
+
+#include <optional>
+#include <string>
+
+namespace halvo {
+
+// The texts of the day on screen; the Adhan check reads its times here.
+extern DayTexts dayTexts;
+
+// The main display's size in pixels; a larger window keeps it top-left.
+inline constexpr int kViewWidth = 240;
+inline constexpr int kViewHeight = 268;
+
+// Where the needle sits on the dial.
+inline constexpr int kNeedleCentreX = 182;
+inline constexpr int kNeedleCentreY = 52;
+inline constexpr int kNeedleDiameter = 50;
+
+// Top-left corner of the Kaaba picture beside a needle tip.
+CPoint KaabaPosition(int tipX, int tipY);
+
+// Paints one day: city, dates, the six times and the Qibla compass. Without
+// a bearing the dial shows neither needle nor Kaaba.
+void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenColours& colours,
+              std::optional<float> bearing);
+
+// Shows the lookup's message at most once for each city name, so a missing
+// city does not bring a new message box with every repaint and timer tick.
+class OncePerCityMessages : public UserMessages
+{
+public:
+    explicit OncePerCityMessages(CWnd* owner) : owner_(owner) {}
+    // The name the next lookups are for.
+    void SetCity(const std::string& name) { city_ = name; }
+    // The city was found: a later loss of it is worth a message again.
+    void Forget() { shownFor_.reset(); }
+    void Show(const std::string& text) override;
+    void Warn(const std::string& text) override;
+
+private:
+    CWnd* owner_;
+    std::string city_;
+    std::optional<std::string> shownFor_;
+};
+
+// The main display: today's (or a chosen day's) times for the current city.
+class CPrayerView : public CWnd
+{
+public:
+    CPrayerView();
+
+    // Fills dayTexts for the display date from the stores and the engine.
+    void ComputeDay();
+    // Takes year, month and day (not the time of day) and repaints.
+    void SetDisplayDate(const DateRecord& date);
+    // Repaints now, so the day has been computed when this returns.
+    void Refresh();
+
+    const DateRecord& DisplayDate() const { return displayDate_; }
+    const std::string& DisplayHijriText() const { return displayHijriText_; }
+
+protected:
+    const MessageMap& GetMessageMap() const override;
+
+private:
+    int OnCreate();
+    void OnPaint(CDC& dc);
+
+    DateRecord displayDate_;
+    std::string displayHijriText_;
+    bool cityFound_ = false;
+    OncePerCityMessages messages_;
+};
+
+} // namespace halvo

@@ -1,0 +1,20 @@
+#include "shell/qibla_bearing.h"
+
+#include "locations/location_database.h"
+#include "platform/ui/clock.h"
+#include "shell/settings.h"
+#include "sky/qibla.h"
+
+namespace halvo {
+
+std::optional<double> QiblaBearing(UserMessages& messages)
+{
+    std::int32_t longitude = 0;
+    std::int32_t latitude = 0;
+    double utcOffset = 0; // not needed for a direction
+    if (!LookupCity(LocalNow(), ReadSetting("CityName"), longitude, latitude, utcOffset, messages))
+        return std::nullopt;
+    return QiblaBearingAt(longitude, latitude);
+}
+
+} // namespace halvo

@@ -1,0 +1,72 @@
+// Renders the program's windows offscreen into PNG files, from the data
+// folder in XDG_DATA_HOME and at a fixed date, so the pictures can be
+// compared from one build to the next.
+//
+//   halvo-screenshots OUTPUT_FOLDER
+
+#include "platform/ui/clock.h"
+#include "platform/ui/framework.h"
+#include "platform/ui/window_messages.h"
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+#include "shell/adhan_switches.h"
+#include "shell/main_frame.h"
+#include "shell/screen_colours.h"
+#include "shell/startup_data.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+class FixedClock : public halvo::Clock
+{
+public:
+    halvo::DateRecord Now() const override
+    {
+        halvo::DateRecord date = halvo::MakeDate(2026, 3, 20);
+        date.dayOfWeek = 5;
+        date.hour = 10;
+        return date;
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace halvo;
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: halvo-screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    const std::string folder = argv[1];
+    EnsureApplication();
+    static const FixedClock clock;
+    SetClock(&clock);
+
+    WindowMessages messages(nullptr);
+    const StartupDataResult data = RunStartupDataSteps(messages);
+    if (!data.ok) {
+        std::fprintf(stderr, "halvo-screenshots: %s\n", data.failure.c_str());
+        return 1;
+    }
+    SetMessageBoxSink([](CWnd*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
+    LoadAdhanSwitches();
+    LoadScreenColours();
+
+    CMainFrame frame;
+    if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
+        return 1;
+    frame.SetPaneSize(kViewWidth, kViewHeight);
+    frame.ShowWindow(true);
+    ProcessPendingMessages();
+
+    const std::string path = folder + "/main.png";
+    if (!frame.Snapshot().SavePng(path)) {
+        std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+        return 1;
+    }
+    std::printf("%s\n", path.c_str());
+    return 0;
+}
