@@ -4,6 +4,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/store_commands.h"
 #include "engine/hijri_calendar.h"
 
 #include <CLI/CLI.hpp>
@@ -193,18 +194,38 @@ void AddDayCommands(CLI::App& app)
         auto to = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
         auto csv = std::make_shared<bool>(false);
+        auto city = std::make_shared<std::string>();
         CLI::App* table = app.add_subcommand("table", "A timetable of prayer times, one row per day");
-        AddPlaceOptions(*table, *options, true);
+        AddPlaceOptions(*table, *options, false);
+        // A stored city instead of coordinates: its zone gives each day's offset.
+        table->add_option("--city", *city, "A stored city instead of --lon, --lat and --tz");
         table->add_option("--from", *from, "First date YYYY-MM-DD")->required();
         table->add_option("--to", *to, "Last date YYYY-MM-DD")->required();
         CLI::Option* jsonFlag = table->add_flag("--json", *json, "Print JSON");
         table->add_flag("--csv", *csv, "Print CSV")->excludes(jsonFlag);
-        table->callback([options, from, to, json, csv] {
-            const PlaceInputs place = ParsePlace(*options);
+        table->callback([options, from, to, json, csv, city, table] {
             const DateRecord first = ParseDate(*from, "--from");
             const DateRecord last = ParseDate(*to, "--to");
             CheckTableRange(first, last);
             const TableFormat format = *json ? TableFormat::Json : *csv ? TableFormat::Csv : TableFormat::Text;
+            if (!city->empty())
+            {
+                if (!options->longitude.empty() || !options->latitude.empty() || !options->timeZone.empty())
+                {
+                    throw UsageError("--city replaces --lon, --lat and --tz");
+                }
+                if (table->count("--fajr") + table->count("--isha") + table->count("--hanafi") > 0)
+                {
+                    throw UsageError("--city takes the angles and the Asr method from the settings");
+                }
+                PrintTable(first, last, format, StoredCityDays(*city));
+                return;
+            }
+            if (options->longitude.empty() || options->latitude.empty() || options->timeZone.empty())
+            {
+                throw UsageError("--lon, --lat and --tz are required unless --city is given");
+            }
+            const PlaceInputs place = ParsePlace(*options);
             PrintTable(first, last, format, [&place](const DateRecord& date) { return EngineFor(place, date); });
         });
     }

@@ -3,6 +3,7 @@
 // status 2, with nothing on stdout.
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/store_commands.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     halvo::cli::AddDayCommands(app);
     halvo::cli::AddCalendarCommands(app);
     halvo::cli::AddSkyCommands(app);
+    halvo::cli::AddStoreCommands(app);
 
     try
     {

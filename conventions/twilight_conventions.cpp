@@ -1,0 +1,206 @@
+#include "conventions/twilight_conventions.h"
+
+#include "locations/daylight_saving.h"
+#include "platform/store/record_store.h"
+#include "shell/settings.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+namespace halvo
+{
+
+namespace
+{
+
+// Adds one property, built in place: copying a text variant into a list
+// trips a false "may be used uninitialized" warning in g++ 12.
+template <typename Value> void Put(Record& record, std::uint16_t id, const Value& value)
+{
+    Property& property = record.emplace_back();
+    property.id = id;
+    property.value.emplace<Value>(value);
+}
+
+Record ConventionRecord(const Convention& convention)
+{
+    Record record;
+    record.reserve(3);
+    Put(record, kConventionNameProperty, convention.name);
+    Put(record, kConventionFajrProperty, convention.fajr);
+    Put(record, kConventionIshaProperty, convention.isha);
+    return record;
+}
+
+// Creates the store and seeds the built-ins inside the caller's transaction.
+bool CreateSeededStore(RecordStore& store)
+{
+    const StoreIdentity identity =
+        RecordStore::Create(kConventionsStoreName, kConventionsStoreType,
+                            {{kConventionNameProperty, kSortCaseInsensitive}});
+    if (identity == 0 || !store.Open(identity))
+    {
+        return false;
+    }
+    for (const Convention& convention : BuiltInConventions())
+    {
+        if (!store.Append(ConventionRecord(convention)))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+const std::array<Convention, 5>& BuiltInConventions()
+{
+    static const std::array<Convention, 5> builtIns = {{
+        {"Egyptian General Organization of Surveying", "195", "175"},
+        {"Islamic Society of North America", "150", "150"},
+        {"Um Ul-Qura, Makkah", "190", kNinetyMinutesAfterMaghrib},
+        {"University of Islamic Sciences, Karachi", "180", "180"},
+        {"World Islamic League", "180", "170"},
+    }};
+    return builtIns;
+}
+
+bool EnsureConventionStore()
+{
+    if (RecordStore::Exists(kConventionsStoreName))
+    {
+        return true;
+    }
+    StoreTransaction transaction;
+    RecordStore store;
+    if (!CreateSeededStore(store))
+    {
+        return false;
+    }
+    store.Close();
+    return transaction.Commit();
+}
+
+std::vector<std::string> ListConventions()
+{
+    std::vector<std::string> names;
+    RecordStore store;
+    if (!store.Open(kConventionsStoreName))
+    {
+        return names;
+    }
+    while (auto record = store.ReadCurrent())
+    {
+        names.push_back(TextProperty(*record, kConventionNameProperty));
+    }
+    return names;
+}
+
+std::optional<Convention> FindConvention(const std::string& name)
+{
+    RecordStore store;
+    if (!store.Open(kConventionsStoreName) ||
+        store.SeekFirstEqual(kConventionNameProperty, name) < 0)
+    {
+        return std::nullopt;
+    }
+    const auto record = store.ReadCurrent();
+    if (!record)
+    {
+        return std::nullopt;
+    }
+    return Convention{TextProperty(*record, kConventionNameProperty),
+                      TextProperty(*record, kConventionFajrProperty),
+                      TextProperty(*record, kConventionIshaProperty)};
+}
+
+bool AddConvention(const std::string& name, const std::string& fajrText,
+                   const std::string& ishaText)
+{
+    StoreTransaction transaction;
+    RecordStore store;
+    if (RecordStore::Exists(kConventionsStoreName))
+    {
+        if (!store.Open(kConventionsStoreName))
+        {
+            return false;
+        }
+    }
+    else if (!CreateSeededStore(store))
+    {
+        return false;
+    }
+    if (!store.Append(ConventionRecord({name, fajrText, ishaText})))
+    {
+        return false;
+    }
+    store.Close();
+    return transaction.Commit();
+}
+
+bool SelectConvention(const std::string& name)
+{
+    const auto convention = FindConvention(name);
+    if (!convention)
+    {
+        return false;
+    }
+    // The name as given, as the dialog passes its list entry.
+    const bool written = WriteSetting("KQMethod", name);
+    return WriteSetting("FajrAngle", convention->fajr) &&
+           WriteSetting("IshaAngle", convention->isha) && written;
+}
+
+double AngleTextToDegrees(std::string_view text)
+{
+    if (text == kNinetyMinutesAfterMaghrib)
+    {
+        text = "90";
+    }
+    return LeadingInteger(text) * 0.1;
+}
+
+std::string AngleTextForDisplay(std::string_view text)
+{
+    if (text == kNinetyMinutesAfterMaghrib)
+    {
+        return std::string(text);
+    }
+    const float degrees = static_cast<float>(LeadingInteger(text) * 0.1);
+    char shown[64];
+    std::snprintf(shown, sizeof shown, "%.1f", static_cast<double>(degrees));
+    return shown;
+}
+
+std::optional<std::string> DegreesToAngleText(std::string_view typed)
+{
+    std::size_t i = 0;
+    while (i < typed.size() && (typed[i] == ' ' || typed[i] == '\t'))
+    {
+        ++i;
+    }
+    if (i < typed.size() && typed[i] == '+')
+    {
+        ++i;
+    }
+    float degrees = 0;
+    const auto parsed = std::from_chars(typed.data() + i, typed.data() + typed.size(), degrees,
+                                        std::chars_format::general);
+    if (parsed.ec != std::errc{} || !std::isfinite(degrees))
+    {
+        return std::nullopt;
+    }
+    // Single precision throughout, as the dialog computes: 19.35f x 10 is
+    // 193.49998, which truncates to 193.
+    const float tenths = degrees * 10.0f;
+    if (!(std::fabs(tenths) < 2147483520.0f))
+    {
+        return std::nullopt;
+    }
+    return std::to_string(static_cast<std::int32_t>(tenths));
+}
+
+} // namespace halvo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace halvo
+{
+
+// A named pair of twilight angles as stored: tenths of a degree as decimal
+// text, or for Isha the literal kNinetyMinutesAfterMaghrib.
+struct Convention
+{
+    std::string name;
+    std::string fajr;
+    std::string isha;
+};
+
+inline constexpr const char* kConventionsStoreName = "Twilight Methods";
+inline constexpr std::uint32_t kConventionsStoreType = 12360;
+inline constexpr std::uint16_t kConventionNameProperty = 106;
+inline constexpr std::uint16_t kConventionFajrProperty = 107;
+inline constexpr std::uint16_t kConventionIshaProperty = 108;
+
+inline constexpr const char* kNinetyMinutesAfterMaghrib = "90 min after Maghrib";
+
+// The five conventions of Islamic organisations, in the order they are seeded.
+const std::array<Convention, 5>& BuiltInConventions();
+
+// Creates "Twilight Methods" with the built-ins when it does not exist yet.
+bool EnsureConventionStore();
+// Every method name in store order.
+std::vector<std::string> ListConventions();
+// The angles of the first method of that name (case-insensitive), if any.
+std::optional<Convention> FindConvention(const std::string& name);
+// Adds a method (a repeated name is added again). A store that does not
+// exist yet is created with the built-ins first, so they are never lost.
+bool AddConvention(const std::string& name, const std::string& fajrText,
+                   const std::string& ishaText);
+// Copies a method's name and angles into KQMethod, FajrAngle and IshaAngle;
+// false, with the settings unchanged, when no method has that name.
+bool SelectConvention(const std::string& name);
+
+// Angle text to the degrees the engine takes: integer x 0.1, and the
+// 90-minute text as exactly 9.0.
+double AngleTextToDegrees(std::string_view text);
+// Angle text as the conventions dialog shows it: "19.5", or the 90-minute
+// text unchanged.
+std::string AngleTextForDisplay(std::string_view text);
+// Degrees typed by the user to angle text, in single precision and
+// truncated as the add dialog stores them: 19.5 gives "195", 19.35 "193".
+// Empty when the text does not start with a number.
+std::optional<std::string> DegreesToAngleText(std::string_view typed);
+
+} // namespace halvo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "engine/date_record.h"
+#include "engine/prayer_engine.h"
+#include "platform/user_messages.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace halvo
+{
+
+// The nine texts of the displayed day: the location, the Gregorian and
+// Hijri dates, then Fajr, Sunrise, Zuhr, Asr, Maghrib and Isha.
+inline constexpr int kDayTextCount = 9;
+using DayTexts = std::array<std::string, kDayTextCount>;
+
+// One day for one city, everything the main display and `tavorin times`
+// show, computed from the stores on every call.
+struct DayComputation
+{
+    bool cityFound = false;
+    std::int32_t longitude = 0; // hundredths of a degree
+    std::int32_t latitude = 0;
+    double utcOffset = 0; // hours, daylight saving applied
+    PrayerEngine engine;
+    DayTexts texts;
+};
+
+// The city's day: AsrMethod, FajrAngle and IshaAngle from the settings,
+// LookupCity for the coordinates and the offset on that date, then the
+// engine. A city that is not stored gets the lookup's message; its dates
+// are still given, its times are "--:--".
+DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
+                               UserMessages& messages);
+// The same for the current city, the CityName setting.
+DayComputation ComputeDay(const DateRecord& date, UserMessages& messages);
+
+} // namespace halvo

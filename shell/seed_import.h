@@ -1,0 +1,38 @@
+#pragma once
+
+#include "platform/user_messages.h"
+
+#include <filesystem>
+#include <string>
+
+namespace halvo
+{
+
+inline constexpr const char* kMainCitiesFile = "HalvoCities.txt";
+inline constexpr const char* kMoreCitiesFile = "HalvoCities2.txt";
+inline constexpr const char* kZonesFile = "HalvoZones.txt";
+
+// What an importer did. A failure (a store that cannot be created or
+// written) carries one line saying what failed and where; start-up ends on it.
+struct ImportResult
+{
+    bool ok = true;
+    std::string failure;
+    int imported = 0;
+    int skipped = 0;
+};
+
+// Each importer builds its table in one transaction and deletes its seed
+// file only after the commit, so a process killed at any moment leaves
+// either nothing imported with the file still there, or everything.
+// Damaged lines are skipped with a warning naming the file and the line.
+
+// Main city list, only when "Cities List" does not exist yet.
+ImportResult ImportCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
+// Supplementary list, added to "Cities List" whether or not it exists;
+// cities whose name is already stored are left out.
+ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
+// Zones, only when "Timezones List" does not exist yet (the file then stays).
+ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages);
+
+} // namespace halvo
