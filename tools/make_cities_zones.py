@@ -155,7 +155,12 @@ def read_geonames(links, names):
 def select_rows(rows):
     by_country = collections.defaultdict(list)
     for row in rows:
-        if row["feature"] in SHIPPED_FEATURES:
+        # City sections are left out, except the large ones in Muslim-majority
+        # countries, some of which are cities in their own right (Subang Jaya,
+        # East Jerusalem).
+        if row["feature"] in SHIPPED_FEATURES or (
+                row["feature"] == "PPLX" and row["cc"] in MUSLIM_MAJORITY
+                and row["population"] >= CITY_FLOOR):
             by_country[row["cc"]].append(row)
     chosen = {}
     for code, members in by_country.items():
