@@ -131,9 +131,17 @@ def read_admin1():
     names = {}
     with open(os.path.join(sources.GEONAMES_DIR, "admin1Codes.txt"), encoding="utf-8") as f:
         for line in f:
-            code, name, _ascii, _id = line.rstrip("\n").split("\t")
-            names[code] = name
+            code, name, ascii_name, _id = line.rstrip("\n").split("\t")
+            names[code] = latin_name(name, ascii_name)
     return names
+
+
+def latin_name(name, ascii_name):
+    """The name in Latin letters: a few GeoNames entries carry the local script."""
+    for ch in name:
+        if ch.isalpha() and not unicodedata.name(ch, "").startswith("LATIN"):
+            return ascii_name
+    return name
 
 
 def read_geonames(links, names):
@@ -143,7 +151,7 @@ def read_geonames(links, names):
         for line in f:
             field = line.rstrip("\n").split("\t")
             rows.append({
-                "id": int(field[0]), "name": field[1], "lat": field[4],
+                "id": int(field[0]), "name": latin_name(field[1], field[2]), "lat": field[4],
                 "lon": field[5], "feature": field[7], "cc": field[8],
                 "admin1": field[8] + "." + field[10],
                 "population": int(field[14] or 0),
