@@ -93,10 +93,10 @@ void AddTimesCommand(CLI::App& app)
                 out["latitude"] = day.latitude;
                 out["utcOffset"] = day.utcOffset;
                 const nlohmann::ordered_json dayJson = DayJson(day.engine);
-            for (auto item = dayJson.begin(); item != dayJson.end(); ++item)
-            {
-                out[item.key()] = item.value();
-            }
+                for (auto item = dayJson.begin(); item != dayJson.end(); ++item)
+                {
+                    out[item.key()] = item.value();
+                }
                 PrintJson(out);
                 return;
             }
@@ -221,11 +221,22 @@ void AddSettingsCommand(CLI::App& app)
                                          : problem);
                 }
                 StartUp();
-                if (*name == "CityName" && FindCity(*value) < 0)
+                std::string stored = *value;
+                if (*name == "CityName")
                 {
-                    throw UsageError("CityName: \"" + *value + "\" is not a stored city");
+                    // The city's own spelling, since the display shows the setting.
+                    const auto city = ReadCity(*value);
+                    if (!city)
+                    {
+                        throw UsageError("CityName: \"" + *value + "\" is not a stored city");
+                    }
+                    stored = city->name;
                 }
-                WriteSetting(*name, *value);
+                if (!WriteSetting(*name, stored))
+                {
+                    std::cerr << "tavorin: the setting could not be written\n";
+                    ExitFailed();
+                }
                 return;
             }
             StartUp();
@@ -307,7 +318,9 @@ void AddConventionsCommand(CLI::App& app)
             EnsureConventionStore();
             if (select->parsed())
             {
-                if (!SelectConvention(*selectName))
+                // The list's own spelling, as the dialog passes its list entry.
+                const auto convention = FindConvention(*selectName);
+                if (!convention || !SelectConvention(convention->name))
                 {
                     throw UsageError("no twilight convention is named \"" + *selectName + "\"");
                 }
