@@ -12,6 +12,7 @@
 #include "shell/adhan_switches.h"
 #include "shell/main_frame.h"
 #include "shell/screen_colours.h"
+#include "shell/settings.h"
 #include "shell/startup_data.h"
 
 #include <cstdio>
@@ -53,20 +54,41 @@ int main(int argc, char** argv)
     }
     SetMessageBoxSink([](CWnd*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     LoadAdhanSwitches();
-    LoadScreenColours();
 
-    CMainFrame frame;
-    if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
-        return 1;
-    frame.SetPaneSize(kViewWidth, kViewHeight);
-    frame.ShowWindow(true);
-    ProcessPendingMessages();
-
-    const std::string path = folder + "/main.png";
-    if (!frame.Snapshot().SavePng(path)) {
-        std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
-        return 1;
+    // The main window as a first start shows it, then two variants: colours
+    // chosen in the preferences, and a current city that is not stored.
+    struct Variant
+    {
+        const char* file;
+        const char* bg;
+        const char* txt;
+        const char* hr;
+        const char* city;
+    };
+    const std::string city = ReadSetting("CityName");
+    const Variant variants[] = {
+        {"main.png", "9", "1", "1", city.c_str()},
+        {"main-colours.png", "7", "8", "3", city.c_str()},
+        {"main-missing-city.png", "9", "1", "1", "Atlantis"},
+    };
+    for (const Variant& variant : variants) {
+        WriteSetting("Bg", variant.bg);
+        WriteSetting("Txt", variant.txt);
+        WriteSetting("Hr", variant.hr);
+        WriteSetting("CityName", variant.city);
+        LoadScreenColours();
+        CMainFrame frame;
+        if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
+            return 1;
+        frame.SetPaneSize(kViewWidth, kViewHeight);
+        frame.ShowWindow(true);
+        ProcessPendingMessages();
+        const std::string path = folder + "/" + variant.file;
+        if (!frame.Snapshot().SavePng(path)) {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
     }
-    std::printf("%s\n", path.c_str());
     return 0;
 }
