@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <set>
+#include <unordered_map>
 
 namespace halvo {
 
@@ -13,7 +15,9 @@ using namespace store_internal;
 
 namespace {
 
-// How many records one query brings into a cursor's page.
+// How many records one query brings into a cursor's page: a few after a
+// seek (usually one record is read), many once a traversal is under way.
+constexpr int kSeekPageSize = 16;
 constexpr int kPageSize = 512;
 
 // A record's body is its properties in order: id (2 bytes), type (1 byte),
@@ -59,6 +63,7 @@ std::string EncodeRecord(const Record& record)
 std::optional<Record> DecodeRecord(const std::string& body)
 {
     Record record;
+    record.reserve(8);
     std::size_t at = 0;
     auto has = [&](std::size_t bytes) { return body.size() - at >= bytes; };
     while (at < body.size()) {
@@ -150,6 +155,57 @@ constexpr const char* kSeekSql[kMaxSortOrders] = {
     "SELECT id, key1, key2, key3, key4 FROM records WHERE store_id = ?1 AND key4 = ?2 "
     "ORDER BY key1, key2, key3, key4, id LIMIT 1",
 };
+
+// The traversal order of a store as a list of identities, so that a
+// position and the identity at it are found without counting index entries
+// (a city lookup goes name -> position -> record). It is built with one
+// index-only scan and kept until this process writes or another process
+// commits (the connection's data_version changes).
+struct TraversalOrder
+{
+    std::uint64_t generation = 0;
+    std::int64_t dataVersion = -1;
+    std::vector<RecordIdentity> identities;
+    std::unordered_map<RecordIdentity, int> positions;
+};
+
+std::map<StoreIdentity, TraversalOrder>& OrderCache()
+{
+    static std::map<StoreIdentity, TraversalOrder> cache;
+    return cache;
+}
+
+std::int64_t DataVersion()
+{
+    Statement query("PRAGMA data_version");
+    return query.Step() == SQLITE_ROW ? query.Int(0) : -1;
+}
+
+const TraversalOrder& OrderOf(StoreIdentity store)
+{
+    static std::uint64_t cachedGeneration = ~std::uint64_t{0};
+    if (cachedGeneration != WriteGeneration()) {
+        // Any write of this process (or a new connection) may have moved
+        // records of any store.
+        OrderCache().clear();
+        cachedGeneration = WriteGeneration();
+    }
+    const std::int64_t dataVersion = DataVersion();
+    TraversalOrder& order = OrderCache()[store];
+    if (order.dataVersion == dataVersion && order.generation == cachedGeneration && dataVersion >= 0)
+        return order;
+    order = TraversalOrder();
+    Statement query("SELECT id FROM records WHERE store_id = ?1 ORDER BY key1, key2, key3, key4, id");
+    query.Bind(1, store);
+    while (query.Step() == SQLITE_ROW)
+        order.identities.push_back(static_cast<RecordIdentity>(query.Int(0)));
+    order.positions.reserve(order.identities.size());
+    for (std::size_t position = 0; position < order.identities.size(); ++position)
+        order.positions.emplace(order.identities[position], static_cast<int>(position));
+    order.generation = cachedGeneration;
+    order.dataVersion = dataVersion;
+    return order;
+}
 
 } // namespace
 
@@ -286,9 +342,38 @@ int RecordStore::Count() const
 {
     if (!IsOpen())
         return 0;
-    Statement query("SELECT count(*) FROM records WHERE store_id = ?1");
+    return static_cast<int>(OrderOf(identity_).identities.size());
+}
+
+void RecordStore::FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
+                            int limit)
+{
+    page_.clear();
+    pageStart_ = position;
+    pageGeneration_ = WriteGeneration();
+    auto fill = [this, limit](Statement& query) {
+        while (query.Step() == SQLITE_ROW) {
+            page_.push_back({static_cast<RecordIdentity>(query.Int(0)), query.Blob(5)});
+            // Only a full page has a next one, which starts after its last key.
+            if (static_cast<int>(page_.size()) == limit)
+                for (int rank = 0; rank < kMaxSortOrders; ++rank)
+                    pageLastKeys_[rank] = query.Blob(1 + rank);
+        }
+        pageReachesEnd_ = static_cast<int>(page_.size()) < limit;
+    };
+    // Starting from a known record goes through the index rather than
+    // counting rows from the start of the store.
+    Statement query(inclusive ? "SELECT id, key1, key2, key3, key4, body FROM records "
+                                "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) >= (?2, ?3, ?4, ?5, ?6) "
+                                "ORDER BY key1, key2, key3, key4, id LIMIT ?7"
+                              : "SELECT id, key1, key2, key3, key4, body FROM records "
+                                "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) > (?2, ?3, ?4, ?5, ?6) "
+                                "ORDER BY key1, key2, key3, key4, id LIMIT ?7");
     query.Bind(1, identity_);
-    return query.Step() == SQLITE_ROW ? static_cast<int>(query.Int(0)) : 0;
+    for (int rank = 0; rank < kMaxSortOrders; ++rank)
+        query.BindBlob(2 + rank, keys[rank]);
+    query.Bind(6, from).Bind(7, limit);
+    fill(query);
 }
 
 const RecordStore::CachedRecord* RecordStore::RecordAt(int position)
@@ -298,46 +383,36 @@ const RecordStore::CachedRecord* RecordStore::RecordAt(int position)
     if (pageGeneration_ != WriteGeneration()) {
         page_.clear();
         pageReachesEnd_ = false;
-        pageGeneration_ = WriteGeneration();
     }
     const int pageEnd = pageStart_ + static_cast<int>(page_.size());
-    if (position >= pageStart_ && position < pageEnd)
-        return &page_[static_cast<std::size_t>(position - pageStart_)];
-    if (pageReachesEnd_ && position >= pageEnd && !page_.empty())
-        return nullptr;
-
-    auto fill = [this](Statement& query) {
-        page_.clear();
-        while (query.Step() == SQLITE_ROW) {
-            CachedRecord row;
-            row.identity = static_cast<RecordIdentity>(query.Int(0));
-            for (int rank = 0; rank < kMaxSortOrders; ++rank)
-                row.keys[rank] = query.Blob(1 + rank);
-            row.body = query.Blob(5);
-            page_.push_back(std::move(row));
-        }
-        pageReachesEnd_ = static_cast<int>(page_.size()) < kPageSize;
-    };
-    if (position == pageEnd && !page_.empty()) {
-        // The next page of a traversal starts after the last record held,
-        // found through the index rather than by counting from the start.
-        const CachedRecord last = page_.back();
-        Statement query("SELECT id, key1, key2, key3, key4, body FROM records "
-                        "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) > (?2, ?3, ?4, ?5, ?6) "
-                        "ORDER BY key1, key2, key3, key4, id LIMIT ?7");
-        query.Bind(1, identity_);
+    if (position == 0 && (pageStart_ != 0 || page_.empty())) {
+        // Every key sorts at or after the empty key: the first page needs
+        // no traversal order.
+        const std::string noKeys[kMaxSortOrders];
+        FetchPage(0, noKeys, 0, true, kSeekPageSize);
+    } else if (position < pageStart_ || position > pageEnd || page_.empty()) {
+        const TraversalOrder& order = OrderOf(identity_);
+        if (static_cast<std::size_t>(position) >= order.identities.size())
+            return nullptr;
+        const RecordIdentity identity = order.identities[static_cast<std::size_t>(position)];
+        std::string keys[kMaxSortOrders];
+        Statement query("SELECT key1, key2, key3, key4 FROM records WHERE id = ?1");
+        query.Bind(1, identity);
+        if (query.Step() != SQLITE_ROW)
+            return nullptr;
         for (int rank = 0; rank < kMaxSortOrders; ++rank)
-            query.BindBlob(2 + rank, last.keys[rank]);
-        query.Bind(6, last.identity).Bind(7, kPageSize);
-        fill(query);
-    } else {
-        Statement query("SELECT id, key1, key2, key3, key4, body FROM records WHERE store_id = ?1 "
-                        "ORDER BY key1, key2, key3, key4, id LIMIT ?2 OFFSET ?3");
-        query.Bind(1, identity_).Bind(2, kPageSize).Bind(3, position);
-        fill(query);
+            keys[rank] = query.Blob(rank);
+        FetchPage(position, keys, identity, true, kSeekPageSize);
+    } else if (position == pageEnd) {
+        if (pageReachesEnd_)
+            return nullptr;
+        // The next page of a traversal starts after the last record held.
+        const std::string lastKeys[4] = {pageLastKeys_[0], pageLastKeys_[1], pageLastKeys_[2], pageLastKeys_[3]};
+        FetchPage(position, lastKeys, page_.back().identity, false, kPageSize);
     }
-    pageStart_ = position;
-    return page_.empty() ? nullptr : &page_.front();
+    if (position >= pageStart_ + static_cast<int>(page_.size()))
+        return nullptr;
+    return &page_[static_cast<std::size_t>(position - pageStart_)];
 }
 
 int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& value)
@@ -355,16 +430,17 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
         if (seek.Step() != SQLITE_ROW)
             return -1;
         const auto identity = static_cast<RecordIdentity>(seek.Int(0));
-        Statement before("SELECT count(*) FROM records "
-                         "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) < (?2, ?3, ?4, ?5, ?6)");
-        before.Bind(1, identity_);
+        std::string keys[kMaxSortOrders];
         for (int column = 0; column < kMaxSortOrders; ++column)
-            before.BindBlob(2 + column, seek.Blob(1 + column));
-        before.Bind(6, identity);
-        if (before.Step() != SQLITE_ROW)
+            keys[column] = seek.Blob(1 + column);
+        const TraversalOrder& order = OrderOf(identity_);
+        const auto found = order.positions.find(identity);
+        if (found == order.positions.end())
             return -1;
-        cursor_ = static_cast<int>(before.Int(0));
+        cursor_ = found->second;
         current_ = identity;
+        // The page a following read needs starts at the found record.
+        FetchPage(cursor_, keys, identity, true, kSeekPageSize);
         return cursor_;
     }
     // Any other property: the first record in traversal order whose value
@@ -475,10 +551,10 @@ RecordIdentity RecordStore::IdentityAt(int position) const
 {
     if (!IsOpen() || position < 0)
         return 0;
-    Statement query("SELECT id FROM records WHERE store_id = ?1 "
-                    "ORDER BY key1, key2, key3, key4, id LIMIT 1 OFFSET ?2");
-    query.Bind(1, identity_).Bind(2, position);
-    return query.Step() == SQLITE_ROW ? static_cast<RecordIdentity>(query.Int(0)) : 0;
+    const TraversalOrder& order = OrderOf(identity_);
+    return static_cast<std::size_t>(position) < order.identities.size()
+               ? order.identities[static_cast<std::size_t>(position)]
+               : 0;
 }
 
 namespace store_internal {

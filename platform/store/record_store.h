@@ -122,7 +122,6 @@ public:
     struct CachedRecord
     {
         RecordIdentity identity = 0;
-        std::string keys[4];
         std::string body;
     };
 
@@ -130,6 +129,7 @@ private:
     bool Load(StoreIdentity identity);
     bool MakeKeys(const Record& record, std::string (&keys)[4]) const;
     const CachedRecord* RecordAt(int position);
+    void FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive, int limit);
 
     StoreIdentity identity_ = 0;
     std::uint32_t typeTag_ = 0;
@@ -138,6 +138,7 @@ private:
     // The record WriteCurrent replaces.
     RecordIdentity current_ = 0;
     std::vector<CachedRecord> page_;
+    std::string pageLastKeys_[4]; // where the next page starts
     int pageStart_ = 0;
     bool pageReachesEnd_ = false;
     std::uint64_t pageGeneration_ = 0;
