@@ -1,6 +1,5 @@
 #include "shell/prayer_app.h"
 
-#include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "shell/adhan_switches.h"
@@ -10,6 +9,26 @@
 #include <cstdio>
 
 namespace halvo {
+
+namespace {
+
+// What the data steps have to say before any window exists: on screen and
+// on stderr, so a start that fails is never silent.
+class StartupMessages : public UserMessages
+{
+public:
+    void Show(const std::string& text) override
+    {
+        shown = true;
+        std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
+        MessageBox(nullptr, text);
+    }
+    void Warn(const std::string& text) override { std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str()); }
+
+    bool shown = false;
+};
+
+} // namespace
 
 CPrayerApp::CPrayerApp() : CWinApp("Halvo Tavorin") {}
 
@@ -32,12 +51,12 @@ bool CPrayerApp::InitInstance()
         return false;
     }
 
-    WindowMessages messages(nullptr);
+    StartupMessages messages;
     const StartupDataResult data = RunStartupDataSteps(messages);
     if (!data.ok) {
         // Never end silently: say what failed, on screen and on stderr.
-        std::fprintf(stderr, "halvo-tavorin: %s\n", data.failure.c_str());
-        MessageBox(nullptr, data.failure);
+        if (!messages.shown)
+            messages.Show(data.failure);
         exitStatus_ = 1;
         return false;
     }

@@ -256,6 +256,15 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
         EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
 }
 
+TEST_F(MainWindow, ExitClosesTheMainWindow)
+{
+    CMainFrame& frame = OpenFrame();
+    app_.m_pMainWnd = &frame;
+    frame.SendCommand(ID_FILE_EXIT);
+    EXPECT_FALSE(frame.IsWindowVisible());
+    app_.m_pMainWnd = nullptr;
+}
+
 TEST_F(MainWindow, FeastReminderSpeaksOnceAtCreation)
 {
     // 20 March 2026 is 1 Shawwal 1447 by the engine.
