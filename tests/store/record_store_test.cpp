@@ -1,5 +1,9 @@
+#include "platform/store/database.h"
 #include "platform/store/record_store.h"
 #include "tests/store/store_test_support.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -399,6 +403,63 @@ TEST_F(StoreTest, NoOpenDatabaseFailsEveryOperationQuietly)
     EXPECT_FALSE(store.ReadCurrent());
     StoreTransaction transaction;
     EXPECT_FALSE(transaction.Commit());
+}
+
+} // namespace
+} // namespace halvo
+
+namespace halvo {
+namespace {
+
+// Positions come from a traversal order this process keeps; a record
+// another process adds must still move them.
+TEST_F(StoreTest, PositionsFollowWritesOfAnotherProcess)
+{
+    MakeStore("s", {{kName, kSortCaseInsensitive}});
+    RecordStore store;
+    ASSERT_TRUE(store.Open("s"));
+    for (const char* name : {"b", "c", "d"})
+        ASSERT_TRUE(store.Append(Named(name)));
+    ASSERT_EQ(store.SeekFirstEqual(kName, std::string("c")), 1);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        CloseDatabase();
+        bool ok = OpenDatabase(database_).ok;
+        RecordStore other;
+        ok = ok && other.Open("s") && other.Append(Named("a"));
+        CloseDatabase();
+        _exit(ok ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(store.SeekFirstEqual(kName, std::string("c")), 2);
+    EXPECT_EQ(store.Count(), 4);
+    ASSERT_TRUE(store.SeekToPosition(0));
+    EXPECT_EQ(TextProperty(*store.ReadCurrent(), kName), "a");
+}
+
+// Stored keys made by another collation version (an ICU upgrade) are made
+// again on opening; otherwise seeks would miss and the order would be wrong.
+TEST_F(StoreTest, SortKeysAreRebuiltWhenTheCollationChanges)
+{
+    MakeStore("s", {{kName, kSortCaseInsensitive}, {kCountry, kSortCaseInsensitive}});
+    {
+        RecordStore store;
+        ASSERT_TRUE(store.Open("s"));
+        for (const char* name : {"Zürich", "apple", "Äpfel"})
+            ASSERT_TRUE(store.Append(Named(name, name)));
+    }
+    ASSERT_TRUE(store_internal::Execute("UPDATE meta SET value = 'an older collation' WHERE name = 'sort_keys';"
+                                        "UPDATE records SET key1 = x'02ff', key2 = x'';"));
+    CloseDatabase();
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    RecordStore store;
+    ASSERT_TRUE(store.Open("s"));
+    EXPECT_EQ(TraverseTexts(store, kName), (std::vector<std::string>{"Äpfel", "apple", "Zürich"}));
+    EXPECT_EQ(store.SeekFirstEqual(kName, std::string("ZÜRICH")), 2);
+    EXPECT_EQ(store.SeekFirstEqual(kCountry, std::string("äPFEL")), 0);
 }
 
 } // namespace
