@@ -194,9 +194,19 @@ static QString BitmapPath(int bitmapId)
     return QStringLiteral(":/halvo/bitmap_%1.png").arg(bitmapId);
 }
 
+// Bitmaps are decoded once: they are part of the program and never change.
+static const QImage& LoadBitmap(int bitmapId)
+{
+    static std::map<int, QImage> decoded;
+    const auto found = decoded.find(bitmapId);
+    if (found != decoded.end())
+        return found->second;
+    return decoded.emplace(bitmapId, QImage(BitmapPath(bitmapId))).first->second;
+}
+
 bool CDC::DrawBitmap(int x, int y, int bitmapId)
 {
-    const QImage image(BitmapPath(bitmapId));
+    const QImage& image = LoadBitmap(bitmapId);
     if (image.isNull())
         return false;
     QPainter& painter = *impl_->painter;
@@ -209,7 +219,7 @@ bool CDC::DrawBitmap(int x, int y, int bitmapId)
 
 CPoint BitmapSize(int bitmapId)
 {
-    const QImage image(BitmapPath(bitmapId));
+    const QImage& image = LoadBitmap(bitmapId);
     return CPoint{image.width(), image.height()};
 }
 
