@@ -18,6 +18,7 @@ namespace {
 sqlite3* g_connection = nullptr;
 std::map<std::string, sqlite3_stmt*, std::less<>> g_statements;
 std::uint64_t g_writeGeneration = 0;
+std::uint64_t g_orderEpoch = 0;
 
 // Nested StoreTransactions join the outermost one; a nested one that is
 // dropped without Commit() makes the outer Commit() fail and roll back.
@@ -297,6 +298,17 @@ void NoteWrite()
     ++g_writeGeneration;
 }
 
+std::uint64_t OrderEpoch()
+{
+    return g_orderEpoch;
+}
+
+void ForgetOrders()
+{
+    ++g_orderEpoch;
+    NoteWrite();
+}
+
 bool RebuildSortKeysIfStale();
 
 } // namespace store_internal
@@ -340,7 +352,7 @@ void CloseDatabase()
     g_connection = nullptr;
     g_transactionDepth = 0;
     g_transactionDoomed = false;
-    NoteWrite();
+    ForgetOrders();
 }
 
 StoreTransaction::StoreTransaction()
@@ -370,7 +382,7 @@ StoreTransaction::~StoreTransaction()
     }
     if (g_connection != nullptr && sqlite3_get_autocommit(g_connection) == 0)
         Execute("ROLLBACK");
-    NoteWrite();
+    ForgetOrders();
 }
 
 bool StoreTransaction::Commit()
@@ -384,15 +396,14 @@ bool StoreTransaction::Commit()
     NoteWrite();
     // SQLite itself rolls back after some errors (disk full, I/O); then
     // there is nothing left to commit and the work is lost: say so.
-    if (g_connection == nullptr || sqlite3_get_autocommit(g_connection) != 0)
-        return false;
-    if (g_transactionDoomed) {
-        Execute("ROLLBACK");
+    if (g_connection == nullptr || sqlite3_get_autocommit(g_connection) != 0) {
+        ForgetOrders();
         return false;
     }
-    if (Execute("COMMIT"))
+    if (!g_transactionDoomed && Execute("COMMIT"))
         return true;
     Execute("ROLLBACK");
+    ForgetOrders();
     return false;
 }
 

@@ -52,4 +52,9 @@ bool Execute(const char* sql);
 std::uint64_t WriteGeneration();
 void NoteWrite();
 
+// Changes when traversal orders kept in memory can no longer be trusted:
+// the database was closed or opened, or a transaction was rolled back.
+std::uint64_t OrderEpoch();
+void ForgetOrders();
+
 } // namespace halvo::store_internal

@@ -4,6 +4,8 @@
 #include "platform/store/sort_key.h"
 
 #include <algorithm>
+#include <array>
+#include <tuple>
 #include <limits>
 #include <map>
 #include <set>
@@ -156,18 +158,60 @@ constexpr const char* kSeekSql[kMaxSortOrders] = {
     "ORDER BY key1, key2, key3, key4, id LIMIT 1",
 };
 
-// The traversal order of a store as a list of identities, so that a
-// position and the identity at it are found without counting index entries
-// (a city lookup goes name -> position -> record). It is built with one
-// index-only scan and kept until this process writes or another process
-// commits (the connection's data_version changes).
+// The traversal order of a store, kept in memory so that a position and the
+// record at it are found without counting index entries (a city lookup goes
+// name -> position -> record). Built with one index-only scan, then kept in
+// step with this process's own writes; dropped when another process commits
+// (the connection's data_version changes), a transaction rolls back or the
+// database is reopened.
+struct OrderEntry
+{
+    std::array<std::string, kMaxSortOrders> keys;
+    RecordIdentity identity = 0;
+    // Keys are read only for the few entries a binary search visits, so
+    // building the order stays one scan of identities.
+    bool keysKnown = false;
+};
+
+bool Before(const OrderEntry& a, const OrderEntry& b)
+{
+    return std::tie(a.keys, a.identity) < std::tie(b.keys, b.identity);
+}
+
 struct TraversalOrder
 {
-    std::uint64_t generation = 0;
+    StoreIdentity store = 0;
+    std::uint64_t epoch = 0;
     std::int64_t dataVersion = -1;
-    std::vector<RecordIdentity> identities;
-    std::unordered_map<RecordIdentity, int> positions;
+    std::vector<OrderEntry> entries;
 };
+
+std::optional<OrderEntry> StoredEntry(StoreIdentity store, RecordIdentity identity);
+
+// First position whose entry does not come before the given one (upper:
+// first that comes after it); -1 when a key cannot be read.
+int SearchOrder(TraversalOrder& order, const OrderEntry& entry, bool upper)
+{
+    std::size_t low = 0;
+    std::size_t high = order.entries.size();
+    while (low < high) {
+        const std::size_t middle = low + (high - low) / 2;
+        OrderEntry& probe = order.entries[middle];
+        if (!probe.keysKnown) {
+            const std::optional<OrderEntry> stored = StoredEntry(order.store, probe.identity);
+            if (!stored)
+                return -1;
+            probe.keys = stored->keys;
+            probe.keysKnown = true;
+        }
+        const bool goRight = upper ? !Before(entry, probe) : Before(probe, entry);
+        if (goRight)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return static_cast<int>(low);
+}
 
 std::map<StoreIdentity, TraversalOrder>& OrderCache()
 {
@@ -181,30 +225,95 @@ std::int64_t DataVersion()
     return query.Step() == SQLITE_ROW ? query.Int(0) : -1;
 }
 
-const TraversalOrder& OrderOf(StoreIdentity store)
+// The kept order of a store if it can still be trusted, else nullptr.
+TraversalOrder* KeptOrder(StoreIdentity store)
 {
-    static std::uint64_t cachedGeneration = ~std::uint64_t{0};
-    if (cachedGeneration != WriteGeneration()) {
-        // Any write of this process (or a new connection) may have moved
-        // records of any store.
-        OrderCache().clear();
-        cachedGeneration = WriteGeneration();
+    auto found = OrderCache().find(store);
+    if (found == OrderCache().end())
+        return nullptr;
+    if (found->second.epoch != OrderEpoch() || found->second.dataVersion != DataVersion() ||
+        found->second.dataVersion < 0) {
+        OrderCache().erase(found);
+        return nullptr;
     }
-    const std::int64_t dataVersion = DataVersion();
+    return &found->second;
+}
+
+TraversalOrder& OrderOf(StoreIdentity store)
+{
+    if (TraversalOrder* kept = KeptOrder(store))
+        return *kept;
     TraversalOrder& order = OrderCache()[store];
-    if (order.dataVersion == dataVersion && order.generation == cachedGeneration && dataVersion >= 0)
-        return order;
-    order = TraversalOrder();
+    order.store = store;
+    order.epoch = OrderEpoch();
+    order.dataVersion = DataVersion();
     Statement query("SELECT id FROM records WHERE store_id = ?1 ORDER BY key1, key2, key3, key4, id");
     query.Bind(1, store);
-    while (query.Step() == SQLITE_ROW)
-        order.identities.push_back(static_cast<RecordIdentity>(query.Int(0)));
-    order.positions.reserve(order.identities.size());
-    for (std::size_t position = 0; position < order.identities.size(); ++position)
-        order.positions.emplace(order.identities[position], static_cast<int>(position));
-    order.generation = cachedGeneration;
-    order.dataVersion = dataVersion;
+    while (query.Step() == SQLITE_ROW) {
+        OrderEntry entry;
+        entry.identity = static_cast<RecordIdentity>(query.Int(0));
+        order.entries.push_back(std::move(entry));
+    }
     return order;
+}
+
+// Position of a record in the kept order, -1 when it is not there.
+int PositionIn(TraversalOrder& order, const OrderEntry& entry)
+{
+    const int position = SearchOrder(order, entry, false);
+    if (position < 0 || static_cast<std::size_t>(position) >= order.entries.size() ||
+        order.entries[static_cast<std::size_t>(position)].identity != entry.identity)
+        return -1;
+    return position;
+}
+
+void KeepInOrder(StoreIdentity store, const OrderEntry* removed, const OrderEntry* added)
+{
+    TraversalOrder* order = KeptOrder(store);
+    if (order == nullptr)
+        return;
+    if (removed != nullptr) {
+        const int position = PositionIn(*order, *removed);
+        if (position < 0) {
+            OrderCache().erase(store);
+            return;
+        }
+        order->entries.erase(order->entries.begin() + position);
+    }
+    if (added != nullptr) {
+        const int position = SearchOrder(*order, *added, true);
+        if (position < 0) {
+            OrderCache().erase(store);
+            return;
+        }
+        OrderEntry entry = *added;
+        entry.keysKnown = true;
+        order->entries.insert(order->entries.begin() + position, std::move(entry));
+    }
+}
+
+std::optional<OrderEntry> StoredEntry(StoreIdentity store, RecordIdentity identity)
+{
+    Statement query("SELECT key1, key2, key3, key4 FROM records WHERE id = ?1 AND store_id = ?2");
+    query.Bind(1, identity).Bind(2, store);
+    if (query.Step() != SQLITE_ROW)
+        return std::nullopt;
+    OrderEntry entry;
+    entry.identity = identity;
+    entry.keysKnown = true;
+    for (int rank = 0; rank < kMaxSortOrders; ++rank)
+        entry.keys[static_cast<std::size_t>(rank)] = query.Blob(rank);
+    return entry;
+}
+
+OrderEntry EntryOf(const std::string (&keys)[kMaxSortOrders], RecordIdentity identity)
+{
+    OrderEntry entry;
+    entry.identity = identity;
+    entry.keysKnown = true;
+    for (int rank = 0; rank < kMaxSortOrders; ++rank)
+        entry.keys[static_cast<std::size_t>(rank)] = keys[rank];
+    return entry;
 }
 
 } // namespace
@@ -342,7 +451,7 @@ int RecordStore::Count() const
 {
     if (!IsOpen())
         return 0;
-    return static_cast<int>(OrderOf(identity_).identities.size());
+    return static_cast<int>(OrderOf(identity_).entries.size());
 }
 
 void RecordStore::FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
@@ -392,17 +501,16 @@ const RecordStore::CachedRecord* RecordStore::RecordAt(int position)
         FetchPage(0, noKeys, 0, true, kSeekPageSize);
     } else if (position < pageStart_ || position > pageEnd || page_.empty()) {
         const TraversalOrder& order = OrderOf(identity_);
-        if (static_cast<std::size_t>(position) >= order.identities.size())
+        if (static_cast<std::size_t>(position) >= order.entries.size())
             return nullptr;
-        const RecordIdentity identity = order.identities[static_cast<std::size_t>(position)];
+        const std::optional<OrderEntry> entry =
+            StoredEntry(identity_, order.entries[static_cast<std::size_t>(position)].identity);
+        if (!entry)
+            return nullptr;
         std::string keys[kMaxSortOrders];
-        Statement query("SELECT key1, key2, key3, key4 FROM records WHERE id = ?1");
-        query.Bind(1, identity);
-        if (query.Step() != SQLITE_ROW)
-            return nullptr;
         for (int rank = 0; rank < kMaxSortOrders; ++rank)
-            keys[rank] = query.Blob(rank);
-        FetchPage(position, keys, identity, true, kSeekPageSize);
+            keys[rank] = entry->keys[static_cast<std::size_t>(rank)];
+        FetchPage(position, keys, entry->identity, true, kSeekPageSize);
     } else if (position == pageEnd) {
         if (pageReachesEnd_)
             return nullptr;
@@ -433,11 +541,10 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
         std::string keys[kMaxSortOrders];
         for (int column = 0; column < kMaxSortOrders; ++column)
             keys[column] = seek.Blob(1 + column);
-        const TraversalOrder& order = OrderOf(identity_);
-        const auto found = order.positions.find(identity);
-        if (found == order.positions.end())
+        const int position = PositionIn(OrderOf(identity_), EntryOf(keys, identity));
+        if (position < 0)
             return -1;
-        cursor_ = found->second;
+        cursor_ = position;
         current_ = identity;
         // The page a following read needs starts at the found record.
         FetchPage(cursor_, keys, identity, true, kSeekPageSize);
@@ -514,8 +621,13 @@ bool RecordStore::WriteCurrent(const Record& record)
     for (int rank = 0; rank < kMaxSortOrders; ++rank)
         update.BindBlob(1 + rank, keys[rank]);
     update.BindBlob(5, EncodeRecord(record)).Bind(6, target).Bind(7, identity_);
-    const bool written = update.Run() && sqlite3_changes(Connection()) == 1;
+    const std::optional<OrderEntry> before = StoredEntry(identity_, target);
+    const bool written = before && update.Run() && sqlite3_changes(Connection()) == 1;
     NoteWrite();
+    if (written) {
+        const OrderEntry after = EntryOf(keys, target);
+        KeepInOrder(identity_, &*before, &after);
+    }
     return written;
 }
 
@@ -531,6 +643,11 @@ bool RecordStore::Append(const Record& record)
     insert.BindBlob(6, EncodeRecord(record));
     const bool written = insert.Run();
     NoteWrite();
+    if (written) {
+        const sqlite3_int64 identity = sqlite3_last_insert_rowid(Connection());
+        const OrderEntry added = EntryOf(keys, static_cast<RecordIdentity>(identity));
+        KeepInOrder(identity_, nullptr, &added);
+    }
     return written;
 }
 
@@ -538,12 +655,17 @@ bool RecordStore::Delete(RecordIdentity identity)
 {
     if (!IsOpen() || identity == 0)
         return false;
+    const std::optional<OrderEntry> removed = StoredEntry(identity_, identity);
+    if (!removed)
+        return false;
     Statement erase("DELETE FROM records WHERE id = ?1 AND store_id = ?2");
     erase.Bind(1, identity).Bind(2, identity_);
     const bool deleted = erase.Run() && sqlite3_changes(Connection()) == 1;
     if (deleted && current_ == identity)
         current_ = 0;
     NoteWrite();
+    if (deleted)
+        KeepInOrder(identity_, &*removed, nullptr);
     return deleted;
 }
 
@@ -552,8 +674,8 @@ RecordIdentity RecordStore::IdentityAt(int position) const
     if (!IsOpen() || position < 0)
         return 0;
     const TraversalOrder& order = OrderOf(identity_);
-    return static_cast<std::size_t>(position) < order.identities.size()
-               ? order.identities[static_cast<std::size_t>(position)]
+    return static_cast<std::size_t>(position) < order.entries.size()
+               ? order.entries[static_cast<std::size_t>(position)].identity
                : 0;
 }
 

@@ -347,10 +347,17 @@ TEST_F(StoreTest, TransactionCommitsAllOrNothing)
     MakeStore("s", {{kName, kSortCaseInsensitive}});
     RecordStore store;
     ASSERT_TRUE(store.Open("s"));
+    ASSERT_TRUE(store.Append(Named("z")));
+    // Positions known before the transaction must not keep its records.
+    ASSERT_EQ(store.SeekFirstEqual(kName, std::string("z")), 0);
     {
         StoreTransaction transaction;
         ASSERT_TRUE(store.Append(Named("dropped")));
+        EXPECT_EQ(store.SeekFirstEqual(kName, std::string("z")), 1);
     }
+    EXPECT_EQ(store.SeekFirstEqual(kName, std::string("z")), 0);
+    EXPECT_EQ(store.SeekFirstEqual(kName, std::string("dropped")), -1);
+    ASSERT_TRUE(store.Delete(store.IdentityAt(0)));
     EXPECT_EQ(store.Count(), 0) << "a transaction never committed";
     {
         StoreTransaction outer;
