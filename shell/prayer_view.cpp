@@ -90,6 +90,10 @@ void OncePerCityMessages::Show(const std::string& text)
 
 void OncePerCityMessages::Warn(const std::string& text)
 {
+    // The same warning with every paint would only bury the first one.
+    if (text == lastWarning_)
+        return;
+    lastWarning_ = text;
     std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
 }
 

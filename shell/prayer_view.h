@@ -48,6 +48,7 @@ private:
     CWnd* owner_;
     std::string city_;
     std::optional<std::string> shownFor_;
+    std::string lastWarning_;
 };
 
 // The main display: today's (or a chosen day's) times for the current city.
