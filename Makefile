@@ -46,5 +46,10 @@ bench: build
 install: build
 	cmake --install $(BUILD)
 
+# Renders the windows offscreen from a fresh, seeded data folder at a fixed
+# date into $(BUILD)/screenshots/.
+screenshots: build
+	@BUILD=$(BUILD) ./scripts/screenshots
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
