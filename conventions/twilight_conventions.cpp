@@ -15,22 +15,13 @@ namespace halvo
 namespace
 {
 
-// Adds one property, built in place: copying a text variant into a list
-// trips a false "may be used uninitialized" warning in g++ 12.
-template <typename Value> void Put(Record& record, std::uint16_t id, const Value& value)
-{
-    Property& property = record.emplace_back();
-    property.id = id;
-    property.value.emplace<Value>(value);
-}
-
 Record ConventionRecord(const Convention& convention)
 {
     Record record;
     record.reserve(3);
-    Put(record, kConventionNameProperty, convention.name);
-    Put(record, kConventionFajrProperty, convention.fajr);
-    Put(record, kConventionIshaProperty, convention.isha);
+    PutProperty(record, kConventionNameProperty, convention.name);
+    PutProperty(record, kConventionFajrProperty, convention.fajr);
+    PutProperty(record, kConventionIshaProperty, convention.isha);
     return record;
 }
 

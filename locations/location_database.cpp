@@ -8,15 +8,6 @@ namespace halvo
 namespace
 {
 
-// Adds one property, built in place: copying a text variant into a list
-// trips a false "may be used uninitialized" warning in g++ 12.
-template <typename Value> void Put(Record& record, std::uint16_t id, const Value& value)
-{
-    Property& property = record.emplace_back();
-    property.id = id;
-    property.value.emplace<Value>(value);
-}
-
 // The record the city dialogs write: the three carried texts are reset to
 // what a user-made city holds, in the order the dialogs always wrote them.
 Record UserCityRecord(const std::string& name, const std::string& country,
@@ -26,14 +17,14 @@ Record UserCityRecord(const std::string& name, const std::string& country,
     using namespace city_property;
     Record record;
     record.reserve(8);
-    Put(record, kName, name);
-    Put(record, kCountry, country);
-    Put(record, kLongitude, longitude);
-    Put(record, kLatitude, latitude);
-    Put(record, kZoneId, zoneId);
-    Put(record, kCarried106, std::string("1"));
-    Put(record, kCarried108, std::string("air"));
-    Put(record, kCarried107, std::string("0"));
+    PutProperty(record, kName, name);
+    PutProperty(record, kCountry, country);
+    PutProperty(record, kLongitude, longitude);
+    PutProperty(record, kLatitude, latitude);
+    PutProperty(record, kZoneId, zoneId);
+    PutProperty(record, kCarried106, std::string("1"));
+    PutProperty(record, kCarried108, std::string("air"));
+    PutProperty(record, kCarried107, std::string("0"));
     return record;
 }
 

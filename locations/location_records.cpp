@@ -6,15 +6,6 @@ namespace halvo
 namespace
 {
 
-// Adds one property, built in place: copying a text variant into a list
-// trips a false "may be used uninitialized" warning in g++ 12.
-template <typename Value> void Put(Record& record, std::uint16_t id, const Value& value)
-{
-    Property& property = record.emplace_back();
-    property.id = id;
-    property.value.emplace<Value>(value);
-}
-
 std::uint16_t Small(const Record& record, std::uint16_t id)
 {
     const Property* property = FindProperty(record, id);
@@ -36,14 +27,14 @@ Record ToStoreRecord(const CityRecord& city)
     using namespace city_property;
     Record record;
     record.reserve(8);
-    Put(record, kName, city.name);
-    Put(record, kCountry, city.country);
-    Put(record, kLongitude, city.longitude);
-    Put(record, kLatitude, city.latitude);
-    Put(record, kZoneId, city.zoneId);
-    Put(record, kCarried106, city.carried106);
-    Put(record, kCarried107, city.carried107);
-    Put(record, kCarried108, city.carried108);
+    PutProperty(record, kName, city.name);
+    PutProperty(record, kCountry, city.country);
+    PutProperty(record, kLongitude, city.longitude);
+    PutProperty(record, kLatitude, city.latitude);
+    PutProperty(record, kZoneId, city.zoneId);
+    PutProperty(record, kCarried106, city.carried106);
+    PutProperty(record, kCarried107, city.carried107);
+    PutProperty(record, kCarried108, city.carried108);
     return record;
 }
 
@@ -53,16 +44,16 @@ Record ToStoreRecord(const TimeZoneRecord& zone)
     using namespace zone_property;
     Record record;
     record.reserve(10);
-    Put(record, kId, zone.id);
-    Put(record, kStandardName, zone.standardName);
-    Put(record, kDaylightName, zone.daylightName);
-    Put(record, kBias, zone.bias);
-    Put(record, kStartOccurrence, zone.start.occurrence);
-    Put(record, kStartDayOfWeek, zone.start.dayOfWeek);
-    Put(record, kStartMonth, zone.start.month);
-    Put(record, kEndOccurrence, zone.end.occurrence);
-    Put(record, kEndDayOfWeek, zone.end.dayOfWeek);
-    Put(record, kEndMonth, zone.end.month);
+    PutProperty(record, kId, zone.id);
+    PutProperty(record, kStandardName, zone.standardName);
+    PutProperty(record, kDaylightName, zone.daylightName);
+    PutProperty(record, kBias, zone.bias);
+    PutProperty(record, kStartOccurrence, zone.start.occurrence);
+    PutProperty(record, kStartDayOfWeek, zone.start.dayOfWeek);
+    PutProperty(record, kStartMonth, zone.start.month);
+    PutProperty(record, kEndOccurrence, zone.end.occurrence);
+    PutProperty(record, kEndDayOfWeek, zone.end.dayOfWeek);
+    PutProperty(record, kEndMonth, zone.end.month);
     return record;
 }
 

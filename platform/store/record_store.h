@@ -22,6 +22,15 @@ struct Property
 // A record is a list of properties; no id appears twice in one record.
 using Record = std::vector<Property>;
 
+// Appends one property, built in place: copying a text variant into a
+// brace list trips a false "may be used uninitialized" warning in g++ 12.
+template <typename Value> void PutProperty(Record& record, std::uint16_t id, const Value& value)
+{
+    Property& property = record.emplace_back();
+    property.id = id;
+    property.value.template emplace<Value>(value);
+}
+
 // Finds a property of a record; nullptr when the record has none of that id.
 const Property* FindProperty(const Record& record, std::uint16_t id);
 std::string TextProperty(const Record& record, std::uint16_t id); // "" when absent or not text

@@ -73,21 +73,21 @@ const MessageMap& CCmdTarget::GetMessageMap() const
 
 // --- Painting.
 
-static QFont MakeFont(const FontSpec& spec)
+static QFont MakeFont(const FontSpec& request)
 {
-    QFont font(ToQString(spec.face));
+    QFont font(ToQString(request.face));
     font.setStyleStrategy(QFont::PreferDefault);
-    font.setWeight(spec.weight >= 600 ? QFont::Bold : QFont::Normal);
-    if (spec.height < 0) {
-        font.setPixelSize(-spec.height);
-    } else if (spec.height > 0) {
+    font.setWeight(request.weight >= 600 ? QFont::Bold : QFont::Normal);
+    if (request.height < 0) {
+        font.setPixelSize(-request.height);
+    } else if (request.height > 0) {
         // A cell height includes the space above and below the characters:
         // find the character height whose cell comes closest.
-        font.setPixelSize(spec.height);
+        font.setPixelSize(request.height);
         const QFontMetrics metrics(font);
         const int cell = metrics.ascent() + metrics.descent();
         if (cell > 0)
-            font.setPixelSize(std::max(1, spec.height * spec.height / cell));
+            font.setPixelSize(std::max(1, request.height * request.height / cell));
     }
     return font;
 }
