@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <ctime>
 #include <map>
 #include <system_error>
@@ -95,6 +96,19 @@ Attempt Fail(sqlite3* connection, const std::string& what)
     return attempt;
 }
 
+// The file's user_version once its tables are set up.
+constexpr int kSchemaStamp = 0x48540001;
+
+int SchemaStamp(sqlite3* connection)
+{
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(connection, "PRAGMA user_version", -1, &statement, nullptr) != SQLITE_OK)
+        return 0;
+    const int stamp = sqlite3_step(statement) == SQLITE_ROW ? sqlite3_column_int(statement, 0) : 0;
+    sqlite3_finalize(statement);
+    return stamp;
+}
+
 // A file that does not pass the quick check is damaged even when SQLite
 // could read its header (a truncated file, pages overwritten).
 bool PassesQuickCheck(sqlite3* connection, int* code)
@@ -154,11 +168,18 @@ Attempt TryOpen(const std::filesystem::path& file)
         sqlite3_close_v2(connection);
         return attempt;
     }
-    if (sqlite3_exec(connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return Fail(connection, "cannot lock it");
-    if (sqlite3_exec(connection, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_exec(connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return Fail(connection, "cannot set up its tables");
+    // The tables are set up once and the file is stamped; later opens only
+    // read the stamp, so a start neither parses the schema nor takes the
+    // write lock.
+    if (SchemaStamp(connection) != kSchemaStamp) {
+        if (sqlite3_exec(connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return Fail(connection, "cannot lock it");
+        if (sqlite3_exec(connection, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
+            sqlite3_exec(connection, ("PRAGMA user_version = " + std::to_string(kSchemaStamp)).c_str(),
+                         nullptr, nullptr, nullptr) != SQLITE_OK ||
+            sqlite3_exec(connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return Fail(connection, "cannot set up its tables");
+    }
 
     Attempt attempt;
     attempt.outcome = OpenOutcome::Opened;
@@ -317,6 +338,11 @@ using namespace store_internal;
 
 DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
 {
+    // Closing at exit lets the last connection fold the write-ahead log back
+    // into the database file; left open, every later start would have to
+    // replay the whole log (a first import is over a megabyte of it).
+    static const bool closesAtExit = std::atexit([] { CloseDatabase(); }) == 0;
+    (void)closesAtExit;
     CloseDatabase();
     DatabaseOpenResult result;
     Attempt attempt = TryOpen(file);

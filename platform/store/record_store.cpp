@@ -257,6 +257,19 @@ TraversalOrder& OrderOf(StoreIdentity store)
     return order;
 }
 
+// Position of a record counted through the index, for a process that holds
+// no order of the store yet: a one-off lookup need not build the whole order.
+int CountBefore(StoreIdentity store, const std::string (&keys)[kMaxSortOrders], RecordIdentity identity)
+{
+    Statement query("SELECT COUNT(*) FROM records WHERE store_id = ?1 AND "
+                    "(key1, key2, key3, key4, id) < (?2, ?3, ?4, ?5, ?6)");
+    query.Bind(1, store);
+    for (int column = 0; column < kMaxSortOrders; ++column)
+        query.BindBlob(2 + column, keys[column]);
+    query.Bind(6, identity);
+    return query.Step() == SQLITE_ROW ? static_cast<int>(query.Int(0)) : -1;
+}
+
 // Position of a record in the kept order, -1 when it is not there.
 int PositionIn(TraversalOrder& order, const OrderEntry& entry)
 {
@@ -541,7 +554,9 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
         std::string keys[kMaxSortOrders];
         for (int column = 0; column < kMaxSortOrders; ++column)
             keys[column] = seek.Blob(1 + column);
-        const int position = PositionIn(OrderOf(identity_), EntryOf(keys, identity));
+        const int position = KeptOrder(identity_) != nullptr
+                                 ? PositionIn(OrderOf(identity_), EntryOf(keys, identity))
+                                 : CountBefore(identity_, keys, identity);
         if (position < 0)
             return -1;
         cursor_ = position;
