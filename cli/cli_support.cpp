@@ -52,8 +52,6 @@ bool IsJulianCalendarMonth(int year, int month)
 
 } // namespace
 
-const char* const kPrayerNames[kPrayerCount] = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
-
 int DaysInCivilMonth(int year, int month)
 {
     static constexpr int kDays[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -105,13 +103,6 @@ std::string DateIso(const DateRecord& date)
     char buffer[32];
     std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
     return buffer;
-}
-
-DateRecord NextDay(const DateRecord& date)
-{
-    const double jdn = JulianDayNumber(date.year, date.month, date.day);
-    const GregorianDay next = GregorianFromJulianDay(static_cast<int>(jdn) + 1);
-    return MakeDate(next.year, next.month, next.day);
 }
 
 double ParseNumber(std::string_view text, std::string_view what, double low, double high)

@@ -28,9 +28,6 @@ int DaysInCivilMonth(int year, int month);
 DateRecord TodayLocal();
 std::string DateIso(const DateRecord& date);
 
-// Day-number walk over civil dates, in the calendar each date is read in.
-DateRecord NextDay(const DateRecord& date);
-
 // A finite decimal number within [low, high]; refuses "nan", "inf", "1e".
 double ParseNumber(std::string_view text, std::string_view what, double low, double high);
 // A whole number within [low, high].
@@ -42,9 +39,6 @@ double ParseAngle(std::string_view text, std::string_view what);
 // decimal: "0.29" gives 29 and "-2.4259" gives -242. A decimal cut of the
 // text, never a binary product that would turn 0.29 into 28.
 int ParseHundredths(std::string_view text, std::string_view what, int limitDegrees);
-
-// The six event labels in display order.
-extern const char* const kPrayerNames[kPrayerCount];
 
 // JSON pieces shared by the commands that print days.
 nlohmann::ordered_json HijriJson(const PrayerEngine& engine);

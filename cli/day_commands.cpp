@@ -124,7 +124,7 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     const int first = static_cast<int>(JulianDayNumber(from.year, from.month, from.day));
     const int last = static_cast<int>(JulianDayNumber(to.year, to.month, to.day));
     DateRecord date = from;
-    for (int day = first; day <= last; ++day, date = NextDay(date))
+    for (int day = first; day <= last; ++day, date = DaysLater(date, 1))
     {
         const PrayerEngine engine = dayFor(date);
         const std::string iso = DateIso(date);

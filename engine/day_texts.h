@@ -17,6 +17,10 @@ inline constexpr std::array<const char*, 13> GregorianMonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",
     "July", "August",  "September", "October", "November", "December"};
 
+// The six events' names in display order, as the screens label them.
+inline constexpr std::array<const char*, kPrayerCount> kPrayerNames = {"Fajr", "Sunrise", "Zuhr",
+                                                                       "Asr",  "Maghrib", "Isha"};
+
 // Name of a month 1..12, or an empty text for any other number.
 const char* HijriMonthName(int month);
 const char* GregorianMonthName(int month);

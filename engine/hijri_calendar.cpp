@@ -94,6 +94,17 @@ GregorianDay GregorianFromJulianDay(int jdn)
     return {day, month, year};
 }
 
+DateRecord DaysLater(const DateRecord& date, int days)
+{
+    const int julianDay = static_cast<int>(JulianDayNumber(date.year, date.month, date.day)) + days;
+    const GregorianDay later = GregorianFromJulianDay(julianDay);
+    DateRecord result = date;
+    result.year = static_cast<std::uint16_t>(later.year);
+    result.month = static_cast<std::uint16_t>(later.month);
+    result.day = static_cast<std::uint16_t>(later.day);
+    return result;
+}
+
 HijriDate::HijriDate(int hijriYear, int hijriMonth, int hijriDay)
     : year(hijriYear), month(hijriMonth), day(hijriDay)
 {

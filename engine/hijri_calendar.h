@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/date_record.h"
+
 namespace halvo {
 
 struct HijriDay
@@ -26,6 +28,11 @@ int HijriToJulianDay(int year, int month, int day);
 
 // Civil date of a day number: Gregorian after 4 October 1582, Julian before.
 GregorianDay GregorianFromJulianDay(int jdn);
+
+// The civil date a whole number of days later (or earlier), counted through
+// the day number so month and year ends, and the calendar reform, need no
+// rules of their own. Time-of-day fields are kept.
+DateRecord DaysLater(const DateRecord& date, int days);
 
 // Converts a Hijri date to the civil calendar at construction. The input is
 // not validated: day 30 of a 29-day month lands on the next month's first.
