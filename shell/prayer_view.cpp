@@ -7,7 +7,6 @@
 #include "shell/settings.h"
 
 #include <array>
-#include <cstdio>
 
 namespace halvo {
 
@@ -85,7 +84,17 @@ void OncePerCityMessages::Show(const std::string& text)
     if (shownFor_ && *shownFor_ == city_)
         return;
     shownFor_ = city_;
-    MessageBox(owner_, text);
+    waiting_.push_back(text);
+    Owner()->PostMessage(WM_SHOW_LOOKUP_MESSAGE);
+}
+
+void OncePerCityMessages::ShowWaiting()
+{
+    if (waiting_.empty())
+        return;
+    const std::string text = waiting_.front();
+    waiting_.pop_front();
+    WindowMessages::Show(text);
 }
 
 void OncePerCityMessages::Warn(const std::string& text)
@@ -94,7 +103,7 @@ void OncePerCityMessages::Warn(const std::string& text)
     if (text == lastWarning_)
         return;
     lastWarning_ = text;
-    std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
+    WindowMessages::Warn(text);
 }
 
 CPrayerView::CPrayerView() : messages_(this)
@@ -109,6 +118,7 @@ const MessageMap& CPrayerView::GetMessageMap() const
     static const MessageMap map = {
         MapCreate(&CPrayerView::OnCreate),
         MapPaint(&CPrayerView::OnPaint),
+        MapAppMessage(WM_SHOW_LOOKUP_MESSAGE, &CPrayerView::OnShowLookupMessage),
     };
     return map;
 }
@@ -116,6 +126,12 @@ const MessageMap& CPrayerView::GetMessageMap() const
 int CPrayerView::OnCreate()
 {
     SetMinimumClientSize(kViewWidth, kViewHeight);
+    return 0;
+}
+
+int CPrayerView::OnShowLookupMessage()
+{
+    messages_.ShowWaiting();
     return 0;
 }
 

@@ -2,10 +2,11 @@
 
 #include "engine/date_record.h"
 #include "platform/ui/framework.h"
-#include "platform/user_messages.h"
+#include "platform/ui/window_messages.h"
 #include "shell/day_model.h"
 #include "shell/screen_colours.h"
 
+#include <deque>
 #include <optional>
 #include <string>
 
@@ -23,6 +24,9 @@ inline constexpr int kNeedleCentreX = 182;
 inline constexpr int kNeedleCentreY = 52;
 inline constexpr int kNeedleDiameter = 50;
 
+// Asks the display to show the lookup messages waiting for it.
+inline constexpr unsigned WM_SHOW_LOOKUP_MESSAGE = WM_APP + 0x65;
+
 // Top-left corner of the Kaaba picture beside a needle tip.
 CPoint KaabaPosition(int tipX, int tipY);
 
@@ -33,21 +37,27 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
 
 // Shows the lookup's message at most once for each city name, so a missing
 // city does not bring a new message box with every repaint and timer tick.
-class OncePerCityMessages : public UserMessages
+// The lookup runs inside the paint, where a modal box would let the next
+// tick repaint into the running paint; so Show only keeps the text and posts
+// WM_SHOW_LOOKUP_MESSAGE to the owner, whose handler calls ShowWaiting once
+// the paint is over.
+class OncePerCityMessages : public WindowMessages
 {
 public:
-    explicit OncePerCityMessages(CWnd* owner) : owner_(owner) {}
+    explicit OncePerCityMessages(CWnd* owner) : WindowMessages(owner) {}
     // The name the next lookups are for.
     void SetCity(const std::string& name) { city_ = name; }
     // The city was found: a later loss of it is worth a message again.
     void Forget() { shownFor_.reset(); }
     void Show(const std::string& text) override;
     void Warn(const std::string& text) override;
+    // Shows the oldest waiting message in a box owned by the owner.
+    void ShowWaiting();
 
 private:
-    CWnd* owner_;
     std::string city_;
     std::optional<std::string> shownFor_;
+    std::deque<std::string> waiting_;
     std::string lastWarning_;
 };
 
@@ -73,6 +83,7 @@ protected:
 private:
     int OnCreate();
     void OnPaint(CDC& dc);
+    int OnShowLookupMessage();
 
     DateRecord displayDate_;
     std::string displayHijriText_;

@@ -14,6 +14,9 @@ public:
     void Show(const std::string& text) override;
     void Warn(const std::string& text) override;
 
+protected:
+    CWnd* Owner() const { return owner_; }
+
 private:
     CWnd* owner_;
 };

@@ -220,6 +220,7 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
     for (int tick = 0; tick < 5; ++tick)
         Tick();
     frame_->View().Refresh();
+    ProcessPendingMessages();
     EXPECT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
     EXPECT_EQ(dayTexts[0], "Atlantis");
     EXPECT_EQ(dayTexts[1], "20 March 2026 C.E.");
@@ -236,6 +237,7 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
     WriteSetting("CityName", "Lemuria");
     Tick();
     Tick();
+    ProcessPendingMessages();
     EXPECT_EQ(boxes.size(), 2u);
 
     // Found again, then lost again: worth telling again.
@@ -243,7 +245,36 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
     Tick();
     WriteSetting("CityName", "Lemuria");
     Tick();
+    ProcessPendingMessages();
     EXPECT_EQ(boxes.size(), 3u);
+}
+
+// A box opened inside the paint let the next tick repaint into the running
+// paint (a recursive repaint, then a crash). The box must wait until the
+// paint is over, and a tick while it is open must still repaint the day.
+TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
+{
+    OpenFrame();
+    CPrayerView& view = frame_->View();
+    std::vector<const CWnd*> owners;
+    std::string dateAfterTickUnderBox;
+    SetMessageBoxSink([&](CWnd* owner, const std::string& text) {
+        boxes.push_back(text);
+        owners.push_back(owner);
+        clock_.now = MakeDate(2026, 4, 2);
+        Tick();
+        dateAfterTickUnderBox = dayTexts[1];
+    });
+
+    WriteSetting("CityName", "Atlantis");
+    Tick();
+    EXPECT_EQ(dayTexts[0], "Atlantis");
+    EXPECT_TRUE(boxes.empty()) << "a box opened inside the paint";
+    ProcessPendingMessages();
+    ASSERT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
+    EXPECT_EQ(owners[0], &view);
+    EXPECT_EQ(dateAfterTickUnderBox, "2 April 2026 C.E.");
+    clock_.now = MakeDate(2026, 3, 20);
 }
 
 TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
