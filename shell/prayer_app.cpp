@@ -1,29 +1,28 @@
 #include "shell/prayer_app.h"
 
+#include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "shell/adhan_switches.h"
 #include "shell/screen_colours.h"
 #include "shell/startup_data.h"
 
-#include <cstdio>
-
 namespace halvo {
 
 namespace {
 
-// What the data steps have to say before any window exists: on screen and
+// What the start-up has to say before the main window shows: on screen and
 // on stderr, so a start that fails is never silent.
-class StartupMessages : public UserMessages
+class StartupMessages : public WindowMessages
 {
 public:
+    StartupMessages() : WindowMessages(nullptr) {}
     void Show(const std::string& text) override
     {
         shown = true;
-        std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
-        MessageBox(nullptr, text);
+        Warn(text);
+        WindowMessages::Show(text);
     }
-    void Warn(const std::string& text) override { std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str()); }
 
     bool shown = false;
 };
@@ -67,7 +66,7 @@ bool CPrayerApp::InitInstance()
     // Before the window exists, so the first paint has the stored colours.
     LoadScreenColours();
     if (!frame_->LoadFrame(FindMenu(IDR_MAINFRAME))) {
-        std::fprintf(stderr, "halvo-tavorin: the main window could not be created\n");
+        messages.Show("Halvo Tavorin cannot start: the main window could not be created");
         exitStatus_ = 1;
         return false;
     }
