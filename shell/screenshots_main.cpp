@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -46,13 +47,14 @@ int main(int argc, char** argv)
     static const FixedClock clock;
     SetClock(&clock);
 
+    // Before anything can speak: offscreen, a box would wait for ever.
+    SetMessageBoxSink([](CWnd*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     WindowMessages messages(nullptr);
     const StartupDataResult data = RunStartupDataSteps(messages);
     if (!data.ok) {
         std::fprintf(stderr, "halvo-screenshots: %s\n", data.failure.c_str());
         return 1;
     }
-    SetMessageBoxSink([](CWnd*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     LoadAdhanSwitches();
 
     // The main window as a first start shows it, then two variants: colours
@@ -65,17 +67,22 @@ int main(int argc, char** argv)
         const char* hr;
         const char* city;
     };
-    const std::string city = ReadSetting("CityName");
+    const std::string city = ReadSetting(setting::kCityName);
     const Variant variants[] = {
         {"main.png", "9", "1", "1", city.c_str()},
         {"main-colours.png", "7", "8", "3", city.c_str()},
         {"main-missing-city.png", "9", "1", "1", "Atlantis"},
     };
     for (const Variant& variant : variants) {
-        WriteSetting("Bg", variant.bg);
-        WriteSetting("Txt", variant.txt);
-        WriteSetting("Hr", variant.hr);
-        WriteSetting("CityName", variant.city);
+        // A picture of settings that were not stored would be a wrong picture.
+        for (const auto& [name, value] : {std::pair{setting::kBg, variant.bg}, std::pair{setting::kTxt, variant.txt},
+                                          std::pair{setting::kHr, variant.hr},
+                                          std::pair{setting::kCityName, variant.city}}) {
+            if (!WriteSetting(name, value)) {
+                std::fprintf(stderr, "halvo-screenshots: cannot store the setting %s = %s\n", name, value);
+                return 1;
+            }
+        }
         LoadScreenColours();
         CMainFrame frame;
         if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
@@ -89,6 +96,8 @@ int main(int argc, char** argv)
             return 1;
         }
         std::printf("%s\n", path.c_str());
+        // What the paint posted (a missing city's message) before the frame goes.
+        ProcessPendingMessages();
     }
     return 0;
 }
