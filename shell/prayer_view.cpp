@@ -3,8 +3,8 @@
 #include "engine/compass_needle.h"
 #include "platform/ui/clock.h"
 #include "resources/resource_ids.h"
-#include "shell/qibla_bearing.h"
 #include "shell/settings.h"
+#include "sky/qibla.h"
 
 #include <array>
 
@@ -141,12 +141,10 @@ void CPrayerView::ComputeDay()
         displayDate_ = LocalNow();
     const std::string city = ReadSetting("CityName");
     messages_.SetCity(city);
-    const DayComputation day = ComputeDayTexts(city, displayDate_, messages_);
-    cityFound_ = day.cityFound;
-    if (cityFound_)
+    day_ = ComputeDayTexts(city, displayDate_, messages_);
+    if (day_.cityFound)
         messages_.Forget();
-    dayTexts = day.texts;
-    displayHijriText_ = day.texts[2];
+    dayTexts = day_.texts;
 }
 
 void CPrayerView::SetDisplayDate(const DateRecord& date)
@@ -166,11 +164,10 @@ void CPrayerView::Refresh()
 void CPrayerView::OnPaint(CDC& dc)
 {
     ComputeDay();
+    // The day's lookup already gave the coordinates: no second lookup.
     std::optional<float> bearing;
-    if (cityFound_) {
-        if (const std::optional<double> qibla = QiblaBearing(messages_))
-            bearing = static_cast<float>(*qibla);
-    }
+    if (day_.cityFound)
+        bearing = static_cast<float>(QiblaBearingAt(day_.longitude, day_.latitude));
     PaintDay(dc, GetClientRect(), dayTexts, screenColours, bearing);
 }
 

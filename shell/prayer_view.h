@@ -75,7 +75,7 @@ public:
     void Refresh();
 
     const DateRecord& DisplayDate() const { return displayDate_; }
-    const std::string& DisplayHijriText() const { return displayHijriText_; }
+    const std::string& DisplayHijriText() const { return day_.texts[2]; }
 
 protected:
     const MessageMap& GetMessageMap() const override;
@@ -86,8 +86,8 @@ private:
     int OnShowLookupMessage();
 
     DateRecord displayDate_;
-    std::string displayHijriText_;
-    bool cityFound_ = false;
+    // The last computed day: its texts, and the coordinates for the needle.
+    DayComputation day_;
     OncePerCityMessages messages_;
 };
 
