@@ -63,12 +63,38 @@ private:
     bool was_;
 };
 
-int InsertSorted(const QStringList& items, const QString& text)
+int ItemCount(QWidget* widget)
 {
-    int index = 0;
-    while (index < items.size() && QString::compare(items[index], text, Qt::CaseInsensitive) <= 0)
-        ++index;
-    return index;
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->count();
+    if (auto* list = qobject_cast<QListWidget*>(widget))
+        return list->count();
+    return 0;
+}
+
+QString ItemText(QWidget* widget, int index)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->itemText(index);
+    if (auto* list = qobject_cast<QListWidget*>(widget))
+        return list->item(index)->text();
+    return {};
+}
+
+// After the last entry that does not sort after text, so equal entries keep
+// their order of adding. A binary search: the city list has thousands.
+int InsertSorted(QWidget* widget, const QString& text)
+{
+    int low = 0;
+    int high = ItemCount(widget);
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (QString::compare(ItemText(widget, middle), text, Qt::CaseInsensitive) <= 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low;
 }
 
 QStringList Items(QWidget* widget)
@@ -166,8 +192,7 @@ int CListControl::AddString(const std::string& text)
     const Quiet quiet(widget);
     const QString value = ToQString(text);
     const bool sorted = widget != nullptr && widget->property("halvoSorted").toBool();
-    const QStringList items = Items(widget);
-    const int index = sorted ? InsertSorted(items, value) : static_cast<int>(items.size());
+    const int index = sorted ? InsertSorted(widget, value) : ItemCount(widget);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
         const int selected = combo->currentIndex();
         combo->insertItem(index, value);
@@ -195,7 +220,7 @@ void CListControl::ResetContent()
 
 int CListControl::GetCount() const
 {
-    return static_cast<int>(Items(FindControl(*dialog_, id_)).size());
+    return ItemCount(FindControl(*dialog_, id_));
 }
 
 int CListControl::GetCurSel() const
