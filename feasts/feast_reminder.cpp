@@ -12,8 +12,8 @@ void CheckFeastReminder(CWnd* owner)
     // A missing key or value reads as reminder off, "Same Day".
     std::uint32_t feastOn = 0;
     std::uint32_t numDays = 0;
-    ReadRegistryNumber("Feast", "Feast", feastOn);
-    ReadRegistryNumber("Feast", "NumDays", numDays);
+    ReadRegistryNumber(kFeastSubkey, kFeastValue, feastOn);
+    ReadRegistryNumber(kFeastSubkey, kNumDaysValue, numDays);
     if (const std::optional<std::string> text = FeastReminderText(LocalNow(), feastOn, numDays))
         MessageBox(owner, *text);
 }

@@ -2,6 +2,8 @@
 
 // Resource and command ids, by the numbers the windows use.
 
+#include "platform/ui/framework.h"
+
 namespace halvo {
 
 // Menus
@@ -45,7 +47,7 @@ inline constexpr int ID_FILE_RESTORE_DATE = 32787;
 inline constexpr int ID_FILE_ISLAMIC_FEASTS = 32797;
 inline constexpr int ID_FILE_QIBLA_DIRECTION = 32791;
 inline constexpr int ID_FILE_MOON_PHASE = 32792;
-inline constexpr int ID_FILE_EXIT = 57665;
+inline constexpr int ID_FILE_EXIT = ID_APP_EXIT; // the framework's own Exit
 inline constexpr int ID_LOCATION_SELECT = 32776;
 inline constexpr int ID_LOCATION_ADD = 32777;
 inline constexpr int ID_LOCATION_EDIT = 32795;

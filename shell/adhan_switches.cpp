@@ -8,12 +8,12 @@ AdhanSwitches adhanSwitches;
 
 void LoadAdhanSwitches()
 {
-    adhanSwitches.enabled = ReadSetting("Adhan") == "On";
-    adhanSwitches.fajr = ReadSetting("Fajr") == "1";
-    adhanSwitches.zuhr = ReadSetting("Zuhr") == "1";
-    adhanSwitches.asr = ReadSetting("Asr") == "1";
-    adhanSwitches.maghrib = ReadSetting("Maghrib") == "1";
-    adhanSwitches.isha = ReadSetting("Isha") == "1";
+    adhanSwitches.enabled = ReadSetting(setting::kAdhan) == "On";
+    adhanSwitches.fajr = ReadSetting(setting::kFajr) == "1";
+    adhanSwitches.zuhr = ReadSetting(setting::kZuhr) == "1";
+    adhanSwitches.asr = ReadSetting(setting::kAsr) == "1";
+    adhanSwitches.maghrib = ReadSetting(setting::kMaghrib) == "1";
+    adhanSwitches.isha = ReadSetting(setting::kIsha) == "1";
 }
 
 } // namespace halvo

@@ -39,7 +39,6 @@ int CMainFrame::OnCreate()
 {
     if (!m_wndView.Create(this, kFirstPaneId, CRect{}))
         return -1;
-    SetWindowText("Halvo Tavorin");
     SetTimer(kRefreshTimerId, kRefreshMilliseconds);
     CheckFeastReminder(&m_wndView);
     return 0;
@@ -53,7 +52,7 @@ void CMainFrame::OnSetFocus()
 void CMainFrame::OnTimer(unsigned)
 {
     // Back to today: a date chosen by hand stays only until the next tick.
-    m_wndView.SetDisplayDate(LocalNow());
+    OnRestoreDate();
 }
 
 void CMainFrame::OnRestoreDate()

@@ -139,7 +139,7 @@ void CPrayerView::ComputeDay()
 {
     if (displayDate_.year == 0)
         displayDate_ = LocalNow();
-    const std::string city = ReadSetting("CityName");
+    const std::string city = ReadSetting(setting::kCityName);
     messages_.SetCity(city);
     day_ = ComputeDayTexts(city, displayDate_, messages_);
     if (day_.cityFound)

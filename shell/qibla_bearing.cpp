@@ -12,7 +12,7 @@ std::optional<double> QiblaBearing(UserMessages& messages)
     std::int32_t longitude = 0;
     std::int32_t latitude = 0;
     double utcOffset = 0; // not needed for a direction
-    if (!LookupCity(LocalNow(), ReadSetting("CityName"), longitude, latitude, utcOffset, messages))
+    if (!LookupCity(LocalNow(), ReadSetting(setting::kCityName), longitude, latitude, utcOffset, messages))
         return std::nullopt;
     return QiblaBearingAt(longitude, latitude);
 }

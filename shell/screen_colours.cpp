@@ -1,36 +1,15 @@
 #include "shell/screen_colours.h"
 
+#include "locations/daylight_saving.h"
 #include "shell/settings.h"
-
-#include <cctype>
-#include <climits>
 
 namespace halvo {
 
 ScreenColours screenColours;
 
-int TextToInt(const std::string& text)
-{
-    std::size_t at = 0;
-    while (at < text.size() && std::isspace(static_cast<unsigned char>(text[at])))
-        ++at;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '-' || text[at] == '+')) {
-        negative = text[at] == '-';
-        ++at;
-    }
-    long long value = 0;
-    for (; at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])); ++at) {
-        value = value * 10 + (text[at] - '0');
-        if (value > INT_MAX)
-            return negative ? INT_MIN : INT_MAX;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
-
 static COLORREF TableColour(const std::string& indexText, int defaultIndex)
 {
-    int index = TextToInt(indexText);
+    int index = LeadingInteger(indexText);
     if (index < 0 || index >= static_cast<int>(ColourTable.size()))
         index = defaultIndex;
     return ColourTable[static_cast<std::size_t>(index)].value;
@@ -48,7 +27,8 @@ ScreenColours ColoursFromIndexTexts(const std::string& background, const std::st
 
 void LoadScreenColours()
 {
-    screenColours = ColoursFromIndexTexts(ReadSetting("Bg"), ReadSetting("Txt"), ReadSetting("Hr"));
+    screenColours = ColoursFromIndexTexts(ReadSetting(setting::kBg), ReadSetting(setting::kTxt),
+                                          ReadSetting(setting::kHr));
 }
 
 } // namespace halvo

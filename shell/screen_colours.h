@@ -45,10 +45,6 @@ struct ScreenColours
 // every paint.
 extern ScreenColours screenColours;
 
-// Leading decimal integer of a text, as the stored numbers are read: blanks
-// and a sign first, digits up to the first other character; 0 without any.
-int TextToInt(const std::string& text);
-
 // The colours of three stored index texts. An index outside the table falls
 // back to that setting's default.
 ScreenColours ColoursFromIndexTexts(const std::string& background, const std::string& text,
