@@ -42,10 +42,18 @@ bool CCmdTarget::HasCommandHandler(int id) const
     return HasHandler(Message::Command, id);
 }
 
+// One rule for finding a handler and for running it, so a menu item is
+// enabled exactly when its command would be handled. Id 0 in the map takes
+// every id (timers, paint, creation, focus).
+static bool Handles(const MessageEntry& entry, Message message, int id)
+{
+    return entry.message == message && (entry.id == 0 || entry.id == id);
+}
+
 bool CCmdTarget::HasHandler(Message message, int id) const
 {
     for (const MessageEntry& entry : GetMessageMap())
-        if (entry.message == message && (entry.id == id || (message == Message::Timer && entry.id == 0)))
+        if (Handles(entry, message, id))
             return true;
     return false;
 }
@@ -53,9 +61,7 @@ bool CCmdTarget::HasHandler(Message message, int id) const
 bool CCmdTarget::Dispatch(Message message, const MessageArgs& args, int* result)
 {
     for (const MessageEntry& entry : GetMessageMap()) {
-        const bool idMatches = entry.id == args.id || message == Message::Timer || message == Message::Paint ||
-                               message == Message::Create || message == Message::SetFocus;
-        if (entry.message == message && idMatches) {
+        if (Handles(entry, message, args.id)) {
             const int value = entry.call(*this, args);
             if (result != nullptr)
                 *result = value;

@@ -70,7 +70,7 @@ struct MessageArgs
 struct MessageEntry
 {
     Message message = Message::Command;
-    int id = 0; // 0 matches any id for Timer
+    int id = 0; // 0 matches any id
     std::function<int(CCmdTarget&, const MessageArgs&)> call;
 };
 
