@@ -51,33 +51,6 @@ const MenuResource kMainMenu = {
     },
 };
 
-const MenuResource kFeastsMenu = {
-    IDR_FEASTS_MENU,
-    {
-        {"Tools",
-         {
-             {"Feast Reminders", ID_FEAST_REMINDERS},
-             {"", 0},
-             {"Exit", ID_FEASTS_EXIT},
-         }},
-    },
-};
-
-const DialogTemplate kFeastsDialog = {IDD_FEASTS, "Islamic Feasts", 146, 161, {}};
-
-const DialogTemplate kRemindMeDialog = {
-    IDD_REMIND_ME,
-    "Remind Me",
-    142,
-    148,
-    {
-        {IDC_REMINDER_CHECK, ControlKind::CheckBox, "Reminder", 0, 17, 13, 10, 10},
-        {IDC_REMIND_DAYS, ControlKind::ComboDropDownList, "", 0, 67, 31, 60, 35},
-        {1, ControlKind::DefaultPushButton, "OK", 0, 14, 127, 50, 14},
-        {2, ControlKind::PushButton, "Cancel", 0, 78, 127, 50, 14},
-    },
-};
-
 } // namespace
 
 const MenuResource& FindMenu(int id)
@@ -85,17 +58,6 @@ const MenuResource& FindMenu(int id)
     static const MenuResource none;
     if (id == IDR_MAINFRAME)
         return kMainMenu;
-    if (id == IDR_FEASTS_MENU)
-        return kFeastsMenu;
-    return none;
-}
-
-const DialogTemplate& FindDialogTemplate(int id)
-{
-    static const DialogTemplate none;
-    for (const DialogTemplate* dialog : {&kFeastsDialog, &kRemindMeDialog})
-        if (dialog->id == id)
-            return *dialog;
     return none;
 }
 

@@ -84,17 +84,7 @@ static QFont MakeFont(const FontSpec& request)
     QFont font(ToQString(request.face));
     font.setStyleStrategy(QFont::PreferDefault);
     font.setWeight(request.weight >= 600 ? QFont::Bold : QFont::Normal);
-    if (request.height < 0) {
-        font.setPixelSize(-request.height);
-    } else if (request.height > 0) {
-        // A cell height includes the space above and below the characters:
-        // find the character height whose cell comes closest.
-        font.setPixelSize(request.height);
-        const QFontMetrics metrics(font);
-        const int cell = metrics.ascent() + metrics.descent();
-        if (cell > 0)
-            font.setPixelSize(std::max(1, request.height * request.height / cell));
-    }
+    font.setPixelSize(std::max(1, -request.height));
     return font;
 }
 
@@ -112,12 +102,6 @@ CDC::CDC(std::unique_ptr<Impl> impl) : impl_(std::move(impl))
 }
 
 CDC::~CDC() = default;
-
-CRect CDC::ClipBox() const
-{
-    const QRect& r = impl_->clip;
-    return CRect{r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
 
 void CDC::FillSolidRect(const CRect& rect, COLORREF colour)
 {
@@ -258,7 +242,6 @@ Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& pa
     QPainter painter(&picture.impl->image);
     auto impl = std::make_unique<CDC::Impl>();
     impl->painter = &painter;
-    impl->clip = QRect(0, 0, width, height);
     CDC dc(std::move(impl));
     paint(dc);
     return picture;
@@ -266,12 +249,11 @@ Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& pa
 
 // --- Windows.
 
-void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent& event)
+void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent&)
 {
     QPainter painter(&widget);
     auto impl = std::make_unique<CDC::Impl>();
     impl->painter = &painter;
-    impl->clip = event.rect();
     CDC dc(std::move(impl));
     window.Dispatch(Message::Paint, MessageArgs{0, &dc});
 }
@@ -293,10 +275,7 @@ bool DispatchCustom(CWnd& window, QEvent& event)
     return true;
 }
 
-CWnd::CWnd() : impl_(std::make_unique<Impl>())
-{
-    impl_->owner = this;
-}
+CWnd::CWnd() : impl_(std::make_unique<Impl>()) {}
 
 CWnd::~CWnd()
 {
@@ -412,11 +391,6 @@ void CWnd::SetFocus()
 {
     if (impl_->widget)
         impl_->widget->setFocus(Qt::OtherFocusReason);
-}
-
-bool CWnd::HasFocus() const
-{
-    return impl_->widget && impl_->widget->hasFocus();
 }
 
 void CWnd::PostMessage(unsigned message)

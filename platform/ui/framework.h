@@ -39,7 +39,6 @@ struct CRect
 
 // Ids the framework gives meaning to.
 inline constexpr int kFirstPaneId = 0xE900;  // the child that fills a frame's client area
-inline constexpr int kCommandBarId = 0xE800;
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int ID_APP_EXIT = 57665;
@@ -159,8 +158,8 @@ protected:
 // ---------------------------------------------------------------------------
 // Painting.
 
-// A font as the system names it: face, height and weight. A negative height
-// is the character height in pixels, a positive one the cell height.
+// A font as the system names it: face, height and weight. The height is
+// negative: minus the character height in pixels.
 struct FontSpec
 {
     std::string face = "Verdana";
@@ -203,8 +202,6 @@ public:
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
-
-    CRect ClipBox() const; // the area being painted, in client pixels
 
     void FillSolidRect(const CRect& rect, COLORREF colour);
     COLORREF SetTextColor(COLORREF colour);
@@ -267,7 +264,6 @@ public:
     void KillTimer(unsigned id);
 
     void SetFocus();
-    bool HasFocus() const;
 
     // Queues an application message for this window's map.
     void PostMessage(unsigned message);
@@ -335,7 +331,6 @@ public:
     virtual bool InitInstance() = 0;
     virtual int ExitInstance() { return 0; }
 
-    const std::string& AppName() const { return appName_; }
     CWnd* m_pMainWnd = nullptr;
 
     static CWinApp* Current();

@@ -37,7 +37,6 @@ public:
 
 struct CWnd::Impl
 {
-    CWnd* owner = nullptr;
     QPointer<QWidget> widget;
     CWnd* parent = nullptr;
     int id = 0;
@@ -49,7 +48,6 @@ struct CWnd::Impl
 struct CDC::Impl
 {
     QPainter* painter = nullptr;
-    QRect clip;
     QPoint current;
     QFont font;
 };
