@@ -21,18 +21,6 @@ std::string FeastGregorianDateText(int hijriYear, int hijriMonth, int hijriDay)
            std::to_string(date.gregorianYear);
 }
 
-// Whole days forward on the civil calendar, through the day number so month
-// and year ends need no rules of their own.
-static DateRecord DaysLater(const DateRecord& date, std::uint32_t days)
-{
-    const double julianDay = JulianDayNumber(date.year, date.month, date.day) + days;
-    const GregorianDay later = GregorianFromJulianDay(static_cast<int>(julianDay));
-    DateRecord result = date;
-    result.year = static_cast<std::uint16_t>(later.year);
-    result.month = static_cast<std::uint16_t>(later.month);
-    result.day = static_cast<std::uint16_t>(later.day);
-    return result;
-}
 
 std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint32_t feastOn, std::uint32_t numDays)
 {
@@ -43,7 +31,7 @@ std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint3
     constexpr std::uint32_t kLongestLookAhead = 3660;
     if (numDays > kLongestLookAhead)
         return std::nullopt;
-    const DateRecord checked = numDays > 0 ? DaysLater(today, numDays) : today;
+    const DateRecord checked = numDays > 0 ? DaysLater(today, static_cast<int>(numDays)) : today;
     PrayerEngine engine;
     engine.SetDate(checked);
     const std::optional<int> feast = FindFeast(engine.hijriMonth, engine.hijriDay);

@@ -1,6 +1,7 @@
 #include "shell/prayer_view.h"
 
 #include "engine/compass_needle.h"
+#include "engine/day_texts.h"
 #include "platform/ui/clock.h"
 #include "resources/resource_ids.h"
 #include "shell/settings.h"
@@ -20,7 +21,6 @@ constexpr COLORREF kTimeColour = 0x000000;
 const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
 
-constexpr std::array<const char*, 6> kPrayerLabels = {"Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha"};
 
 } // namespace
 
@@ -58,7 +58,7 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
             const int prayer = 3 * row + column;
             const int x = 20 + 80 * column;
             dc.SelectFont(kBoldFont);
-            dc.TextOut(x, labelY, kPrayerLabels[static_cast<std::size_t>(prayer)]);
+            dc.TextOut(x, labelY, kPrayerNames[static_cast<std::size_t>(prayer)]);
             dc.SelectFont(kNormalFont);
             dc.TextOut(x, labelY + 15, texts[static_cast<std::size_t>(3 + prayer)]);
         }

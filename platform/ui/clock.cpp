@@ -43,15 +43,4 @@ void SetClock(const Clock* clock)
     installedClock = clock != nullptr ? clock : &systemClock;
 }
 
-DateRecord AddDays(const DateRecord& date, int days)
-{
-    const QDate moved = QDate(date.year, date.month, date.day).addDays(days);
-    DateRecord result = date;
-    result.year = static_cast<std::uint16_t>(moved.year());
-    result.month = static_cast<std::uint16_t>(moved.month());
-    result.day = static_cast<std::uint16_t>(moved.day());
-    result.dayOfWeek = static_cast<std::uint16_t>(moved.dayOfWeek() % 7);
-    return result;
-}
-
 } // namespace halvo

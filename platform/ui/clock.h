@@ -20,7 +20,4 @@ DateRecord LocalNow();
 // the clock alive while it is installed.
 void SetClock(const Clock* clock);
 
-// A date moved by whole days; the time of day stays as it was.
-DateRecord AddDays(const DateRecord& date, int days);
-
 } // namespace halvo
