@@ -166,10 +166,22 @@ StartupDataResult RunStartupDataSteps(UserMessages& messages)
     if (CanRead(windows / kMainCitiesFile))
     {
         RemoveLegacyKey("Cities", false);
-        // Its result is not a reason to stop: the importers below report
-        // what matters.
-        InstallDefaultSettings();
-        WriteSetting(setting::kCityName, kDefaultCity);
+        // Without its settings the program has no city, method or colours
+        // to start with: a failure here ends the start like an import's.
+        if (!InstallDefaultSettings())
+        {
+            return Fail("could not install the default settings in the store \"" +
+                            std::string(kSettingsStoreName) + "\" (database " +
+                            DatabaseFile().string() + ")",
+                        messages);
+        }
+        if (!WriteSetting(setting::kCityName, kDefaultCity))
+        {
+            return Fail("could not set " + std::string(setting::kCityName) + " to \"" +
+                            kDefaultCity + "\" in the store \"" + kSettingsStoreName +
+                            "\" (database " + DatabaseFile().string() + ")",
+                        messages);
+        }
         if (auto result = Check(ImportCities(windows, messages), messages); !result.ok)
         {
             return result;

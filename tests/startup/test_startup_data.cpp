@@ -137,5 +137,31 @@ TEST_F(StartupData, FailureIsShownOnceNamingWhatAndWhere)
         << messages_.shown[0];
 }
 
+TEST_F(StartupData, SettingsThatCannotBeInstalledEndTheStartWithAMessage)
+{
+    // A "Settings" store of neither known layout is left alone, so it never
+    // gains a CityName record to set.
+    ASSERT_TRUE(EnsureDeviceFolder());
+    ASSERT_TRUE(OpenDatabase(DatabaseFile()).ok);
+    const StoreIdentity identity = RecordStore::Create(
+        kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}});
+    RecordStore store;
+    ASSERT_TRUE(store.Open(identity));
+    ASSERT_TRUE(store.Append({{kSettingNameProperty, std::string(setting::kBg)},
+                              {kSettingValueProperty, std::string("9")}}));
+    store.Close();
+    std::filesystem::copy_file(kShipped / kMainCitiesFile, WindowsFolder() / kMainCitiesFile);
+    CloseDatabase();
+
+    const StartupDataResult result = RunStartupDataSteps(messages_);
+    EXPECT_FALSE(result.ok);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_NE(messages_.shown[0].find(setting::kCityName), std::string::npos) << messages_.shown[0];
+    EXPECT_NE(messages_.shown[0].find(DatabaseFile().string()), std::string::npos)
+        << messages_.shown[0];
+    // The seed file stays for a start that can use it.
+    EXPECT_TRUE(std::filesystem::exists(WindowsFolder() / kMainCitiesFile));
+}
+
 } // namespace
 } // namespace halvo
