@@ -67,7 +67,7 @@ bool EnsureConventionStore()
     }
     StoreTransaction transaction;
     RecordStore store;
-    if (!CreateSeededStore(store))
+    if (!transaction.Active() || !CreateSeededStore(store))
     {
         return false;
     }
@@ -112,6 +112,10 @@ bool AddConvention(const std::string& name, const std::string& fajrText,
                    const std::string& ishaText)
 {
     StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return false;
+    }
     RecordStore store;
     if (RecordStore::Exists(kConventionsStoreName))
     {

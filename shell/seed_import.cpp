@@ -117,6 +117,10 @@ ImportResult ImportCityFile(const std::filesystem::path& file, Duplicates duplic
                             UserMessages& messages)
 {
     StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return Failure("could not lock the database to import " + file.string());
+    }
     RecordStore store;
     if (!OpenOrCreate(store, kCitiesStoreName, &CreateCitiesStore))
     {
@@ -165,6 +169,10 @@ ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMes
         return ImportResult{};
     }
     StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return Failure("could not lock the database to import " + file.string());
+    }
     RecordStore store;
     const StoreIdentity identity = CreateZonesStore();
     if (identity == 0 || !store.Open(identity))

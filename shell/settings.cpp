@@ -131,6 +131,8 @@ bool InstallDefaultSettings()
     // either no store or a complete one, and a failed append leaves no
     // half-completed store that a later start would no longer recognise.
     StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
     RecordStore store;
     if (RecordStore::Exists(kSettingsStoreName)) {
         if (!store.Open(kSettingsStoreName))

@@ -378,7 +378,7 @@ StoreIdentity RecordStore::Create(const std::string& name, std::uint32_t typeTag
     if (name.empty() || sortOrders.size() > static_cast<std::size_t>(kMaxSortOrders))
         return 0;
     StoreTransaction transaction;
-    if (Exists(name))
+    if (!transaction.Active() || Exists(name))
         return 0;
     Statement insert("INSERT INTO stores(name, type_tag) VALUES(?1, ?2)");
     insert.Bind(1, name).Bind(2, typeTag);
@@ -708,6 +708,8 @@ bool RebuildSortKeysIfStale()
             return true;
     }
     StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
     std::vector<std::pair<StoreIdentity, std::vector<SortOrder>>> stores;
     {
         Statement query("SELECT id FROM stores");

@@ -60,7 +60,9 @@ DatabaseOpenResult OpenDatabase(const std::filesystem::path& file);
 void CloseDatabase();
 
 // Groups several writes into one durable commit (an import, a rewrite).
-// Rolls back when destroyed without Commit().
+// Rolls back when destroyed without Commit(). A transaction that could not
+// begin (the write lock never came) is not Active(): its caller must stop
+// before writing, or each write would be committed on its own.
 class StoreTransaction
 {
 public:
@@ -68,6 +70,7 @@ public:
     ~StoreTransaction();
     StoreTransaction(const StoreTransaction&) = delete;
     StoreTransaction& operator=(const StoreTransaction&) = delete;
+    bool Active() const { return active_; }
     bool Commit();
 
 private:

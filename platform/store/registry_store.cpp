@@ -39,6 +39,8 @@ bool RegistryCreateKey(const std::string& path)
     if (key.empty())
         return false;
     StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
     for (std::size_t end = 0; end != std::string::npos;) {
         end = key.find('\\', end + 1);
         Statement insert("INSERT OR IGNORE INTO registry_keys(path) VALUES(?1)");
@@ -62,7 +64,7 @@ std::optional<std::uint32_t> RegistryReadNumber(const std::string& path, const s
 bool RegistryWriteNumber(const std::string& path, const std::string& valueName, std::uint32_t number)
 {
     StoreTransaction transaction;
-    if (!RegistryCreateKey(path))
+    if (!transaction.Active() || !RegistryCreateKey(path))
         return false;
     Statement upsert("INSERT OR REPLACE INTO registry_values(key_path, name, type, data) VALUES(?1, ?2, ?3, ?4)");
     upsert.Bind(1, Normalised(path)).Bind(2, valueName).Bind(3, kRegistryNumberType).Bind(4, number);
@@ -91,7 +93,7 @@ bool RegistryDeleteKey(const std::string& path)
     if (key.empty())
         return false;
     StoreTransaction transaction;
-    if (!RegistryKeyExists(key))
+    if (!transaction.Active() || !RegistryKeyExists(key))
         return false;
     Statement keys("DELETE FROM registry_keys WHERE path = ?1 OR "
                    "substr(path, 1, length(?1) + 1) = ?1 || '\\' COLLATE NOCASE");

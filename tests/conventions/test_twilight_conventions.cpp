@@ -3,6 +3,7 @@
 #include "conventions/twilight_conventions.h"
 #include "shell/settings.h"
 #include "tests/locations/store_fixture.h"
+#include "tests/store/lock_held_once.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,15 @@ TEST_F(TwilightConventions, AddingBeforeTheStoreExistsKeepsTheBuiltIns)
     EXPECT_EQ(ListConventions(), expected);
     ASSERT_TRUE(EnsureConventionStore());
     EXPECT_EQ(ListConventions().size(), 6u);
+}
+
+TEST_F(TwilightConventions, AddingWithoutTheLockCreatesNothing)
+{
+    {
+        testing::LockHeldOnce lock(folder_ / "test.db");
+        EXPECT_FALSE(AddConvention("My Mosque", "170", "160"));
+    }
+    EXPECT_FALSE(RecordStore::Exists(kConventionsStoreName));
 }
 
 TEST_F(TwilightConventions, SelectingCopiesNameAndAnglesAndAnUnknownNameChangesNothing)

@@ -3,6 +3,7 @@
 #include "locations/location_database.h"
 #include "shell/seed_import.h"
 #include "tests/locations/store_fixture.h"
+#include "tests/store/lock_held_once.h"
 
 #include <gtest/gtest.h>
 
@@ -150,6 +151,28 @@ TEST_F(SeedImport, StoreFailureIsReportedAndTheFileKept)
     }
     EXPECT_TRUE(Present(kMainCitiesFile));
     EXPECT_TRUE(Present(kZonesFile));
+}
+
+TEST_F(SeedImport, ImportThatCannotTakeTheLockWritesNothingAndKeepsTheFile)
+{
+    Write(kMainCitiesFile, "Seattle, WA[USA]-12233,4761,4,a,b,c\n");
+    Write(kZonesFile, "4,P,D,480,2,0,3,1,0,11\n");
+    for (auto import : {&ImportCities, &ImportTimeZones})
+    {
+        testing::LockHeldOnce lock(folder_ / "test.db");
+        const ImportResult result = import(windows_, messages_);
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.failure.find("could not"), std::string::npos) << result.failure;
+    }
+    // Nothing half-made that a later start would take for a finished import.
+    EXPECT_EQ(Count(kCitiesStoreName), -1);
+    EXPECT_EQ(Count(kZonesStoreName), -1);
+    EXPECT_TRUE(Present(kMainCitiesFile));
+    EXPECT_TRUE(Present(kZonesFile));
+    ASSERT_TRUE(ImportCities(windows_, messages_).ok);
+    ASSERT_TRUE(ImportTimeZones(windows_, messages_).ok);
+    EXPECT_EQ(Count(kCitiesStoreName), 1);
+    EXPECT_EQ(Count(kZonesStoreName), 1);
 }
 
 // A child imports a large city file and is killed at a growing delay; each
