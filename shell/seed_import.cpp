@@ -166,6 +166,9 @@ ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMes
     const std::filesystem::path file = windowsFolder / kZonesFile;
     if (RecordStore::Exists(kZonesStoreName))
     {
+        // As for the cities: the table stays, and a file left by a kill
+        // between the commit and the delete must not wait there forever.
+        DeleteSeedFile(file, messages);
         return ImportResult{};
     }
     StoreTransaction transaction;

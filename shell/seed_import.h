@@ -27,12 +27,14 @@ struct ImportResult
 // either nothing imported with the file still there, or everything.
 // Damaged lines are skipped with a warning naming the file and the line.
 
-// Main city list, only when "Cities List" does not exist yet.
+// Main city list, only when "Cities List" does not exist yet; the file is
+// deleted either way.
 ImportResult ImportCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
 // Supplementary list, added to "Cities List" whether or not it exists;
 // cities whose name is already stored are left out.
 ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
-// Zones, only when "Timezones List" does not exist yet (the file then stays).
+// Zones, only when "Timezones List" does not exist yet; the file is deleted
+// either way.
 ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages);
 
 } // namespace halvo

@@ -99,9 +99,9 @@ TEST_F(SeedImport, ExistingTablesAreNotImportedAgain)
     EXPECT_EQ(ImportTimeZones(windows_, messages_).imported, 0);
     EXPECT_EQ(Count(kCitiesStoreName), 1);
     EXPECT_EQ(Count(kZonesStoreName), 1);
-    // The city file goes; the zone file stays for the next start to find.
+    // Both files go, even one left by a kill between commit and delete.
     EXPECT_FALSE(Present(kMainCitiesFile));
-    EXPECT_TRUE(Present(kZonesFile));
+    EXPECT_FALSE(Present(kZonesFile));
 }
 
 TEST_F(SeedImport, SupplementaryCitiesNeverDuplicateAStoredName)
