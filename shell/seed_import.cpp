@@ -24,6 +24,16 @@ ImportResult Failure(const std::string& what)
     return result;
 }
 
+// Committing what came before a read error would lose the rest of the file
+// once it is deleted; the file stays for the next start instead.
+ImportResult ReadFailure(const std::filesystem::path& file)
+{
+    ImportResult result;
+    result.ok = false;
+    result.failure = "could not read " + file.string() + "; nothing of it was imported";
+    return result;
+}
+
 std::string LineWhere(const std::filesystem::path& file, int number)
 {
     return file.string() + ":" + std::to_string(number);
@@ -104,6 +114,10 @@ ImportResult AppendCities(RecordStore& store, const std::filesystem::path& file,
                            Quoted(kCitiesStoreName));
         }
         ++result.imported;
+    }
+    if (reader.Failed())
+    {
+        return ReadFailure(file);
     }
     if (alreadyStored > 0)
     {
@@ -216,6 +230,10 @@ ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMes
                            Quoted(kZonesStoreName));
         }
         ++result.imported;
+    }
+    if (reader.Failed())
+    {
+        return ReadFailure(file);
     }
     store.Close();
     if (!transaction.Commit())

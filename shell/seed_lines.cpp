@@ -203,6 +203,11 @@ bool SeedFileReader::IsOpen() const
     return stream_.is_open();
 }
 
+bool SeedFileReader::Failed() const
+{
+    return !stream_.is_open() || stream_.bad();
+}
+
 std::optional<SeedFileReader::Line> SeedFileReader::Next()
 {
     Line line;

@@ -67,6 +67,9 @@ class SeedFileReader
     std::optional<Line> Next();
     // Whether anything but blank lines follows the last line read.
     bool HasMoreContent();
+    // Whether the file could not be opened or a read failed: Next() then
+    // ended before the end of the file, so what was read is not all of it.
+    bool Failed() const;
 
   private:
     std::ifstream stream_;

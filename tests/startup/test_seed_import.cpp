@@ -175,6 +175,28 @@ TEST_F(SeedImport, ImportThatCannotTakeTheLockWritesNothingAndKeepsTheFile)
     EXPECT_EQ(Count(kZonesStoreName), 1);
 }
 
+TEST_F(SeedImport, SeedFileThatCannotBeReadIsNeitherImportedNorDeleted)
+{
+    // A directory opens like a file, and its first read fails as a disk
+    // error would.
+    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+    {
+        std::filesystem::create_directories(windows_ / name);
+    }
+    for (auto import : {&ImportCities, &ImportMoreCities, &ImportTimeZones})
+    {
+        const ImportResult result = import(windows_, messages_);
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.failure.find("could not read"), std::string::npos) << result.failure;
+    }
+    EXPECT_EQ(Count(kCitiesStoreName), -1);
+    EXPECT_EQ(Count(kZonesStoreName), -1);
+    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+    {
+        EXPECT_TRUE(Present(name)) << name;
+    }
+}
+
 // A child imports a large city file and is killed at a growing delay; each
 // time the store must hold either nothing (with the file still there) or
 // every city, and the next start must end with every city exactly once.
