@@ -326,15 +326,16 @@ void AddConventionsCommand(CLI::App& app)
                 }
                 return;
             }
-            const std::string selected = ReadSetting("KQMethod");
+            const std::string selected = ReadSetting(setting::kKQMethod);
             bool marked = false;
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
             std::string out;
-            for (const std::string& name : ListConventions())
+            // Each entry's own angles: a user's method may share a built-in's name.
+            for (const Convention& angles : ReadAllConventions())
             {
+                const std::string& name = angles.name;
                 const bool isSelected = !marked && name == selected;
                 marked = marked || isSelected;
-                const Convention angles = FindConvention(name).value_or(Convention{name, "", ""});
                 if (*json)
                 {
                     list.push_back({{"name", name},

@@ -15,6 +15,13 @@ namespace halvo
 namespace
 {
 
+Convention FromRecord(const Record& record)
+{
+    return Convention{TextProperty(record, kConventionNameProperty),
+                      TextProperty(record, kConventionFajrProperty),
+                      TextProperty(record, kConventionIshaProperty)};
+}
+
 Record ConventionRecord(const Convention& convention)
 {
     Record record;
@@ -90,6 +97,21 @@ std::vector<std::string> ListConventions()
     return names;
 }
 
+std::vector<Convention> ReadAllConventions()
+{
+    std::vector<Convention> conventions;
+    RecordStore store;
+    if (!store.Open(kConventionsStoreName))
+    {
+        return conventions;
+    }
+    while (auto record = store.ReadCurrent())
+    {
+        conventions.push_back(FromRecord(*record));
+    }
+    return conventions;
+}
+
 std::optional<Convention> FindConvention(const std::string& name)
 {
     RecordStore store;
@@ -103,9 +125,7 @@ std::optional<Convention> FindConvention(const std::string& name)
     {
         return std::nullopt;
     }
-    return Convention{TextProperty(*record, kConventionNameProperty),
-                      TextProperty(*record, kConventionFajrProperty),
-                      TextProperty(*record, kConventionIshaProperty)};
+    return FromRecord(*record);
 }
 
 bool AddConvention(const std::string& name, const std::string& fajrText,
@@ -143,10 +163,16 @@ bool SelectConvention(const std::string& name)
     {
         return false;
     }
+    // The name and its angles belong together: one commit, or none of them.
+    StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return false;
+    }
     // The name as given, as the dialog passes its list entry.
-    const bool written = WriteSetting("KQMethod", name);
-    return WriteSetting("FajrAngle", convention->fajr) &&
-           WriteSetting("IshaAngle", convention->isha) && written;
+    return WriteSetting(setting::kKQMethod, name) &&
+           WriteSetting(setting::kFajrAngle, convention->fajr) &&
+           WriteSetting(setting::kIshaAngle, convention->isha) && transaction.Commit();
 }
 
 double AngleTextToDegrees(std::string_view text)

@@ -34,6 +34,8 @@ const std::array<Convention, 5>& BuiltInConventions();
 bool EnsureConventionStore();
 // Every method name in store order.
 std::vector<std::string> ListConventions();
+// Every method with its angles, in list order.
+std::vector<Convention> ReadAllConventions();
 // The angles of the first method of that name (case-insensitive), if any.
 std::optional<Convention> FindConvention(const std::string& name);
 // Adds a method (a repeated name is added again). A store that does not

@@ -71,19 +71,11 @@ bool CanRead(const std::filesystem::path& file)
 // Removes a key of the old location registry branch and everything under it.
 void RemoveLegacyKey(const std::string& name, bool deleteEvenIfUnreadable)
 {
-    const std::string subkey = std::string("Pelora\\") + name;
-    const int count = CountRegistrySubkeys(subkey);
-    if (count != kRegistryKeyMissing)
+    // Deleting the key takes its sub-keys and values with it.
+    const std::string legacyRoot = std::string(kRegistryRoot) + "Pelora";
+    if (CountRegistrySubkeys("Pelora\\" + name) != kRegistryKeyMissing || deleteEvenIfUnreadable)
     {
-        for (int index = count - 1; index >= 0; --index)
-        {
-            DeleteRegistryKey("Software\\Halvo\\Pelora\\" + name,
-                              RegistrySubkeyName(subkey, index));
-        }
-    }
-    if (count != kRegistryKeyMissing || deleteEvenIfUnreadable)
-    {
-        DeleteRegistryKey("Software\\Halvo\\Pelora", name);
+        DeleteRegistryKey(legacyRoot, name);
     }
 }
 

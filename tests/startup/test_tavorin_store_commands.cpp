@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <sstream>
 
 namespace halvo
@@ -209,6 +210,23 @@ TEST_F(TavorinStore, ConventionsAddSelectAndMarkTheSelectedOne)
     EXPECT_EQ(settings["FajrAngle"], "193");
     EXPECT_EQ(settings["IshaAngle"], "90");
     EXPECT_NE(Run({"conventions"}).out.find("* Mine  (Fajr 19.3, Isha 9.0)"), std::string::npos);
+}
+
+TEST_F(TavorinStore, AMethodNamedLikeABuiltInIsListedWithItsOwnAngles)
+{
+    ASSERT_EQ(Run({"conventions", "add", "islamic society of north america", "12", "11"}).status, 0);
+    const auto list = nlohmann::json::parse(Run({"conventions", "--json"}).out);
+    std::vector<std::string> angles;
+    for (const auto& convention : list)
+    {
+        if (convention["name"].get<std::string>().find("orth") != std::string::npos)
+        {
+            angles.push_back(convention["fajr"].get<std::string>() + "/" +
+                             convention["isha"].get<std::string>());
+        }
+    }
+    std::sort(angles.begin(), angles.end());
+    EXPECT_EQ(angles, (std::vector<std::string>{"120/110", "150/150"}));
 }
 
 } // namespace
