@@ -257,6 +257,17 @@ TraversalOrder& OrderOf(StoreIdentity store)
     return order;
 }
 
+// A process that seeks a store once (a command-line run) counts the
+// position through the index; from the second seek on (a running window) it
+// keeps the store's order, so later seeks cost a binary search.
+bool KeepsOrderFor(StoreIdentity store)
+{
+    static std::set<StoreIdentity> seekedBefore;
+    if (KeptOrder(store) != nullptr)
+        return true;
+    return !seekedBefore.insert(store).second;
+}
+
 // Position of a record counted through the index, for a process that holds
 // no order of the store yet: a one-off lookup need not build the whole order.
 int CountBefore(StoreIdentity store, const std::string (&keys)[kMaxSortOrders], RecordIdentity identity)
@@ -554,7 +565,7 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
         std::string keys[kMaxSortOrders];
         for (int column = 0; column < kMaxSortOrders; ++column)
             keys[column] = seek.Blob(1 + column);
-        const int position = KeptOrder(identity_) != nullptr
+        const int position = KeepsOrderFor(identity_)
                                  ? PositionIn(OrderOf(identity_), EntryOf(keys, identity))
                                  : CountBefore(identity_, keys, identity);
         if (position < 0)
