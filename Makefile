@@ -4,9 +4,11 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 CMAKE_ARGS ?=
+# Our own builds treat warnings as errors; a plain cmake build does not.
+WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain test-sanitize bench clean install screenshots
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots
 
 all: build
 
@@ -14,7 +16,7 @@ deps:
 	@./scripts/install-deps
 
 $(BUILD)/build.ninja: | deps
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) $(CMAKE_ARGS)
 
 configure: $(BUILD)/build.ninja
 
@@ -24,13 +26,20 @@ build: configure
 run: build
 	@./scripts/run
 
-test: test-plain test-sanitize
+test: format-check test-plain test-sanitize
+
+# One style for every C++ file: .clang-format decides, `make format` applies it.
+format-check: | deps
+	@./scripts/format --check
+
+format: | deps
+	@./scripts/format
 
 test-plain: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(ASAN_BUILD)/build.ninja: | deps
-	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHALVO_SANITIZE=ON -DHALVO_BUILD_BENCH=OFF $(CMAKE_ARGS)
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DHALVO_SANITIZE=ON -DHALVO_BUILD_BENCH=OFF $(WERROR) $(CMAKE_ARGS)
 
 # The same tests again under AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails the run.

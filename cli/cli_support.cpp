@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 
+#include "platform/text/quoted.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 
@@ -12,11 +13,6 @@
 namespace halvo::cli {
 
 namespace {
-
-std::string Quoted(std::string_view text)
-{
-    return "\"" + std::string(text) + "\"";
-}
 
 bool AllDigits(std::string_view text)
 {
@@ -88,14 +84,6 @@ DateRecord ParseDate(std::string_view text, std::string_view what)
         throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a date that exists");
     }
     return MakeDate(year, month, day);
-}
-
-DateRecord TodayLocal()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return MakeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
 std::string DateIso(const DateRecord& date)

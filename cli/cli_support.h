@@ -25,7 +25,6 @@ public:
 DateRecord ParseDate(std::string_view text, std::string_view what);
 bool IsValidCivilDate(int year, int month, int day);
 int DaysInCivilMonth(int year, int month);
-DateRecord TodayLocal();
 std::string DateIso(const DateRecord& date);
 
 // A finite decimal number within [low, high]; refuses "nan", "inf", "1e".

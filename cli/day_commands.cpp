@@ -2,6 +2,7 @@
 // coordinates and a UTC offset.
 #include "cli/day_commands.h"
 
+#include "platform/clock.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
@@ -176,7 +177,7 @@ void AddDayCommands(CLI::App& app)
         day->add_flag("--json", *json, "Print JSON");
         day->callback([options, date, json] {
             const PlaceInputs place = ParsePlace(*options);
-            const DateRecord when = date->empty() ? TodayLocal() : ParseDate(*date, "--date");
+            const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
             const PrayerEngine engine = EngineFor(place, when);
             if (*json)
             {

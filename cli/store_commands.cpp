@@ -3,13 +3,15 @@
 // and twilight conventions.
 #include "cli/store_commands.h"
 
+#include "platform/clock.h"
+#include "platform/text/number_text.h"
 #include "cli/cli_support.h"
 #include "conventions/twilight_conventions.h"
 #include "locations/daylight_saving.h"
 #include "locations/location_database.h"
-#include "shell/day_model.h"
-#include "shell/settings.h"
-#include "shell/startup_data.h"
+#include "day/day_model.h"
+#include "settings/settings.h"
+#include "startup/startup_data.h"
 
 #include <CLI/CLI.hpp>
 
@@ -77,7 +79,7 @@ void AddTimesCommand(CLI::App& app)
     times->callback(
         [city, date, json]
         {
-            const DateRecord when = date->empty() ? TodayLocal() : ParseDate(*date, "--date");
+            const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
             StartUp();
             const std::string name = city->empty() ? ReadSetting("CityName") : *city;
             const DayComputation day = ComputeDayTexts(name, when, Messages());

@@ -1,8 +1,8 @@
 #include "conventions/twilight_conventions.h"
 
-#include "locations/daylight_saving.h"
+#include "platform/text/number_text.h"
 #include "platform/store/record_store.h"
-#include "shell/settings.h"
+#include "settings/settings.h"
 
 #include <charconv>
 #include <cmath>

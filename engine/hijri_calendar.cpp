@@ -94,6 +94,12 @@ GregorianDay GregorianFromJulianDay(int jdn)
     return {day, month, year};
 }
 
+int DayOfWeek(int year, int month, int day)
+{
+    // Day number 0 fell on a Monday.
+    return (static_cast<int>(JulianDayNumber(year, month, day)) + 1) % 7;
+}
+
 DateRecord DaysLater(const DateRecord& date, int days)
 {
     const int julianDay = static_cast<int>(JulianDayNumber(date.year, date.month, date.day)) + days;
@@ -102,6 +108,7 @@ DateRecord DaysLater(const DateRecord& date, int days)
     result.year = static_cast<std::uint16_t>(later.year);
     result.month = static_cast<std::uint16_t>(later.month);
     result.day = static_cast<std::uint16_t>(later.day);
+    result.dayOfWeek = static_cast<std::uint16_t>(DayOfWeek(later.year, later.month, later.day));
     return result;
 }
 

@@ -29,9 +29,14 @@ int HijriToJulianDay(int year, int month, int day);
 // Civil date of a day number: Gregorian after 4 October 1582, Julian before.
 GregorianDay GregorianFromJulianDay(int jdn);
 
+// Day of the week of a civil date, 0 = Sunday, through the day number (so
+// Julian-calendar dates before the reform get theirs too).
+int DayOfWeek(int year, int month, int day);
+
 // The civil date a whole number of days later (or earlier), counted through
 // the day number so month and year ends, and the calendar reform, need no
-// rules of their own. Time-of-day fields are kept.
+// rules of their own. Time-of-day fields are kept; the day of the week is
+// that of the new date.
 DateRecord DaysLater(const DateRecord& date, int days);
 
 // Converts a Hijri date to the civil calendar at construction. The input is

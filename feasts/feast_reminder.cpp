@@ -1,13 +1,13 @@
 #include "feasts/feast_reminder.h"
 
 #include "feasts/feast_table.h"
-#include "platform/ui/clock.h"
-#include "platform/ui/framework.h"
-#include "shell/registry.h"
+#include "platform/clock.h"
+#include "settings/registry.h"
 
-namespace halvo {
+namespace halvo
+{
 
-void CheckFeastReminder(CWnd* owner)
+void CheckFeastReminder(UserMessages& messages)
 {
     // A missing key or value reads as reminder off, "Same Day".
     std::uint32_t feastOn = 0;
@@ -15,7 +15,9 @@ void CheckFeastReminder(CWnd* owner)
     ReadRegistryNumber(kFeastSubkey, kFeastValue, feastOn);
     ReadRegistryNumber(kFeastSubkey, kNumDaysValue, numDays);
     if (const std::optional<std::string> text = FeastReminderText(LocalNow(), feastOn, numDays))
-        MessageBox(owner, *text);
+    {
+        messages.Show(*text);
+    }
 }
 
 } // namespace halvo

@@ -1,11 +1,13 @@
 #pragma once
 
-namespace halvo {
+#include "platform/user_messages.h"
 
-class CWnd;
+namespace halvo
+{
 
 // Once per start: when the reminder is on and a feast falls on the day the
-// stored number of days ahead, says so in a message box owned by owner.
-void CheckFeastReminder(CWnd* owner);
+// stored number of days ahead, says so through messages (a message box
+// owned by the main display in the desktop program).
+void CheckFeastReminder(UserMessages& messages);
 
 } // namespace halvo

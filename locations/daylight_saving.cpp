@@ -1,5 +1,7 @@
 #include "locations/daylight_saving.h"
 
+#include "platform/text/number_text.h"
+
 #include <charconv>
 #include <chrono>
 #include <cstdio>
@@ -18,11 +20,6 @@ constexpr double kMinutesToHours = 1.0 / 60.0;
 double NoNegativeZero(double value)
 {
     return value == 0.0 ? 0.0 : value;
-}
-
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
 } // namespace
@@ -125,75 +122,6 @@ std::string OffsetLabel(double offsetHours, const std::string& zoneName)
         text.insert(text.begin(), '+');
     }
     return text + " " + zoneName;
-}
-
-std::int32_t LeadingInteger(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-    {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-    {
-        negative = text[i] == '-';
-        ++i;
-    }
-    std::int64_t value = 0;
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-    {
-        value = value * 10 + (text[i] - '0');
-        if (value > limit)
-        {
-            value = limit;
-        }
-    }
-    if (negative)
-    {
-        value = -value;
-    }
-    if (value > std::numeric_limits<std::int32_t>::max())
-    {
-        value = std::numeric_limits<std::int32_t>::max();
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-double LeadingNumber(std::string_view text)
-{
-    std::size_t i = 0;
-    while (i < text.size() && IsBlank(text[i]))
-    {
-        ++i;
-    }
-    if (i < text.size() && text[i] == '+')
-    {
-        ++i;
-    }
-    double value = 0;
-    const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
-                                        std::chars_format::fixed);
-    if (result.ec != std::errc{})
-    {
-        return 0;
-    }
-    return value;
-}
-
-DateRecord TodayLocalDate()
-{
-    using namespace std::chrono;
-    const std::time_t now = system_clock::to_time_t(system_clock::now());
-    std::tm local{};
-    localtime_r(&now, &local);
-    DateRecord date = MakeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    date.dayOfWeek = static_cast<std::uint16_t>(local.tm_wday);
-    date.hour = static_cast<std::uint16_t>(local.tm_hour);
-    date.minute = static_cast<std::uint16_t>(local.tm_min);
-    date.second = static_cast<std::uint16_t>(local.tm_sec);
-    return date;
 }
 
 } // namespace halvo

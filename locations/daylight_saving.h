@@ -45,14 +45,5 @@ double UtcOffsetForZone(const TimeZoneRecord& zone, const DateRecord& date);
 // "+5.5 India Standard Time", "-5.0 Eastern Standard Time", "0.0 GMT".
 std::string OffsetLabel(double offsetHours, const std::string& zoneName);
 
-// The leading decimal integer of a text: leading blanks, an optional sign,
-// digits; 0 when there are none. Saturates at the 32-bit range.
-std::int32_t LeadingInteger(std::string_view text);
-// The leading decimal number of a text, with an optional fraction; 0 when
-// there is none. Independent of the process locale.
-double LeadingNumber(std::string_view text);
-
-// Today's local date from the system clock.
-DateRecord TodayLocalDate();
 
 } // namespace halvo

@@ -1,6 +1,8 @@
 #include "locations/location_database.h"
 
 #include "locations/daylight_saving.h"
+#include "platform/clock.h"
+#include "platform/text/number_text.h"
 
 namespace halvo
 {
@@ -185,7 +187,7 @@ bool DescribeCity(std::string& name, std::int32_t& longitude, std::int32_t& lati
         zoneLabel = OffsetLabel(0.0, zoneName);
         return true;
     }
-    const DateRecord today = TodayLocalDate();
+    const DateRecord today = LocalNow();
     double offset = StandardOffsetHours(*zone);
     if (IsDaylightOnDate(*zone, today.year, today.month, today.day))
     {
@@ -332,7 +334,7 @@ bool IsDaylightNow(std::int32_t zoneId)
     {
         return false;
     }
-    const DateRecord today = TodayLocalDate();
+    const DateRecord today = LocalNow();
     return IsDaylightOnDate(*zone, today.year, today.month, today.day);
 }
 

@@ -1,6 +1,6 @@
 #include "shell/adhan_switches.h"
 
-#include "shell/settings.h"
+#include "settings/settings.h"
 
 namespace halvo {
 

@@ -1,7 +1,8 @@
 #include "shell/main_frame.h"
 
 #include "feasts/feast_reminder.h"
-#include "platform/ui/clock.h"
+#include "platform/clock.h"
+#include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 
 namespace halvo {
@@ -40,7 +41,8 @@ int CMainFrame::OnCreate()
     if (!m_wndView.Create(this, kFirstPaneId, CRect{}))
         return -1;
     SetTimer(kRefreshTimerId, kRefreshMilliseconds);
-    CheckFeastReminder(&m_wndView);
+    WindowMessages reminderMessages(&m_wndView);
+    CheckFeastReminder(reminderMessages);
     return 0;
 }
 

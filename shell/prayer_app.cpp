@@ -4,8 +4,8 @@
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "shell/adhan_switches.h"
-#include "shell/screen_colours.h"
-#include "shell/startup_data.h"
+#include "settings/screen_colours.h"
+#include "startup/startup_data.h"
 
 namespace halvo {
 

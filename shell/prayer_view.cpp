@@ -2,9 +2,9 @@
 
 #include "engine/compass_needle.h"
 #include "engine/day_texts.h"
-#include "platform/ui/clock.h"
+#include "platform/clock.h"
 #include "resources/resource_ids.h"
-#include "shell/settings.h"
+#include "settings/settings.h"
 #include "sky/qibla.h"
 
 #include <array>

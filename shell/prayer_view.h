@@ -3,8 +3,8 @@
 #include "engine/date_record.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/window_messages.h"
-#include "shell/day_model.h"
-#include "shell/screen_colours.h"
+#include "day/day_model.h"
+#include "settings/screen_colours.h"
 
 #include <deque>
 #include <optional>

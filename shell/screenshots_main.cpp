@@ -4,16 +4,16 @@
 //
 //   halvo-screenshots OUTPUT_FOLDER
 
-#include "platform/ui/clock.h"
+#include "platform/clock.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "shell/adhan_switches.h"
 #include "shell/main_frame.h"
-#include "shell/screen_colours.h"
-#include "shell/settings.h"
-#include "shell/startup_data.h"
+#include "settings/screen_colours.h"
+#include "settings/settings.h"
+#include "startup/startup_data.h"
 
 #include <cstdio>
 #include <string>

@@ -3,8 +3,8 @@
 // from the shipped data in a temporary device folder.
 #include "locations/location_database.h"
 #include "platform/store/record_store.h"
-#include "shell/day_model.h"
-#include "shell/startup_data.h"
+#include "day/day_model.h"
+#include "startup/startup_data.h"
 
 #include <benchmark/benchmark.h>
 

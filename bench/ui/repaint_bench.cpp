@@ -1,11 +1,11 @@
-#include "platform/ui/clock.h"
+#include "platform/clock.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "shell/main_frame.h"
-#include "shell/screen_colours.h"
-#include "shell/startup_data.h"
+#include "settings/screen_colours.h"
+#include "startup/startup_data.h"
 
 #include <benchmark/benchmark.h>
 

@@ -5,7 +5,7 @@
 // maps, device contexts, timers and message boxes. It is a thin layer over
 // the toolkit; nothing above this folder sees the toolkit itself.
 
-#include "platform/ui/colour.h"
+#include "platform/colour.h"
 #include "platform/ui/templates.h"
 
 #include <array>

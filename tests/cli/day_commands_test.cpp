@@ -1,4 +1,4 @@
-#include "run_tavorin.h"
+#include "tests/cli/run_tavorin.h"
 
 #include <nlohmann/json.hpp>
 

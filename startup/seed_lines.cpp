@@ -1,0 +1,177 @@
+#include "startup/seed_lines.h"
+
+#include "locations/daylight_saving.h"
+#include "platform/text/number_text.h"
+#include "platform/text/utf8.h"
+
+#include <array>
+
+namespace halvo
+{
+
+namespace
+{
+
+// Cuts fields off the front of a line, each ending at its separator; the
+// last field of a line is whatever is left.
+class FieldCutter
+{
+  public:
+    explicit FieldCutter(std::string_view line) : rest_(line) {}
+
+    std::optional<std::string> Take(char separator)
+    {
+        const std::size_t at = rest_.find(separator);
+        if (at == std::string_view::npos)
+        {
+            return std::nullopt;
+        }
+        std::string field(rest_.substr(0, at));
+        rest_.remove_prefix(at + 1);
+        return field;
+    }
+
+    std::string Rest() const { return std::string(rest_); }
+
+  private:
+    std::string_view rest_;
+};
+
+std::string MissingSeparator(char separator, int field)
+{
+    return std::string("no '") + separator + "' after field " + std::to_string(field);
+}
+
+std::uint16_t Low16Bits(std::string_view text)
+{
+    return static_cast<std::uint16_t>(LeadingInteger(text));
+}
+
+} // namespace
+
+CityLine ParseCityLine(std::string_view line)
+{
+    CityLine result;
+    FieldCutter cutter(line);
+    auto name = cutter.Take('[');
+    if (!name)
+    {
+        result.kind = SeedLineKind::kEnd;
+        return result;
+    }
+    constexpr std::array<char, 6> separators = {']', ',', ',', ',', ',', ','};
+    std::array<std::string, 6> fields;
+    for (std::size_t i = 0; i < separators.size(); ++i)
+    {
+        auto field = cutter.Take(separators[i]);
+        if (!field)
+        {
+            result.kind = SeedLineKind::kSkip;
+            result.problem = MissingSeparator(separators[i], static_cast<int>(i) + 2);
+            return result;
+        }
+        fields[i] = std::move(*field);
+    }
+    result.kind = SeedLineKind::kRecord;
+    result.city.name = std::move(*name);
+    result.city.country = std::move(fields[0]);
+    result.city.longitude = std::move(fields[1]);
+    result.city.latitude = std::move(fields[2]);
+    result.city.zoneId = LeadingInteger(fields[3]);
+    result.city.carried106 = std::move(fields[4]);
+    result.city.carried107 = std::move(fields[5]);
+    result.city.carried108 = cutter.Rest();
+    return result;
+}
+
+ZoneLine ParseZoneLine(std::string_view line)
+{
+    ZoneLine result;
+    FieldCutter cutter(line);
+    std::array<std::string, 10> fields;
+    for (std::size_t i = 0; i < 9; ++i)
+    {
+        auto field = cutter.Take(',');
+        if (!field)
+        {
+            result.kind = i == 0 ? SeedLineKind::kEnd : SeedLineKind::kSkip;
+            if (i > 0)
+            {
+                result.problem = MissingSeparator(',', static_cast<int>(i) + 1);
+            }
+            return result;
+        }
+        fields[i] = std::move(*field);
+    }
+    fields[9] = cutter.Rest();
+    result.kind = SeedLineKind::kRecord;
+    TimeZoneRecord& zone = result.zone;
+    zone.id = LeadingInteger(fields[0]);
+    zone.standardName = std::move(fields[1]);
+    zone.daylightName = std::move(fields[2]);
+    zone.bias = std::move(fields[3]);
+    // The file lists each rule as occurrence, day of week, month.
+    zone.start.occurrence = Low16Bits(fields[4]);
+    zone.start.dayOfWeek = Low16Bits(fields[5]);
+    zone.start.month = Low16Bits(fields[6]);
+    zone.end.occurrence = Low16Bits(fields[7]);
+    zone.end.dayOfWeek = Low16Bits(fields[8]);
+    zone.end.month = Low16Bits(fields[9]);
+    return result;
+}
+
+SeedFileReader::SeedFileReader(const std::filesystem::path& file) : stream_(file, std::ios::binary)
+{
+}
+
+bool SeedFileReader::IsOpen() const
+{
+    return stream_.is_open();
+}
+
+bool SeedFileReader::Failed() const
+{
+    return !stream_.is_open() || stream_.bad();
+}
+
+std::optional<SeedFileReader::Line> SeedFileReader::Next()
+{
+    Line line;
+    if (!stream_.is_open() || !std::getline(stream_, line.text))
+    {
+        return std::nullopt;
+    }
+    line.number = ++lineNumber_;
+    if (!line.text.empty() && line.text.back() == '\r')
+    {
+        line.text.pop_back();
+    }
+    if (line.number == 1 && line.text.starts_with("\xEF\xBB\xBF"))
+    {
+        line.text.erase(0, 3);
+    }
+    if (!IsValidUtf8(line.text))
+    {
+        line.problem = "not valid UTF-8";
+    }
+    else if (Utf16Length(line.text) > kMaxTextUnits)
+    {
+        line.problem = "longer than " + std::to_string(kMaxTextUnits) + " characters";
+    }
+    return line;
+}
+
+bool SeedFileReader::HasMoreContent()
+{
+    std::string text;
+    while (std::getline(stream_, text))
+    {
+        if (text.find_first_not_of(" \t\r") != std::string::npos)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace halvo

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "locations/location_records.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace halvo
+{
+
+// What one seed line means to its importer: a record to append, the end of
+// the list (a line without the first separator ends the file's import, as an
+// empty line does), or a damaged line that is skipped with a warning.
+enum class SeedLineKind
+{
+    kRecord,
+    kEnd,
+    kSkip,
+};
+
+struct CityLine
+{
+    SeedLineKind kind = SeedLineKind::kEnd;
+    CityRecord city;
+    std::string problem; // why a line is skipped
+};
+
+struct ZoneLine
+{
+    SeedLineKind kind = SeedLineKind::kEnd;
+    TimeZoneRecord zone;
+    std::string problem;
+};
+
+// A stored text holds at most this many UTF-16 units.
+inline constexpr std::size_t kMaxTextUnits = 1023;
+
+// "name[country]longitude,latitude,zone,106,107,108"; the line comes
+// without its line feed.
+CityLine ParseCityLine(std::string_view line);
+// "id,standard,daylight,bias,startOcc,startDay,startMonth,endOcc,endDay,endMonth".
+ZoneLine ParseZoneLine(std::string_view line);
+
+// Reads a UTF-8 seed file line by line: the line feed and a carriage return
+// before it are dropped, a leading byte-order mark is ignored. A line that
+// is not valid UTF-8 or longer than kMaxTextUnits comes back with a problem.
+class SeedFileReader
+{
+  public:
+    explicit SeedFileReader(const std::filesystem::path& file);
+    bool IsOpen() const;
+
+    struct Line
+    {
+        std::string text;
+        int number = 0;      // 1-based
+        std::string problem; // empty for a usable line
+    };
+    std::optional<Line> Next();
+    // Whether anything but blank lines follows the last line read.
+    bool HasMoreContent();
+    // Whether the file could not be opened or a read failed: Next() then
+    // ended before the end of the file, so what was read is not all of it.
+    bool Failed() const;
+
+  private:
+    std::ifstream stream_;
+    int lineNumber_ = 0;
+};
+
+} // namespace halvo

@@ -1,0 +1,184 @@
+#include "platform/store/device_folder.h"
+#include "platform/store/record_store.h"
+#include "tests/support/store_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace halvo {
+namespace {
+
+using testing::StoreTest;
+
+std::string FileBytes(const std::filesystem::path& file)
+{
+    std::ifstream stream(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+}
+
+std::vector<std::filesystem::path> AsideFiles(const std::filesystem::path& folder)
+{
+    std::vector<std::filesystem::path> found;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        if (entry.path().filename().string().find(".corrupt-") != std::string::npos &&
+            entry.path().extension() != ".db-wal")
+            found.push_back(entry.path());
+    return found;
+}
+
+unsigned Mode(const std::filesystem::path& path)
+{
+    struct stat status{};
+    return ::stat(path.c_str(), &status) == 0 ? (status.st_mode & 07777) : 0;
+}
+
+void FillStore(int records)
+{
+    ASSERT_NE(RecordStore::Create("s", 1, {{1, kSortCaseInsensitive}}), 0u);
+    RecordStore store;
+    ASSERT_TRUE(store.Open("s"));
+    StoreTransaction transaction;
+    for (int i = 0; i < records; ++i)
+        ASSERT_TRUE(store.Append({{1, "record number " + std::to_string(i) + std::string(40, 'x')}}));
+    ASSERT_TRUE(transaction.Commit());
+}
+
+// A damaged file is moved aside whole, never deleted, and a fresh store
+// starts in its place; the note names the file.
+TEST_F(StoreTest, DamagedDatabaseIsMovedAsideAndReplaced)
+{
+    enum class Damage { Garbage, Truncated, ZeroedHeader };
+    for (Damage damage : {Damage::Garbage, Damage::Truncated, Damage::ZeroedHeader}) {
+        SCOPED_TRACE(static_cast<int>(damage));
+        TearDown();
+        SetUp();
+        FillStore(3000);
+        CloseDatabase();
+        // Fold the write-ahead log into the file so the damage hits the data.
+        ASSERT_TRUE(OpenDatabase(database_).ok);
+        CloseDatabase();
+        std::string bytes = FileBytes(database_);
+        ASSERT_GT(bytes.size(), 100000u);
+        switch (damage) {
+        case Damage::Garbage:
+            bytes = std::string(8192, '\x5A');
+            break;
+        case Damage::Truncated:
+            bytes.resize(bytes.size() / 2);
+            break;
+        case Damage::ZeroedHeader:
+            std::fill(bytes.begin(), bytes.begin() + 100, '\0');
+            break;
+        }
+        std::ofstream(database_, std::ios::binary | std::ios::trunc) << bytes;
+
+        const DatabaseOpenResult opened = OpenDatabase(database_);
+        ASSERT_TRUE(opened.ok) << opened.note;
+        EXPECT_NE(opened.note.find(database_.string()), std::string::npos) << opened.note;
+        EXPECT_EQ(opened.note.find('\n'), std::string::npos) << "one line";
+        const auto aside = AsideFiles(folder_);
+        ASSERT_EQ(aside.size(), 1u);
+        EXPECT_NE(opened.note.find(aside[0].string()), std::string::npos) << opened.note;
+        EXPECT_EQ(FileBytes(aside[0]), bytes) << "the damaged file is kept as it was";
+
+        EXPECT_FALSE(RecordStore::Exists("s"));
+        ASSERT_NE(RecordStore::Create("s", 1, {}), 0u) << "the fresh store works";
+        CloseDatabase();
+        const DatabaseOpenResult again = OpenDatabase(database_);
+        EXPECT_TRUE(again.ok);
+        EXPECT_EQ(again.note, "") << "a healthy file is opened quietly";
+        EXPECT_TRUE(RecordStore::Exists("s"));
+    }
+}
+
+TEST_F(StoreTest, UnopenableDatabaseFailsWithoutMovingAnything)
+{
+    CloseDatabase();
+    const std::filesystem::path missingFolder = folder_ / "missing" / "test.db";
+    const DatabaseOpenResult opened = OpenDatabase(missingFolder);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_NE(opened.note.find(missingFolder.string()), std::string::npos) << opened.note;
+    EXPECT_TRUE(AsideFiles(folder_).empty());
+}
+
+TEST_F(StoreTest, DatabaseFileIsPrivateToTheUser)
+{
+    ASSERT_NE(RecordStore::Create("s", 1, {}), 0u);
+    EXPECT_EQ(Mode(database_), 0600u);
+    EXPECT_EQ(Mode(database_.string() + "-wal"), 0600u);
+}
+
+// Restores the environment variables a test changes.
+class Environment
+{
+public:
+    void Set(const char* name, const char* value)
+    {
+        if (!saved_.count(name)) {
+            const char* old = std::getenv(name);
+            saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        }
+        if (value == nullptr)
+            unsetenv(name);
+        else
+            setenv(name, value, 1);
+    }
+    ~Environment()
+    {
+        for (const auto& [name, value] : saved_) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
+    }
+
+private:
+    std::map<std::string, std::optional<std::string>> saved_;
+};
+
+TEST_F(StoreTest, DeviceFolderFollowsXdgDataHome)
+{
+    Environment environment;
+    const std::string home = (folder_ / "home").string();
+    const std::string data = (folder_ / "data").string();
+    environment.Set("HOME", home.c_str());
+    const std::filesystem::path fallback = folder_ / "home" / ".local" / "share" / "halvo-tavorin";
+    const struct
+    {
+        const char* dataHome;
+        std::filesystem::path expected;
+    } cases[] = {
+        {data.c_str(), folder_ / "data" / "halvo-tavorin"},
+        {nullptr, fallback},
+        {"", fallback},
+        {"relative/path", fallback},
+    };
+    for (const auto& c : cases) {
+        environment.Set("XDG_DATA_HOME", c.dataHome);
+        EXPECT_EQ(DeviceFolder(), c.expected) << (c.dataHome ? c.dataHome : "(unset)");
+        EXPECT_EQ(WindowsFolder(), c.expected / "windows");
+        EXPECT_EQ(DatabaseFile().parent_path(), c.expected);
+    }
+
+    environment.Set("XDG_DATA_HOME", nullptr);
+    std::string error;
+    ASSERT_TRUE(EnsureDeviceFolder(&error)) << error;
+    EXPECT_EQ(Mode(fallback), 0700u);
+    EXPECT_EQ(Mode(fallback / "windows"), 0700u);
+    EXPECT_TRUE(EnsureDeviceFolder(&error)) << "a second call finds it in place";
+
+    // A file where the folder should be is reported, naming the path.
+    const std::filesystem::path blocked = folder_ / "blocked";
+    std::ofstream(blocked) << "not a folder";
+    environment.Set("XDG_DATA_HOME", blocked.c_str());
+    EXPECT_FALSE(EnsureDeviceFolder(&error));
+    EXPECT_NE(error.find(blocked.string()), std::string::npos) << error;
+}
+
+} // namespace
+} // namespace halvo

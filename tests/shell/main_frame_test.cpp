@@ -1,0 +1,327 @@
+#include "engine/compass_needle.h"
+#include "locations/location_database.h"
+#include "platform/store/device_folder.h"
+#include "platform/store/record_store.h"
+#include "platform/clock.h"
+#include "platform/ui/framework.h"
+#include "platform/ui/single_instance.h"
+#include "platform/ui/window_messages.h"
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+#include "shell/main_frame.h"
+#include "settings/registry.h"
+#include "settings/screen_colours.h"
+#include "settings/settings.h"
+#include "startup/startup_data.h"
+#include "sky/qibla.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sys/wait.h>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace halvo {
+namespace {
+
+class TestClock : public Clock
+{
+public:
+    DateRecord Now() const override { return now; }
+    DateRecord now = MakeDate(2026, 3, 20);
+};
+
+// The application object whose Exit command the frame falls back on.
+class TestApp : public CWinApp
+{
+public:
+    TestApp() : CWinApp("Halvo Tavorin") {}
+    bool InitInstance() override { return true; }
+};
+
+// A fresh data folder seeded from the shipped files, a clock the test sets,
+// and message boxes recorded instead of shown.
+class MainWindow : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        folder_ = std::filesystem::temp_directory_path() / ("halvo-ui-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+        ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
+        ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
+        EnsureApplication();
+        WindowMessages messages(nullptr);
+        const StartupDataResult result = RunStartupDataSteps(messages);
+        ASSERT_TRUE(result.ok) << result.failure;
+    }
+
+    static void TearDownTestSuite()
+    {
+        CloseDatabase();
+        std::filesystem::remove_all(folder_);
+    }
+
+    void SetUp() override
+    {
+        SetClock(&clock_);
+        SetMessageBoxSink([this](CWnd*, const std::string& text) { boxes.push_back(text); });
+        WriteSetting("CityName", "Seattle, WA");
+        WriteSetting("Bg", "9");
+        WriteSetting("Txt", "1");
+        WriteSetting("Hr", "1");
+        WriteRegistryNumber("Feast", "Feast", 0);
+        WriteRegistryNumber("Feast", "NumDays", 0);
+    }
+
+    void TearDown() override
+    {
+        frame_.reset();
+        SetMessageBoxSink({});
+        SetClock(nullptr);
+    }
+
+    // What the start-up sequence does after the data steps.
+    CMainFrame& OpenFrame()
+    {
+        LoadScreenColours();
+        frame_ = std::make_unique<CMainFrame>();
+        EXPECT_TRUE(frame_->LoadFrame(FindMenu(IDR_MAINFRAME)));
+        frame_->SetPaneSize(kViewWidth, kViewHeight);
+        frame_->ShowWindow(true);
+        frame_->UpdateWindow();
+        ProcessPendingMessages();
+        return *frame_;
+    }
+
+    void Tick() { frame_->Dispatch(Message::Timer, MessageArgs{static_cast<int>(kRefreshTimerId), nullptr}); }
+
+    static std::filesystem::path folder_;
+    TestApp app_;
+    TestClock clock_;
+    std::vector<std::string> boxes;
+    std::unique_ptr<CMainFrame> frame_;
+};
+
+std::filesystem::path MainWindow::folder_;
+
+TEST_F(MainWindow, FirstStartFillsTheTablesAndRemovesTheSeedFiles)
+{
+    EXPECT_EQ(ReadSetting("KQMethod"), "Islamic Society of North America");
+    RecordStore cities;
+    ASSERT_TRUE(cities.Open("Cities List"));
+    EXPECT_GT(cities.Count(), 1000);
+    RecordStore zones;
+    ASSERT_TRUE(zones.Open("Timezones List"));
+    EXPECT_GT(zones.Count(), 10);
+    for (const char* seed : {"HalvoCities.txt", "HalvoCities2.txt", "HalvoZones.txt"})
+        EXPECT_FALSE(std::filesystem::exists(WindowsFolder() / seed)) << seed;
+}
+
+// Seattle on 20 March 2026, daylight saving time (UTC-7) in force since
+// 8 March: the whole path from the settings through the lookup to the texts.
+TEST_F(MainWindow, ShowsTheDayOfAKnownCityWithDaylightSaving)
+{
+    OpenFrame();
+    const DayTexts expected = {"Seattle, WA", "20 March 2026 C.E.", "1 Shawwal 1447 A.H.", "5:46 AM", "7:12 AM",
+                               "1:16 PM",     "4:37 PM",            "7:21 PM",             "8:46 PM"};
+    EXPECT_EQ(dayTexts, expected);
+    EXPECT_EQ(frame_->View().DisplayHijriText(), "1 Shawwal 1447 A.H.");
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(MainWindow, ClientAreaIsTheDisplaySizeAndTheBackgroundFillsIt)
+{
+    OpenFrame();
+    const CRect client = frame_->View().GetClientRect();
+    EXPECT_EQ(client.Width(), kViewWidth);
+    EXPECT_EQ(client.Height(), kViewHeight);
+    const Picture picture = frame_->View().Snapshot();
+    for (const CPoint p : {CPoint{0, 0}, CPoint{239, 0}, CPoint{0, 267}, CPoint{239, 267}, CPoint{120, 250}})
+        EXPECT_EQ(picture.Pixel(p.x, p.y), 0xFFFFFFu) << p.x << "," << p.y;
+}
+
+TEST_F(MainWindow, StoredBackgroundColoursTheFirstPaint)
+{
+    WriteSetting("Bg", "8");
+    OpenFrame();
+    const Picture picture = frame_->View().Snapshot();
+    EXPECT_EQ(picture.Pixel(2, 2), 0x0000FFu);
+    EXPECT_EQ(picture.Pixel(230, 260), 0x0000FFu);
+}
+
+TEST_F(MainWindow, NeedleOfAKnownCityIsFilledInTheTextColour)
+{
+    WriteSetting("Txt", "5");
+    OpenFrame();
+    std::int32_t longitude = 0, latitude = 0;
+    double offset = 0;
+    WindowMessages messages(nullptr);
+    ASSERT_TRUE(LookupCity(clock_.now, "Seattle, WA", longitude, latitude, offset, messages));
+    CompassNeedle needle;
+    needle.Place(kNeedleCentreX, kNeedleCentreY, static_cast<float>(QiblaBearingAt(longitude, latitude)),
+                 kNeedleDiameter);
+    std::array<NeedlePoint, 3> corners;
+    needle.Outline(corners);
+    const Picture picture = frame_->View().Snapshot();
+    const int x = (corners[1].x + corners[2].x + 2 * corners[0].x) / 4;
+    const int y = (corners[1].y + corners[2].y + 2 * corners[0].y) / 4;
+    EXPECT_EQ(picture.Pixel(x, y), 0x008000u);
+}
+
+TEST_F(MainWindow, TimerTickAndRestoreDateBringTheDisplayBackToToday)
+{
+    CMainFrame& frame = OpenFrame();
+    CPrayerView& view = frame.View();
+    struct Step
+    {
+        bool byTimer;
+    };
+    for (const Step step : {Step{true}, Step{false}}) {
+        DateRecord chosen = MakeDate(2025, 12, 25);
+        chosen.hour = 7;
+        view.SetDisplayDate(chosen);
+        EXPECT_EQ(dayTexts[1], "25 December 2025 C.E.");
+        clock_.now = MakeDate(2026, 4, 2);
+        if (step.byTimer)
+            Tick();
+        else
+            frame.SendCommand(ID_FILE_RESTORE_DATE);
+        EXPECT_EQ(view.DisplayDate().year, 2026);
+        EXPECT_EQ(view.DisplayDate().month, 4);
+        EXPECT_EQ(view.DisplayDate().day, 2);
+        EXPECT_EQ(dayTexts[1], "2 April 2026 C.E.") << (step.byTimer ? "timer" : "restore date");
+        clock_.now = MakeDate(2026, 3, 20);
+    }
+}
+
+TEST_F(MainWindow, SetDisplayDateKeepsTheTimeOfDay)
+{
+    clock_.now.hour = 9;
+    clock_.now.minute = 41;
+    CMainFrame& frame = OpenFrame(); // the first paint takes the clock's date and time
+    DateRecord chosen = MakeDate(2026, 2, 2);
+    chosen.hour = 3;
+    frame.View().SetDisplayDate(chosen);
+    EXPECT_EQ(frame.View().DisplayDate().day, 2);
+    EXPECT_EQ(frame.View().DisplayDate().month, 2);
+    EXPECT_EQ(frame.View().DisplayDate().hour, 9);
+    EXPECT_EQ(frame.View().DisplayDate().minute, 41);
+}
+
+TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
+{
+    WriteSetting("CityName", "Atlantis");
+    OpenFrame();
+    for (int tick = 0; tick < 5; ++tick)
+        Tick();
+    frame_->View().Refresh();
+    ProcessPendingMessages();
+    EXPECT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
+    EXPECT_EQ(dayTexts[0], "Atlantis");
+    EXPECT_EQ(dayTexts[1], "20 March 2026 C.E.");
+    EXPECT_EQ(dayTexts[2], "1 Shawwal 1447 A.H.");
+    for (int i = 3; i < 9; ++i)
+        EXPECT_EQ(dayTexts[static_cast<std::size_t>(i)], "--:--");
+
+    // The dial shows no needle: nothing painted in the text colour there.
+    const Picture picture = frame_->View().Snapshot();
+    for (int y = 20; y < 84; ++y)
+        for (int x = 150; x < 214; ++x)
+            ASSERT_NE(picture.Pixel(x, y), screenColours.text) << x << "," << y;
+
+    WriteSetting("CityName", "Lemuria");
+    Tick();
+    Tick();
+    ProcessPendingMessages();
+    EXPECT_EQ(boxes.size(), 2u);
+
+    // Found again, then lost again: worth telling again.
+    WriteSetting("CityName", "Seattle, WA");
+    Tick();
+    WriteSetting("CityName", "Lemuria");
+    Tick();
+    ProcessPendingMessages();
+    EXPECT_EQ(boxes.size(), 3u);
+}
+
+// A box opened inside the paint let the next tick repaint into the running
+// paint (a recursive repaint, then a crash). The box must wait until the
+// paint is over, and a tick while it is open must still repaint the day.
+TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
+{
+    OpenFrame();
+    CPrayerView& view = frame_->View();
+    std::vector<const CWnd*> owners;
+    std::string dateAfterTickUnderBox;
+    SetMessageBoxSink([&](CWnd* owner, const std::string& text) {
+        boxes.push_back(text);
+        owners.push_back(owner);
+        clock_.now = MakeDate(2026, 4, 2);
+        Tick();
+        dateAfterTickUnderBox = dayTexts[1];
+    });
+
+    WriteSetting("CityName", "Atlantis");
+    Tick();
+    EXPECT_EQ(dayTexts[0], "Atlantis");
+    EXPECT_TRUE(boxes.empty()) << "a box opened inside the paint";
+    ProcessPendingMessages();
+    ASSERT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
+    EXPECT_EQ(owners[0], &view);
+    EXPECT_EQ(dateAfterTickUnderBox, "2 April 2026 C.E.");
+    clock_.now = MakeDate(2026, 3, 20);
+}
+
+TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
+{
+    CMainFrame& frame = OpenFrame();
+    EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
+    EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_RESTORE_DATE));
+    EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_EXIT));
+    for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_CHANGE_DATE, ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
+        EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
+}
+
+TEST_F(MainWindow, ExitClosesTheMainWindow)
+{
+    CMainFrame& frame = OpenFrame();
+    app_.m_pMainWnd = &frame;
+    frame.SendCommand(ID_FILE_EXIT);
+    EXPECT_FALSE(frame.IsWindowVisible());
+    app_.m_pMainWnd = nullptr;
+}
+
+TEST_F(MainWindow, FeastReminderSpeaksOnceAtCreation)
+{
+    // 20 March 2026 is 1 Shawwal 1447 by the engine.
+    WriteRegistryNumber("Feast", "Feast", 1);
+    WriteRegistryNumber("Feast", "NumDays", 0);
+    OpenFrame();
+    Tick();
+    Tick();
+    EXPECT_EQ(boxes, std::vector<std::string>{"Happy Feast: Eid Al Fitr is today"});
+}
+
+TEST_F(MainWindow, SecondStartBringsTheFirstForwardAndEnds)
+{
+    OpenFrame();
+    frame_->ShowWindow(false);
+    SingleInstance first;
+    ASSERT_TRUE(first.Claim([this] { frame_->PostMessage(WM_BRING_FORWARD); }));
+
+    // The same data folder, so the same program: it must only knock and go.
+    const int status = std::system("timeout 20 " HALVO_TAVORIN_EXE);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    for (int wait = 0; wait < 100 && !frame_->IsWindowVisible(); ++wait)
+        ProcessMessagesFor(20);
+    EXPECT_TRUE(frame_->IsWindowVisible());
+}
+
+} // namespace
+} // namespace halvo
