@@ -11,16 +11,18 @@
 #include <memory>
 #include <string>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
-namespace {
+namespace
+{
 
 // "1 January, 2000": the converter's form of a civil date.
 std::string ConvertedGregorianText(const HijriDate& date)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%d %s, %d", date.gregorianDay, GregorianMonthName(date.gregorianMonth),
-                  date.gregorianYear);
+    std::snprintf(text, sizeof text, "%d %s, %d", date.gregorianDay,
+                  GregorianMonthName(date.gregorianMonth), date.gregorianYear);
     return text;
 }
 
@@ -34,20 +36,23 @@ void AddCalendarCommands(CLI::App& app)
         CLI::App* hijri = app.add_subcommand("hijri", "The Hijri date of a Gregorian date");
         hijri->add_option("date", *date, "Gregorian date YYYY-MM-DD")->required();
         hijri->add_flag("--json", *json, "Print JSON");
-        hijri->callback([date, json] {
-            PrayerEngine engine;
-            engine.SetDate(ParseDate(*date, "date"));
-            if (*json)
+        hijri->callback(
+            [date, json]
             {
-                nlohmann::ordered_json out = HijriJson(engine);
-                out["jdn"] = static_cast<long long>(JulianDayNumber(engine.year, engine.month, engine.day));
-                PrintJson(out);
-            }
-            else
-            {
-                std::cout << engine.HijriDateText() << '\n';
-            }
-        });
+                PrayerEngine engine;
+                engine.SetDate(ParseDate(*date, "date"));
+                if (*json)
+                {
+                    nlohmann::ordered_json out = HijriJson(engine);
+                    out["jdn"] = static_cast<long long>(
+                        JulianDayNumber(engine.year, engine.month, engine.day));
+                    PrintJson(out);
+                }
+                else
+                {
+                    std::cout << engine.HijriDateText() << '\n';
+                }
+            });
     }
     {
         auto year = std::make_shared<std::string>();
@@ -59,25 +64,28 @@ void AddCalendarCommands(CLI::App& app)
         gregorian->add_option("month", *month, "Hijri month 1 to 12")->required();
         gregorian->add_option("day", *day, "Day 1 to 31")->required();
         gregorian->add_flag("--json", *json, "Print JSON");
-        gregorian->callback([year, month, day, json] {
-            // Any day 1 to 31 is taken, as the converter offers it; day 30 of a
-            // 29-day month simply lands on the next month's first day.
-            const HijriDate date(ParseInteger(*year, "year", 1, 9999), ParseInteger(*month, "month", 1, 12),
-                                 ParseInteger(*day, "day", 1, 31));
-            const std::string text = ConvertedGregorianText(date);
-            if (*json)
+        gregorian->callback(
+            [year, month, day, json]
             {
-                PrintJson({{"day", date.gregorianDay},
-                           {"month", date.gregorianMonth},
-                           {"year", date.gregorianYear},
-                           {"jdn", HijriToJulianDay(date.year, date.month, date.day)},
-                           {"text", text}});
-            }
-            else
-            {
-                std::cout << text << '\n';
-            }
-        });
+                // Any day 1 to 31 is taken, as the converter offers it; day 30 of a
+                // 29-day month simply lands on the next month's first day.
+                const HijriDate date(ParseInteger(*year, "year", 1, 9999),
+                                     ParseInteger(*month, "month", 1, 12),
+                                     ParseInteger(*day, "day", 1, 31));
+                const std::string text = ConvertedGregorianText(date);
+                if (*json)
+                {
+                    PrintJson({{"day", date.gregorianDay},
+                               {"month", date.gregorianMonth},
+                               {"year", date.gregorianYear},
+                               {"jdn", HijriToJulianDay(date.year, date.month, date.day)},
+                               {"text", text}});
+                }
+                else
+                {
+                    std::cout << text << '\n';
+                }
+            });
     }
 }
 

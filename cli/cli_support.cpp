@@ -1,8 +1,8 @@
 #include "cli/cli_support.h"
 
-#include "platform/text/quoted.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
+#include "platform/text/quoted.h"
 
 #include <charconv>
 #include <cmath>
@@ -10,9 +10,11 @@
 #include <ctime>
 #include <iostream>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
-namespace {
+namespace
+{
 
 bool AllDigits(std::string_view text)
 {
@@ -74,7 +76,8 @@ DateRecord ParseDate(std::string_view text, std::string_view what)
                         AllDigits(text.substr(8, 2));
     if (!shaped)
     {
-        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a date of the form YYYY-MM-DD");
+        throw UsageError(std::string(what) + ": " + Quoted(text) +
+                         " is not a date of the form YYYY-MM-DD");
     }
     const int year = DigitsValue(text.substr(0, 4));
     const int month = DigitsValue(text.substr(5, 2));
@@ -154,7 +157,8 @@ int ParseHundredths(std::string_view text, std::string_view what, int limitDegre
     }
     const std::size_t point = rest.find('.');
     const std::string_view whole = rest.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
+    const std::string_view fraction =
+        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
     const bool wellFormed = AllDigits(whole) && (fraction.empty() || AllDigits(fraction)) &&
                             !(point != std::string_view::npos && fraction.empty());
     if (!wellFormed)
@@ -178,7 +182,8 @@ int ParseHundredths(std::string_view text, std::string_view what, int limitDegre
     if (hundredths > limitDegrees * 100)
     {
         throw UsageError(std::string(what) + ": " + Quoted(text) + " is out of range (-" +
-                         std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees) + ")");
+                         std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees) +
+                         ")");
     }
     return negative ? -hundredths : hundredths;
 }

@@ -9,13 +9,14 @@
 #include <string>
 #include <string_view>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
 // Bad input from the command line: main prints it as one line on stderr and
 // exits with status 2, before anything was written to stdout.
 class UsageError : public std::runtime_error
 {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

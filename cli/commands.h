@@ -1,10 +1,12 @@
 #pragma once
 
-namespace CLI {
+namespace CLI
+{
 class App;
 }
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
 // Each group of subcommands registers itself on the application.
 void AddDayCommands(CLI::App& app);      // day, table

@@ -2,11 +2,11 @@
 // coordinates and a UTC offset.
 #include "cli/day_commands.h"
 
-#include "platform/clock.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
 #include "engine/hijri_calendar.h"
+#include "platform/clock.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,9 +15,11 @@
 #include <memory>
 #include <string>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
-namespace {
+namespace
+{
 
 // A century of days: more than any printed timetable needs.
 constexpr int kMaxTableDays = 36525;
@@ -44,11 +46,15 @@ struct PlaceInputs
 
 void AddPlaceOptions(CLI::App& command, PlaceOptions& options, bool required)
 {
-    command.add_option("--lon", options.longitude, "Longitude in degrees, east positive")->required(required);
-    command.add_option("--lat", options.latitude, "Latitude in degrees, north positive")->required(required);
-    command.add_option("--tz", options.timeZone, "UTC offset in hours, east positive")->required(required);
+    command.add_option("--lon", options.longitude, "Longitude in degrees, east positive")
+        ->required(required);
+    command.add_option("--lat", options.latitude, "Latitude in degrees, north positive")
+        ->required(required);
+    command.add_option("--tz", options.timeZone, "UTC offset in hours, east positive")
+        ->required(required);
     command.add_option("--fajr", options.fajr, "Fajr depression angle in degrees (default 15)");
-    command.add_option("--isha", options.isha, "Isha depression angle in degrees (9 = 90 minutes after Maghrib)");
+    command.add_option("--isha", options.isha,
+                       "Isha depression angle in degrees (9 = 90 minutes after Maghrib)");
     command.add_flag("--hanafi", options.hanafi, "Hanafi Asr (shadow factor 2) instead of Shafi");
 }
 
@@ -118,8 +124,8 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     else if (format == TableFormat::Text)
     {
         char header[160];
-        std::snprintf(header, sizeof header, "%-12s%-30s%-10s%-10s%-10s%-10s%-10s%s\n", "Date", "Hijri",
-                      "Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha");
+        std::snprintf(header, sizeof header, "%-12s%-30s%-10s%-10s%-10s%-10s%-10s%s\n", "Date",
+                      "Hijri", "Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha");
         out = header;
     }
     const int first = static_cast<int>(JulianDayNumber(from.year, from.month, from.day));
@@ -138,7 +144,8 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         }
         if (format == TableFormat::Csv)
         {
-            out += iso + "," + CsvField(engine.GregorianDateText()) + "," + CsvField(engine.HijriDateText());
+            out += iso + "," + CsvField(engine.GregorianDateText()) + "," +
+                   CsvField(engine.HijriDateText());
             for (int i = 0; i < kPrayerCount; ++i)
             {
                 out += "," + TimeText(engine, i);
@@ -175,19 +182,21 @@ void AddDayCommands(CLI::App& app)
         AddPlaceOptions(*day, *options, true);
         day->add_option("--date", *date, "Date YYYY-MM-DD (default today)");
         day->add_flag("--json", *json, "Print JSON");
-        day->callback([options, date, json] {
-            const PlaceInputs place = ParsePlace(*options);
-            const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
-            const PrayerEngine engine = EngineFor(place, when);
-            if (*json)
+        day->callback(
+            [options, date, json]
             {
-                PrintJson(DayJson(engine));
-            }
-            else
-            {
-                std::cout << DayText(engine);
-            }
-        });
+                const PlaceInputs place = ParsePlace(*options);
+                const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
+                const PrayerEngine engine = EngineFor(place, when);
+                if (*json)
+                {
+                    PrintJson(DayJson(engine));
+                }
+                else
+                {
+                    std::cout << DayText(engine);
+                }
+            });
     }
     {
         auto options = std::make_shared<PlaceOptions>();
@@ -196,7 +205,8 @@ void AddDayCommands(CLI::App& app)
         auto json = std::make_shared<bool>(false);
         auto csv = std::make_shared<bool>(false);
         auto city = std::make_shared<std::string>();
-        CLI::App* table = app.add_subcommand("table", "A timetable of prayer times, one row per day");
+        CLI::App* table =
+            app.add_subcommand("table", "A timetable of prayer times, one row per day");
         AddPlaceOptions(*table, *options, false);
         // A stored city instead of coordinates: its zone gives each day's offset.
         table->add_option("--city", *city, "A stored city instead of --lon, --lat and --tz");
@@ -204,31 +214,40 @@ void AddDayCommands(CLI::App& app)
         table->add_option("--to", *to, "Last date YYYY-MM-DD")->required();
         CLI::Option* jsonFlag = table->add_flag("--json", *json, "Print JSON");
         table->add_flag("--csv", *csv, "Print CSV")->excludes(jsonFlag);
-        table->callback([options, from, to, json, csv, city, table] {
-            const DateRecord first = ParseDate(*from, "--from");
-            const DateRecord last = ParseDate(*to, "--to");
-            CheckTableRange(first, last);
-            const TableFormat format = *json ? TableFormat::Json : *csv ? TableFormat::Csv : TableFormat::Text;
-            if (!city->empty())
+        table->callback(
+            [options, from, to, json, csv, city, table]
             {
-                if (!options->longitude.empty() || !options->latitude.empty() || !options->timeZone.empty())
+                const DateRecord first = ParseDate(*from, "--from");
+                const DateRecord last = ParseDate(*to, "--to");
+                CheckTableRange(first, last);
+                const TableFormat format = *json  ? TableFormat::Json
+                                           : *csv ? TableFormat::Csv
+                                                  : TableFormat::Text;
+                if (!city->empty())
                 {
-                    throw UsageError("--city replaces --lon, --lat and --tz");
+                    if (!options->longitude.empty() || !options->latitude.empty() ||
+                        !options->timeZone.empty())
+                    {
+                        throw UsageError("--city replaces --lon, --lat and --tz");
+                    }
+                    if (table->count("--fajr") + table->count("--isha") + table->count("--hanafi") >
+                        0)
+                    {
+                        throw UsageError(
+                            "--city takes the angles and the Asr method from the settings");
+                    }
+                    PrintTable(first, last, format, StoredCityDays(*city));
+                    return;
                 }
-                if (table->count("--fajr") + table->count("--isha") + table->count("--hanafi") > 0)
+                if (options->longitude.empty() || options->latitude.empty() ||
+                    options->timeZone.empty())
                 {
-                    throw UsageError("--city takes the angles and the Asr method from the settings");
+                    throw UsageError("--lon, --lat and --tz are required unless --city is given");
                 }
-                PrintTable(first, last, format, StoredCityDays(*city));
-                return;
-            }
-            if (options->longitude.empty() || options->latitude.empty() || options->timeZone.empty())
-            {
-                throw UsageError("--lon, --lat and --tz are required unless --city is given");
-            }
-            const PlaceInputs place = ParsePlace(*options);
-            PrintTable(first, last, format, [&place](const DateRecord& date) { return EngineFor(place, date); });
-        });
+                const PlaceInputs place = ParsePlace(*options);
+                PrintTable(first, last, format,
+                           [&place](const DateRecord& date) { return EngineFor(place, date); });
+            });
     }
 }
 

@@ -5,7 +5,8 @@
 
 #include <functional>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
 enum class TableFormat
 {

@@ -13,9 +13,11 @@
 #include <string>
 #include <string_view>
 
-namespace halvo::cli {
+namespace halvo::cli
+{
 
-namespace {
+namespace
+{
 
 constexpr double kRadiansToDegrees = 57.29564553093965; // 180 / 3.1416, as the text line reads it
 
@@ -42,8 +44,8 @@ Moment ParseMoment(std::string_view text)
 {
     const std::string quoted = "\"" + std::string(text) + "\"";
     Moment moment;
-    const bool shaped = text.size() == 19 && text[10] == 'T' && text[13] == ':' && text[16] == ':' &&
-                        TwoDigits(text.substr(11, 2), moment.hour) &&
+    const bool shaped = text.size() == 19 && text[10] == 'T' && text[13] == ':' &&
+                        text[16] == ':' && TwoDigits(text.substr(11, 2), moment.hour) &&
                         TwoDigits(text.substr(14, 2), moment.minute) &&
                         TwoDigits(text.substr(17, 2), moment.second);
     if (!shaped)
@@ -110,22 +112,26 @@ void AddSkyCommands(CLI::App& app)
     {
         auto moment = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
-        CLI::App* moon = app.add_subcommand("moon", "The Moon's age, phase, illumination, lunation and distance");
+        CLI::App* moon = app.add_subcommand(
+            "moon", "The Moon's age, phase, illumination, lunation and distance");
         moon->add_option("moment", *moment, "Universal time YYYY-MM-DDTHH:MM:SS")->required();
         moon->add_flag("--json", *json, "Print JSON");
-        moon->callback([moment, json] {
-            const Moment parsed = ParseMoment(*moment);
-            const MoonPhase phase = ComputeMoonPhase(parsed.date.year, parsed.date.month, parsed.date.day,
-                                                     parsed.hour, parsed.minute, parsed.second);
-            if (*json)
+        moon->callback(
+            [moment, json]
             {
-                PrintJson(MoonJson(parsed, phase));
-            }
-            else
-            {
-                std::cout << MoonText(phase);
-            }
-        });
+                const Moment parsed = ParseMoment(*moment);
+                const MoonPhase phase =
+                    ComputeMoonPhase(parsed.date.year, parsed.date.month, parsed.date.day,
+                                     parsed.hour, parsed.minute, parsed.second);
+                if (*json)
+                {
+                    PrintJson(MoonJson(parsed, phase));
+                }
+                else
+                {
+                    std::cout << MoonText(phase);
+                }
+            });
     }
     {
         auto longitude = std::make_shared<std::string>();
@@ -135,28 +141,31 @@ void AddSkyCommands(CLI::App& app)
         qibla->add_option("--lon", *longitude, "Longitude in degrees, east positive")->required();
         qibla->add_option("--lat", *latitude, "Latitude in degrees, north positive")->required();
         qibla->add_flag("--json", *json, "Print JSON");
-        qibla->callback([longitude, latitude, json] {
-            // Hundredths of a degree, as the location database keeps them.
-            const int lon = ParseHundredths(*longitude, "--lon", 180);
-            const int lat = ParseHundredths(*latitude, "--lat", 90);
-            const double bearing = QiblaBearingAt(lon, lat);
-            const double degrees = bearing * kRadiansToDegrees;
-            const std::string text = QiblaText(bearing);
-            if (*json)
+        qibla->callback(
+            [longitude, latitude, json]
             {
-                PrintJson({{"longitude_hundredths", lon},
-                           {"latitude_hundredths", lat},
-                           {"radians", bearing},
-                           {"degrees", degrees},
-                           {"text", text}});
-            }
-            else
-            {
-                char line[64];
-                std::snprintf(line, sizeof line, "Bearing: %.4f degrees clockwise from north\n", degrees);
-                std::cout << text << '\n' << line;
-            }
-        });
+                // Hundredths of a degree, as the location database keeps them.
+                const int lon = ParseHundredths(*longitude, "--lon", 180);
+                const int lat = ParseHundredths(*latitude, "--lat", 90);
+                const double bearing = QiblaBearingAt(lon, lat);
+                const double degrees = bearing * kRadiansToDegrees;
+                const std::string text = QiblaText(bearing);
+                if (*json)
+                {
+                    PrintJson({{"longitude_hundredths", lon},
+                               {"latitude_hundredths", lat},
+                               {"radians", bearing},
+                               {"degrees", degrees},
+                               {"text", text}});
+                }
+                else
+                {
+                    char line[64];
+                    std::snprintf(line, sizeof line, "Bearing: %.4f degrees clockwise from north\n",
+                                  degrees);
+                    std::cout << text << '\n' << line;
+                }
+            });
     }
 }
 

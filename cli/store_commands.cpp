@@ -3,13 +3,13 @@
 // and twilight conventions.
 #include "cli/store_commands.h"
 
-#include "platform/clock.h"
-#include "platform/text/number_text.h"
 #include "cli/cli_support.h"
 #include "conventions/twilight_conventions.h"
+#include "day/day_model.h"
 #include "locations/daylight_saving.h"
 #include "locations/location_database.h"
-#include "day/day_model.h"
+#include "platform/clock.h"
+#include "platform/text/number_text.h"
 #include "settings/settings.h"
 #include "startup/startup_data.h"
 
@@ -90,7 +90,7 @@ void AddTimesCommand(CLI::App& app)
             if (*json)
             {
                 nlohmann::ordered_json out;
-                out["city"] = day.texts[0];
+                out["city"] = day.texts[kLocationText];
                 out["longitude"] = day.longitude;
                 out["latitude"] = day.latitude;
                 out["utcOffset"] = day.utcOffset;
@@ -102,7 +102,7 @@ void AddTimesCommand(CLI::App& app)
                 PrintJson(out);
                 return;
             }
-            std::cout << day.texts[0] << '\n' << DayText(day.engine);
+            std::cout << day.texts[kLocationText] << '\n' << DayText(day.engine);
         });
 }
 

@@ -1,7 +1,7 @@
 #include "conventions/twilight_conventions.h"
 
-#include "platform/text/number_text.h"
 #include "platform/store/record_store.h"
+#include "platform/text/number_text.h"
 #include "settings/settings.h"
 
 #include <charconv>

@@ -20,24 +20,24 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     const double ishaAngle = AngleTextToDegrees(ReadSetting("IshaAngle"));
     day.engine.Setup(day.longitude * 0.01, day.latitude * 0.01, day.utcOffset, date, fajrAngle,
                      ishaAngle, hanafi);
-    day.texts[0] = cityName;
-    day.texts[1] = day.engine.GregorianDateText();
-    day.texts[2] = day.engine.HijriDateText();
+    day.texts[kLocationText] = cityName;
+    day.texts[kGregorianDateText] = day.engine.GregorianDateText();
+    day.texts[kHijriDateText] = day.engine.HijriDateText();
     if (!day.cityFound)
     {
         // No place, no times: never show the times of latitude 0, longitude 0.
-        for (int i = 3; i < kDayTextCount; ++i)
+        for (std::size_t i = kFajrText; i <= kIshaText; ++i)
         {
             day.texts[i] = kNoTimeText;
         }
         return day;
     }
-    day.texts[3] = day.engine.FajrText();
-    day.texts[4] = day.engine.SunriseText();
-    day.texts[5] = day.engine.ZuhrText();
-    day.texts[6] = day.engine.AsrText();
-    day.texts[7] = day.engine.MaghribText();
-    day.texts[8] = day.engine.IshaText();
+    day.texts[kFajrText] = day.engine.FajrText();
+    day.texts[kSunriseText] = day.engine.SunriseText();
+    day.texts[kZuhrText] = day.engine.ZuhrText();
+    day.texts[kAsrText] = day.engine.AsrText();
+    day.texts[kMaghribText] = day.engine.MaghribText();
+    day.texts[kIshaText] = day.engine.IshaText();
     return day;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/user_messages.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,7 +14,19 @@ namespace halvo
 
 // The nine texts of the displayed day: the location, the Gregorian and
 // Hijri dates, then Fajr, Sunrise, Zuhr, Asr, Maghrib and Isha.
-inline constexpr int kDayTextCount = 9;
+enum DayTextIndex : std::size_t
+{
+    kLocationText = 0,
+    kGregorianDateText = 1,
+    kHijriDateText = 2,
+    kFajrText = 3,
+    kSunriseText = 4,
+    kZuhrText = 5,
+    kAsrText = 6,
+    kMaghribText = 7,
+    kIshaText = 8,
+    kDayTextCount = 9,
+};
 using DayTexts = std::array<std::string, kDayTextCount>;
 
 // One day for one city, everything the main display and `tavorin times`

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-namespace halvo {
+namespace halvo
+{
 
 // Bearing from the current city (the CityName setting, looked up with
 // today's date) to the Kaaba, in radians clockwise from north. None when

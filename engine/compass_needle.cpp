@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 constexpr double kQuarterTurn = 11.0 / 7.0;
 constexpr float kHalfBase = 5.0f;
 } // namespace

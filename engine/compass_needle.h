@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-namespace halvo {
+namespace halvo
+{
 
 struct NeedlePoint
 {

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-namespace halvo {
+namespace halvo
+{
 
 // The calendar record passed between the display, the date tools, the
 // location database and the engine. Same fields and widths as the platform's
@@ -10,7 +11,7 @@ namespace halvo {
 struct DateRecord
 {
     std::uint16_t year = 2000;
-    std::uint16_t month = 1; // 1..12
+    std::uint16_t month = 1;     // 1..12
     std::uint16_t dayOfWeek = 0; // 0 = Sunday
     std::uint16_t day = 1;
     std::uint16_t hour = 0;

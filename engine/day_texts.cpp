@@ -2,9 +2,11 @@
 
 #include <cstdio>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 // Every text is formatted into a buffer of this many units, as the stores
 // and windows expect; a day text never comes near it.
@@ -51,11 +53,29 @@ std::string PrayerEngine::GregorianDateText() const
     return Format("%d %s %d C.E.", day, GregorianMonthName(month), year);
 }
 
-std::string PrayerEngine::FajrText() const { return TimeText(times[kFajr]); }
-std::string PrayerEngine::SunriseText() const { return TimeText(times[kSunrise]); }
-std::string PrayerEngine::ZuhrText() const { return TimeText(times[kZuhr]); }
-std::string PrayerEngine::AsrText() const { return TimeText(times[kAsr]); }
-std::string PrayerEngine::MaghribText() const { return TimeText(times[kMaghrib]); }
-std::string PrayerEngine::IshaText() const { return TimeText(times[kIsha]); }
+std::string PrayerEngine::FajrText() const
+{
+    return TimeText(times[kFajr]);
+}
+std::string PrayerEngine::SunriseText() const
+{
+    return TimeText(times[kSunrise]);
+}
+std::string PrayerEngine::ZuhrText() const
+{
+    return TimeText(times[kZuhr]);
+}
+std::string PrayerEngine::AsrText() const
+{
+    return TimeText(times[kAsr]);
+}
+std::string PrayerEngine::MaghribText() const
+{
+    return TimeText(times[kMaghrib]);
+}
+std::string PrayerEngine::IshaText() const
+{
+    return TimeText(times[kIsha]);
+}
 
 } // namespace halvo

@@ -5,13 +5,23 @@
 #include <array>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // Month names, indexed 1..12; entry 0 is empty so a month number indexes directly.
-inline constexpr std::array<const char*, 13> HijriMonthNames = {
-    "",           "Muharram",     "Safar",          "Raby' al-awal",   "Raby al-thany",
-    "Jumada al-awal", "Jumada al-thany", "Rajab",   "Shaa'ban",        "Ramadan",
-    "Shawwal",    "Thw al-qi'dah", "Thw al-hijjah"};
+inline constexpr std::array<const char*, 13> HijriMonthNames = {"",
+                                                                "Muharram",
+                                                                "Safar",
+                                                                "Raby' al-awal",
+                                                                "Raby al-thany",
+                                                                "Jumada al-awal",
+                                                                "Jumada al-thany",
+                                                                "Rajab",
+                                                                "Shaa'ban",
+                                                                "Ramadan",
+                                                                "Shawwal",
+                                                                "Thw al-qi'dah",
+                                                                "Thw al-hijjah"};
 
 inline constexpr std::array<const char*, 13> GregorianMonthNames = {
     "",     "January", "February",  "March",   "April",    "May",     "June",

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 using Int = std::int64_t;
 
@@ -52,8 +54,8 @@ HijriDay HijriFromJulianDay(double jdn)
     l = l - 10631 * n + 354;
     const Int j = FloorDiv(10985 - l, 5316) * FloorDiv(50 * l, 17719) +
                   FloorDiv(l, 5670) * FloorDiv(43 * l, 15238);
-    l = l - FloorDiv(30 - j, 15) * FloorDiv(17719 * j, 50) - FloorDiv(j, 16) * FloorDiv(15238 * j, 43) +
-        29;
+    l = l - FloorDiv(30 - j, 15) * FloorDiv(17719 * j, 50) -
+        FloorDiv(j, 16) * FloorDiv(15238 * j, 43) + 29;
     const Int month = FloorDiv(24 * l, 709);
     const Int day = l - (709 * month) / 24;
     const Int year = 30 * n + j - 30;

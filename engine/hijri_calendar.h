@@ -2,7 +2,8 @@
 
 #include "engine/date_record.h"
 
-namespace halvo {
+namespace halvo
+{
 
 struct HijriDay
 {

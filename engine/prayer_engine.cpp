@@ -7,9 +7,11 @@
 
 #include <cmath>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 // Sunrise and sunset: the upper limb at the horizon with refraction, at an
 // elevation of 0 m.

@@ -6,7 +6,8 @@
 #include <cstdint>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // One event of the day on the 12-hour clock. An event the Sun never brings
 // about on that day (polar day or night, a twilight deeper than the night)
@@ -17,7 +18,7 @@ struct PrayerTime
     std::int32_t minute = 0; // 0..59
     std::int32_t pm = 0;     // 0 = AM, 1 = PM
     bool hasTime = false;
-    double hours = 0;        // the unsplit time in hours, before the 12-hour split
+    double hours = 0; // the unsplit time in hours, before the 12-hour split
 };
 
 enum PrayerIndex

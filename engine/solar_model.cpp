@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-namespace halvo {
+namespace halvo
+{
 
 // Whole days since 1 January 2000, counting January and February as the
 // 11th and 12th months of the previous year so leap days fall at the end.

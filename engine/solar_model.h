@@ -1,13 +1,14 @@
 #pragma once
 
-namespace halvo {
+namespace halvo
+{
 
 // Angle factors built on pi rounded to 3.1416. The displayed minutes depend
 // on this rounding, so these must never be replaced by M_PI-based values.
-inline constexpr double RAD = 0.017453333333333335;  // 3.1416 / 180
-inline constexpr double DEG = 57.29564553093965;     // 180 / 3.1416
-inline constexpr double HRS = 3.8197097020626436;    // 12 / 3.1416, hour angle in hours
-inline constexpr double DEG2 = 114.5912910618793;    // 360 / 3.1416
+inline constexpr double RAD = 0.017453333333333335; // 3.1416 / 180
+inline constexpr double DEG = 57.29564553093965;    // 180 / 3.1416
+inline constexpr double HRS = 3.8197097020626436;   // 12 / 3.1416, hour angle in hours
+inline constexpr double DEG2 = 114.5912910618793;   // 360 / 3.1416
 
 // Divisions by constants are multiplications by these stored reciprocals.
 inline constexpr double kPerJulianCentury = 2.7378507871321012e-05; // 1 / 36525

@@ -4,7 +4,8 @@
 #include "engine/hijri_calendar.h"
 #include "engine/prayer_engine.h"
 
-namespace halvo {
+namespace halvo
+{
 
 std::optional<int> FindFeast(int hijriMonth, int hijriDay)
 {
@@ -17,12 +18,12 @@ std::optional<int> FindFeast(int hijriMonth, int hijriDay)
 std::string FeastGregorianDateText(int hijriYear, int hijriMonth, int hijriDay)
 {
     const HijriDate date(hijriYear, hijriMonth, hijriDay);
-    return std::to_string(date.gregorianDay) + " " + GregorianMonthName(date.gregorianMonth) + ", " +
-           std::to_string(date.gregorianYear);
+    return std::to_string(date.gregorianDay) + " " + GregorianMonthName(date.gregorianMonth) +
+           ", " + std::to_string(date.gregorianYear);
 }
 
-
-std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint32_t feastOn, std::uint32_t numDays)
+std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint32_t feastOn,
+                                             std::uint32_t numDays)
 {
     if (feastOn == 0)
         return std::nullopt;

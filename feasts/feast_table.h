@@ -7,7 +7,8 @@
 #include <optional>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 struct FeastEntry
 {

@@ -45,5 +45,4 @@ double UtcOffsetForZone(const TimeZoneRecord& zone, const DateRecord& date);
 // "+5.5 India Standard Time", "-5.0 Eastern Standard Time", "0.0 GMT".
 std::string OffsetLabel(double offsetHours, const std::string& zoneName);
 
-
 } // namespace halvo

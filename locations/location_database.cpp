@@ -24,9 +24,9 @@ Record UserCityRecord(const std::string& name, const std::string& country,
     PutProperty(record, kLongitude, longitude);
     PutProperty(record, kLatitude, latitude);
     PutProperty(record, kZoneId, zoneId);
-    PutProperty(record, kCarried106, std::string("1"));
-    PutProperty(record, kCarried108, std::string("air"));
-    PutProperty(record, kCarried107, std::string("0"));
+    PutProperty(record, kPopulation, std::string("1"));
+    PutProperty(record, kIanaZone, std::string("air"));
+    PutProperty(record, kFeatureCode, std::string("0"));
     return record;
 }
 

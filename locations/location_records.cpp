@@ -32,9 +32,9 @@ Record ToStoreRecord(const CityRecord& city)
     PutProperty(record, kLongitude, city.longitude);
     PutProperty(record, kLatitude, city.latitude);
     PutProperty(record, kZoneId, city.zoneId);
-    PutProperty(record, kCarried106, city.carried106);
-    PutProperty(record, kCarried107, city.carried107);
-    PutProperty(record, kCarried108, city.carried108);
+    PutProperty(record, kPopulation, city.population);
+    PutProperty(record, kFeatureCode, city.featureCode);
+    PutProperty(record, kIanaZone, city.ianaZone);
     return record;
 }
 
@@ -66,9 +66,9 @@ CityRecord CityFromStore(const Record& record)
     city.longitude = TextProperty(record, kLongitude);
     city.latitude = TextProperty(record, kLatitude);
     city.zoneId = IntProperty(record, kZoneId);
-    city.carried106 = TextProperty(record, kCarried106);
-    city.carried107 = TextProperty(record, kCarried107);
-    city.carried108 = TextProperty(record, kCarried108);
+    city.population = TextProperty(record, kPopulation);
+    city.featureCode = TextProperty(record, kFeatureCode);
+    city.ianaZone = TextProperty(record, kIanaZone);
     return city;
 }
 

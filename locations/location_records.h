@@ -24,9 +24,12 @@ struct CityRecord
     std::string longitude;   // 103, east positive
     std::string latitude;    // 104, north positive
     std::int32_t zoneId = 0; // 105
-    std::string carried106;
-    std::string carried107;
-    std::string carried108;
+    // Carried for people and tools, never interpreted by the program. The
+    // shipped cities hold their population, their place class ("PPLA") and
+    // their IANA zone; a city a user adds or edits holds "1", "0" and "air".
+    std::string population;  // 106
+    std::string featureCode; // 107
+    std::string ianaZone;    // 108
 };
 
 // One record of "Timezones List".
@@ -52,9 +55,9 @@ inline constexpr std::uint16_t kCountry = 102;
 inline constexpr std::uint16_t kLongitude = 103;
 inline constexpr std::uint16_t kLatitude = 104;
 inline constexpr std::uint16_t kZoneId = 105;
-inline constexpr std::uint16_t kCarried106 = 106;
-inline constexpr std::uint16_t kCarried107 = 107;
-inline constexpr std::uint16_t kCarried108 = 108;
+inline constexpr std::uint16_t kPopulation = 106;
+inline constexpr std::uint16_t kFeatureCode = 107;
+inline constexpr std::uint16_t kIanaZone = 108;
 } // namespace city_property
 
 namespace zone_property

@@ -39,8 +39,14 @@ const Clock* installedClock = &systemClock;
 
 } // namespace
 
-DateRecord LocalNow() { return installedClock->Now(); }
+DateRecord LocalNow()
+{
+    return installedClock->Now();
+}
 
-void SetClock(const Clock* clock) { installedClock = clock != nullptr ? clock : &systemClock; }
+void SetClock(const Clock* clock)
+{
+    installedClock = clock != nullptr ? clock : &systemClock;
+}
 
 } // namespace halvo

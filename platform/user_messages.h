@@ -2,14 +2,15 @@
 
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // Where the system's user-visible messages go. The desktop program shows
 // them in message boxes owned by a window; the command line prints them as
 // lines on stderr; tests record them.
 class UserMessages
 {
-public:
+  public:
     virtual ~UserMessages() = default;
     // A message the user must see, in the system's own words.
     virtual void Show(const std::string& text) = 0;

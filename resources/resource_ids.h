@@ -4,15 +4,16 @@
 
 #include "platform/ui/framework.h"
 
-namespace halvo {
+namespace halvo
+{
 
 // Menus
 inline constexpr int IDR_MAINFRAME = 128; // the main frame's menu bar, and the program icon
 inline constexpr int IDR_FEASTS_MENU = 224;
 
 // Bitmaps
-inline constexpr int IDB_KAABA = 227;       // 25 x 25, beside the needle tip
-inline constexpr int IDB_COMPASS = 228;     // 64 x 64 dial marked N, E, S, W
+inline constexpr int IDB_KAABA = 227;   // 25 x 25, beside the needle tip
+inline constexpr int IDB_COMPASS = 228; // 64 x 64 dial marked N, E, S, W
 inline constexpr int IDB_WORLD_MAP = 232;
 
 // Icons

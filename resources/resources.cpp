@@ -2,9 +2,11 @@
 
 #include "resources/resource_ids.h"
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 const MenuResource kMainMenu = {
     IDR_MAINFRAME,

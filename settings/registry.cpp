@@ -2,8 +2,10 @@
 
 #include "platform/store/registry_store.h"
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 std::string KeyPath(const std::string& subkey)
 {
@@ -18,7 +20,8 @@ void ReadRegistryNumber(const std::string& subkey, const std::string& valueName,
         out = *number;
 }
 
-bool WriteRegistryNumber(const std::string& subkey, const std::string& valueName, std::uint32_t number)
+bool WriteRegistryNumber(const std::string& subkey, const std::string& valueName,
+                         std::uint32_t number)
 {
     return RegistryWriteNumber(KeyPath(subkey), valueName, number);
 }

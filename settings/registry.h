@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 inline constexpr char kRegistryRoot[] = "Software\\Halvo\\";
 inline constexpr char kFeastSubkey[] = "Feast";
@@ -16,9 +17,11 @@ inline constexpr int kRegistryKeyMissing = 1024;
 
 // Reads the 32-bit number of Software\Halvo\<subkey> / valueName into out;
 // out is left as it was when the key or value does not exist.
-void ReadRegistryNumber(const std::string& subkey, const std::string& valueName, std::uint32_t& out);
+void ReadRegistryNumber(const std::string& subkey, const std::string& valueName,
+                        std::uint32_t& out);
 // Creates the key as needed and stores the number; true once it is stored.
-bool WriteRegistryNumber(const std::string& subkey, const std::string& valueName, std::uint32_t number);
+bool WriteRegistryNumber(const std::string& subkey, const std::string& valueName,
+                         std::uint32_t number);
 
 // Number of sub-keys of Software\Halvo\<subkey>, or kRegistryKeyMissing.
 int CountRegistrySubkeys(const std::string& subkey);

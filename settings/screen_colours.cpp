@@ -3,7 +3,8 @@
 #include "platform/text/number_text.h"
 #include "settings/settings.h"
 
-namespace halvo {
+namespace halvo
+{
 
 ScreenColours screenColours;
 

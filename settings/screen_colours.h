@@ -5,7 +5,8 @@
 #include <array>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 struct ColourEntry
 {

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 Record SettingRecord(const std::string& name, const std::string& value)
 {
@@ -17,7 +19,8 @@ Record SettingRecord(const std::string& name, const std::string& value)
 bool AppendDefaults(RecordStore& store, std::size_t from)
 {
     for (std::size_t index = from; index < kDefaultSettings.size(); ++index)
-        if (!store.Append(SettingRecord(kDefaultSettings[index].name, kDefaultSettings[index].value)))
+        if (!store.Append(
+                SettingRecord(kDefaultSettings[index].name, kDefaultSettings[index].value)))
             return false;
     return true;
 }
@@ -28,7 +31,8 @@ bool IsDecimalIn(const std::string& text, int low, int high)
     if (text.empty() || text.size() > 4 || (text.size() > 1 && text[0] == '0'))
         return false;
     int value = 0;
-    for (char c : text) {
+    for (char c : text)
+    {
         if (c < '0' || c > '9')
             return false;
         value = value * 10 + (c - '0');
@@ -38,9 +42,9 @@ bool IsDecimalIn(const std::string& text, int low, int high)
 
 bool IsOneOf(const std::string& text, std::initializer_list<const char*> choices)
 {
-    return std::any_of(choices.begin(), choices.end(), [&](const char* choice) { return text == choice; });
+    return std::any_of(choices.begin(), choices.end(),
+                       [&](const char* choice) { return text == choice; });
 }
-
 
 } // namespace
 
@@ -93,15 +97,17 @@ bool InstallDefaultSettings()
     if (!transaction.Active())
         return false;
     RecordStore store;
-    if (RecordStore::Exists(kSettingsStoreName)) {
+    if (RecordStore::Exists(kSettingsStoreName))
+    {
         if (!store.Open(kSettingsStoreName))
             return false;
-        if (static_cast<std::size_t>(store.Count()) == kOlderLayoutCount && !AppendDefaults(store, kOlderLayoutCount))
+        if (static_cast<std::size_t>(store.Count()) == kOlderLayoutCount &&
+            !AppendDefaults(store, kOlderLayoutCount))
             return false;
         return transaction.Commit();
     }
-    const StoreIdentity identity =
-        RecordStore::Create(kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}});
+    const StoreIdentity identity = RecordStore::Create(
+        kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}});
     if (identity == 0 || !store.Open(identity) || !AppendDefaults(store, 0))
         return false;
     return transaction.Commit();
@@ -109,7 +115,8 @@ bool InstallDefaultSettings()
 
 bool ValidateSettingValue(const std::string& name, const std::string& value, std::string* reason)
 {
-    auto refuse = [&](const std::string& why) {
+    auto refuse = [&](const std::string& why)
+    {
         if (reason != nullptr)
             *reason = why;
         return false;
@@ -122,32 +129,50 @@ bool ValidateSettingValue(const std::string& name, const std::string& value, std
         return refuse(name + " holds at most 1023 characters");
     const std::string quoted = "\"" + value + "\"";
     if (name == setting::kKQMethod)
-        return refuse("KQMethod changes only by selecting a twilight convention, which also sets the angles");
-    if (name == setting::kAsrMethod) {
+        return refuse(
+            "KQMethod changes only by selecting a twilight convention, which also sets the angles");
+    if (name == setting::kAsrMethod)
+    {
         if (!IsOneOf(value, {"Shafi", "Hanafi"}))
             return refuse("AsrMethod must be Shafi or Hanafi, not " + quoted);
-    } else if (name == setting::kFajrAngle || name == setting::kIshaAngle) {
+    }
+    else if (name == setting::kFajrAngle || name == setting::kIshaAngle)
+    {
         const bool ninetyMinutes = name == setting::kIshaAngle && value == kIshaNinetyMinutes;
         if (!ninetyMinutes && !IsDecimalIn(value, 1, 899))
-            return refuse(name + " must be tenths of a degree from 1 to 899 (\"150\" is 15.0 degrees)" +
-                          std::string(name == setting::kIshaAngle ? " or \"90 min after Maghrib\"" : "") +
-                          ", not " + quoted);
-    } else if (name == setting::kAdhan) {
+            return refuse(
+                name + " must be tenths of a degree from 1 to 899 (\"150\" is 15.0 degrees)" +
+                std::string(name == setting::kIshaAngle ? " or \"90 min after Maghrib\"" : "") +
+                ", not " + quoted);
+    }
+    else if (name == setting::kAdhan)
+    {
         if (!IsOneOf(value, {"On", "Off"}))
             return refuse("Adhan must be On or Off, not " + quoted);
-    } else if (name == setting::kReminder) {
+    }
+    else if (name == setting::kReminder)
+    {
         if (!IsDecimalIn(value, 0, 5))
             return refuse("Reminder must be a number from 0 to 5, not " + quoted);
-    } else if (name == setting::kCityName) {
+    }
+    else if (name == setting::kCityName)
+    {
         if (value.empty() || !IsPrintableUtf8(value))
-            return refuse("CityName must be a non-empty name without control characters, not " + quoted);
-    } else if (name == setting::kAlarm) {
+            return refuse("CityName must be a non-empty name without control characters, not " +
+                          quoted);
+    }
+    else if (name == setting::kAlarm)
+    {
         if (!IsOneOf(value, {"Alarm1", "Alarm2", "Alarm3", "Alarm4", "Alarm5", "HalvoAdhan"}))
             return refuse("Alarm must be one of Alarm1 to Alarm5 or HalvoAdhan, not " + quoted);
-    } else if (name == setting::kBg || name == setting::kTxt || name == setting::kHr) {
+    }
+    else if (name == setting::kBg || name == setting::kTxt || name == setting::kHr)
+    {
         if (!IsDecimalIn(value, 0, 10))
             return refuse(name + " must be a colour index from 0 to 10, not " + quoted);
-    } else if (!IsOneOf(value, {"0", "1"})) {
+    }
+    else if (!IsOneOf(value, {"0", "1"}))
+    {
         return refuse(name + " must be 1 (Adhan on) or 0 (off), not " + quoted);
     }
     return true;

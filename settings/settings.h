@@ -7,9 +7,11 @@
 #include <cstdint>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace setting {
+namespace setting
+{
 inline constexpr char kKQMethod[] = "KQMethod";
 inline constexpr char kAsrMethod[] = "AsrMethod";
 inline constexpr char kFajrAngle[] = "FajrAngle";
@@ -85,6 +87,7 @@ bool InstallDefaultSettings();
 // it only changes together with the angles, by selecting a convention.
 // Whether a CityName names a stored city is for the caller to check. On
 // refusal, reason (when given) says why in one line.
-bool ValidateSettingValue(const std::string& name, const std::string& value, std::string* reason = nullptr);
+bool ValidateSettingValue(const std::string& name, const std::string& value,
+                          std::string* reason = nullptr);
 
 } // namespace halvo

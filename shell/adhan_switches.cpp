@@ -2,7 +2,8 @@
 
 #include "settings/settings.h"
 
-namespace halvo {
+namespace halvo
+{
 
 AdhanSwitches adhanSwitches;
 

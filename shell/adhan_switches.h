@@ -1,6 +1,7 @@
 #pragma once
 
-namespace halvo {
+namespace halvo
+{
 
 // Which Adhans sound: the Adhan as a whole, then each prayer's own.
 struct AdhanSwitches

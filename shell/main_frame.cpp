@@ -5,7 +5,8 @@
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 
-namespace halvo {
+namespace halvo
+{
 
 const MessageMap& CMainFrame::GetMessageMap() const
 {

@@ -3,7 +3,8 @@
 #include "platform/ui/framework.h"
 #include "shell/prayer_view.h"
 
-namespace halvo {
+namespace halvo
+{
 
 inline constexpr unsigned kRefreshTimerId = 105;
 inline constexpr int kRefreshMilliseconds = 20000;
@@ -13,7 +14,7 @@ inline constexpr unsigned WM_BRING_FORWARD = WM_APP + 0x64;
 // The program's one top-level window: the menu bar over the main display.
 class CMainFrame : public CFrameWnd
 {
-public:
+  public:
     CMainFrame() = default;
 
     CPrayerView& View() { return m_wndView; }
@@ -22,11 +23,11 @@ public:
     bool OnCmdMsg(int id) override;
     bool HasCommandHandler(int id) const override;
 
-protected:
+  protected:
     void PreCreateWindow() override;
     const MessageMap& GetMessageMap() const override;
 
-private:
+  private:
     int OnCreate();
     void OnSetFocus();
     void OnTimer(unsigned id);

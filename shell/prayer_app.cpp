@@ -3,19 +3,21 @@
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
-#include "shell/adhan_switches.h"
 #include "settings/screen_colours.h"
+#include "shell/adhan_switches.h"
 #include "startup/startup_data.h"
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 // What the start-up has to say before the main window shows: on screen and
 // on stderr, so a start that fails is never silent.
 class StartupMessages : public WindowMessages
 {
-public:
+  public:
     StartupMessages() : WindowMessages(nullptr) {}
     void Show(const std::string& text) override
     {
@@ -42,17 +44,21 @@ bool CPrayerApp::InitInstance()
 
     // A second start only asks the first to come forward.
     instance_ = std::make_unique<SingleInstance>();
-    if (!instance_->Claim([this] {
-            if (frame_)
-                frame_->PostMessage(WM_BRING_FORWARD);
-        })) {
+    if (!instance_->Claim(
+            [this]
+            {
+                if (frame_)
+                    frame_->PostMessage(WM_BRING_FORWARD);
+            }))
+    {
         exitStatus_ = 0;
         return false;
     }
 
     StartupMessages messages;
     const StartupDataResult data = RunStartupDataSteps(messages);
-    if (!data.ok) {
+    if (!data.ok)
+    {
         // Never end silently: say what failed, on screen and on stderr.
         if (!messages.shown)
             messages.Show(data.failure);
@@ -65,7 +71,8 @@ bool CPrayerApp::InitInstance()
     m_pMainWnd = frame_.get();
     // Before the window exists, so the first paint has the stored colours.
     LoadScreenColours();
-    if (!frame_->LoadFrame(FindMenu(IDR_MAINFRAME))) {
+    if (!frame_->LoadFrame(FindMenu(IDR_MAINFRAME)))
+    {
         messages.Show("Halvo Tavorin cannot start: the main window could not be created");
         exitStatus_ = 1;
         return false;

@@ -6,12 +6,13 @@
 
 #include <memory>
 
-namespace halvo {
+namespace halvo
+{
 
 // The program: the start-up sequence, then the main frame.
 class CPrayerApp : public CWinApp
 {
-public:
+  public:
     CPrayerApp();
     ~CPrayerApp() override;
 
@@ -20,7 +21,7 @@ public:
 
     CMainFrame* Frame() { return frame_.get(); }
 
-private:
+  private:
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CMainFrame> frame_;
     int exitStatus_ = 0;

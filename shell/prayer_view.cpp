@@ -9,18 +9,19 @@
 
 #include <array>
 
-namespace halvo {
+namespace halvo
+{
 
 DayTexts dayTexts;
 
-namespace {
+namespace
+{
 
 constexpr COLORREF kDateColour = 0x800000; // dark blue, whatever the chosen colours
 constexpr COLORREF kTimeColour = 0x000000;
 
 const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
-
 
 } // namespace
 
@@ -38,29 +39,31 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
     dc.SetTextColor(colours.header);
 
     dc.SelectFont(kBoldFont);
-    dc.TextOut(30, 40, texts[0]);
+    dc.TextOut(30, 40, texts[kLocationText]);
 
     dc.MoveTo(0, 100);
     dc.LineTo(240, 100);
 
     dc.SelectFont(kNormalFont);
     dc.SetTextColor(kDateColour);
-    dc.TextOut(10, 110, texts[1]);
-    dc.TextOut(10, 125, texts[2]);
+    dc.TextOut(10, 110, texts[kGregorianDateText]);
+    dc.TextOut(10, 125, texts[kHijriDateText]);
 
     dc.MoveTo(0, 145);
     dc.LineTo(240, 145);
 
     dc.SetTextColor(kTimeColour);
-    for (int row = 0; row < 2; ++row) {
+    for (int row = 0; row < 2; ++row)
+    {
         const int labelY = 160 + 40 * row;
-        for (int column = 0; column < 3; ++column) {
+        for (int column = 0; column < 3; ++column)
+        {
             const int prayer = 3 * row + column;
             const int x = 20 + 80 * column;
             dc.SelectFont(kBoldFont);
             dc.TextOut(x, labelY, kPrayerNames[static_cast<std::size_t>(prayer)]);
             dc.SelectFont(kNormalFont);
-            dc.TextOut(x, labelY + 15, texts[static_cast<std::size_t>(3 + prayer)]);
+            dc.TextOut(x, labelY + 15, texts[kFajrText + static_cast<std::size_t>(prayer)]);
         }
     }
 
@@ -72,8 +75,9 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
     needle.Place(kNeedleCentreX, kNeedleCentreY, *bearing, kNeedleDiameter);
     std::array<NeedlePoint, 3> corners;
     needle.Outline(corners);
-    dc.Polygon({{corners[0].x, corners[0].y}, {corners[1].x, corners[1].y}, {corners[2].x, corners[2].y}},
-               BrushSpec{colours.text, false, {}});
+    dc.Polygon(
+        {{corners[0].x, corners[0].y}, {corners[1].x, corners[1].y}, {corners[2].x, corners[2].y}},
+        BrushSpec{colours.text, false, {}});
 
     const CPoint kaaba = KaabaPosition(needle.tipX, needle.tipY);
     dc.DrawBitmap(kaaba.x, kaaba.y, IDB_KAABA);

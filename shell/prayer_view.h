@@ -1,16 +1,17 @@
 #pragma once
 
+#include "day/day_model.h"
 #include "engine/date_record.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/window_messages.h"
-#include "day/day_model.h"
 #include "settings/screen_colours.h"
 
 #include <deque>
 #include <optional>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // The texts of the day on screen; the Adhan check reads its times here.
 extern DayTexts dayTexts;
@@ -43,7 +44,7 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
 // the paint is over.
 class OncePerCityMessages : public WindowMessages
 {
-public:
+  public:
     explicit OncePerCityMessages(CWnd* owner) : WindowMessages(owner) {}
     // The name the next lookups are for.
     void SetCity(const std::string& name) { city_ = name; }
@@ -54,7 +55,7 @@ public:
     // Shows the oldest waiting message in a box owned by the owner.
     void ShowWaiting();
 
-private:
+  private:
     std::string city_;
     std::optional<std::string> shownFor_;
     std::deque<std::string> waiting_;
@@ -64,7 +65,7 @@ private:
 // The main display: today's (or a chosen day's) times for the current city.
 class CPrayerView : public CWnd
 {
-public:
+  public:
     CPrayerView();
 
     // Fills dayTexts for the display date from the stores and the engine.
@@ -75,12 +76,12 @@ public:
     void Refresh();
 
     const DateRecord& DisplayDate() const { return displayDate_; }
-    const std::string& DisplayHijriText() const { return day_.texts[2]; }
+    const std::string& DisplayHijriText() const { return day_.texts[kHijriDateText]; }
 
-protected:
+  protected:
     const MessageMap& GetMessageMap() const override;
 
-private:
+  private:
     int OnCreate();
     void OnPaint(CDC& dc);
     int OnShowLookupMessage();

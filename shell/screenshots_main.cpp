@@ -9,21 +9,22 @@
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
-#include "shell/adhan_switches.h"
-#include "shell/main_frame.h"
 #include "settings/screen_colours.h"
 #include "settings/settings.h"
+#include "shell/adhan_switches.h"
+#include "shell/main_frame.h"
 #include "startup/startup_data.h"
 
 #include <cstdio>
 #include <string>
 #include <utility>
 
-namespace {
+namespace
+{
 
 class FixedClock : public halvo::Clock
 {
-public:
+  public:
     halvo::DateRecord Now() const override
     {
         halvo::DateRecord date = halvo::MakeDate(2026, 3, 20);
@@ -38,7 +39,8 @@ public:
 int main(int argc, char** argv)
 {
     using namespace halvo;
-    if (argc != 2) {
+    if (argc != 2)
+    {
         std::fprintf(stderr, "usage: halvo-screenshots OUTPUT_FOLDER\n");
         return 2;
     }
@@ -48,10 +50,12 @@ int main(int argc, char** argv)
     SetClock(&clock);
 
     // Before anything can speak: offscreen, a box would wait for ever.
-    SetMessageBoxSink([](CWnd*, const std::string& text) { std::fprintf(stderr, "message: %s\n", text.c_str()); });
+    SetMessageBoxSink([](CWnd*, const std::string& text)
+                      { std::fprintf(stderr, "message: %s\n", text.c_str()); });
     WindowMessages messages(nullptr);
     const StartupDataResult data = RunStartupDataSteps(messages);
-    if (!data.ok) {
+    if (!data.ok)
+    {
         std::fprintf(stderr, "halvo-screenshots: %s\n", data.failure.c_str());
         return 1;
     }
@@ -73,13 +77,17 @@ int main(int argc, char** argv)
         {"main-colours.png", "7", "8", "3", city.c_str()},
         {"main-missing-city.png", "9", "1", "1", "Atlantis"},
     };
-    for (const Variant& variant : variants) {
+    for (const Variant& variant : variants)
+    {
         // A picture of settings that were not stored would be a wrong picture.
-        for (const auto& [name, value] : {std::pair{setting::kBg, variant.bg}, std::pair{setting::kTxt, variant.txt},
-                                          std::pair{setting::kHr, variant.hr},
-                                          std::pair{setting::kCityName, variant.city}}) {
-            if (!WriteSetting(name, value)) {
-                std::fprintf(stderr, "halvo-screenshots: cannot store the setting %s = %s\n", name, value);
+        for (const auto& [name, value] :
+             {std::pair{setting::kBg, variant.bg}, std::pair{setting::kTxt, variant.txt},
+              std::pair{setting::kHr, variant.hr}, std::pair{setting::kCityName, variant.city}})
+        {
+            if (!WriteSetting(name, value))
+            {
+                std::fprintf(stderr, "halvo-screenshots: cannot store the setting %s = %s\n", name,
+                             value);
                 return 1;
             }
         }
@@ -91,7 +99,8 @@ int main(int argc, char** argv)
         frame.ShowWindow(true);
         ProcessPendingMessages();
         const std::string path = folder + "/" + variant.file;
-        if (!frame.Snapshot().SavePng(path)) {
+        if (!frame.Snapshot().SavePng(path))
+        {
             std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
             return 1;
         }

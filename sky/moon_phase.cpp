@@ -13,9 +13,11 @@
 #include <cstdio>
 #include <numbers>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 constexpr double kDegreesToRadians = std::numbers::pi / 180;
 constexpr double kRadiansToDegrees = 180 / std::numbers::pi;
@@ -102,8 +104,8 @@ double MoonJulianDate(int year, int month0, int day, int hour, int minute, int s
     // The Gregorian correction applies from 1582 October 5 on; earlier
     // dates are read in the Julian calendar.
     int b = 0;
-    const bool beforeReform = year < 1582 || (year == 1582 && month0 < 9) ||
-                              (year == 1582 && month0 == 9 && day < 5);
+    const bool beforeReform =
+        year < 1582 || (year == 1582 && month0 < 9) || (year == 1582 && month0 == 9 && day < 5);
     if (!beforeReform)
     {
         const int a = y / 100;
@@ -178,8 +180,8 @@ MoonPositionValues MoonPosition(double julianDate)
     MoonPositionValues values;
     values.fraction = (1 - std::cos(ToRadians(phaseAngle))) / 2;
     values.age = kSynodicMonth * Fix(phaseAngle) * kPerTurn;
-    values.distance =
-        kMoonDistanceNumerator / (1 + kMoonEccentricity * std::cos(ToRadians(mmP + centreEquation)));
+    values.distance = kMoonDistanceNumerator /
+                      (1 + kMoonEccentricity * std::cos(ToRadians(mmP + centreEquation)));
     return values;
 }
 

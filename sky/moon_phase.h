@@ -3,7 +3,8 @@
 #include <array>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // A civil date in the calendar the Moon tool reads: Julian before the
 // 1582 reform, Gregorian from it on.
@@ -25,9 +26,9 @@ struct MoonPositionValues
 // Everything the Moon Phase window shows for one moment, with its texts.
 struct MoonPhase
 {
-    int days = 0;    // whole days of age
-    int hours = 0;   // whole hours past the days
-    int minutes = 0; // whole minutes past the hours
+    int days = 0;       // whole days of age
+    int hours = 0;      // whole hours past the days
+    int minutes = 0;    // whole minutes past the hours
     int phaseIndex = 0; // 0..8 into MoonPhaseNames()
     std::string phaseName;
     double age = 0;

@@ -8,9 +8,11 @@
 #include <cmath>
 #include <cstdio>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 constexpr double kDegreesToRadians = 0.017453333333333335; // 3.1416 / 180
 constexpr double kRadiansToDegrees = 57.29564553093965;    // 180 / 3.1416
@@ -50,9 +52,8 @@ double QiblaBearingAt(int longitude, int latitude)
 
     // A one-argument arc tangent: the quadrant is settled below from the
     // side of Mecca the place lies on, not from the signs of the terms.
-    double q = std::atan(std::sin(delta) /
-                         (kaabaTanLatitude * std::sin(coLatitude) -
-                          std::cos(delta) * std::cos(coLatitude))) *
+    double q = std::atan(std::sin(delta) / (kaabaTanLatitude * std::sin(coLatitude) -
+                                            std::cos(delta) * std::cos(coLatitude))) *
                kRadiansToDegrees;
 
     const bool westOfMecca = kKaabaAntimeridian <= lambda && lambda <= kKaabaLongitude;

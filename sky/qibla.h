@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // Bearing from a place to the Kaaba in radians, clockwise from north, for a
 // longitude and latitude in hundredths of a degree (east and north

@@ -1,9 +1,9 @@
 #include "startup/seed_import.h"
 
-#include "platform/text/quoted.h"
 #include "locations/location_database.h"
 #include "platform/store/device_folder.h"
 #include "platform/store/record_store.h"
+#include "platform/text/quoted.h"
 #include "startup/seed_lines.h"
 
 namespace halvo

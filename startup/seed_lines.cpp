@@ -78,9 +78,9 @@ CityLine ParseCityLine(std::string_view line)
     result.city.longitude = std::move(fields[1]);
     result.city.latitude = std::move(fields[2]);
     result.city.zoneId = LeadingInteger(fields[3]);
-    result.city.carried106 = std::move(fields[4]);
-    result.city.carried107 = std::move(fields[5]);
-    result.city.carried108 = cutter.Rest();
+    result.city.population = std::move(fields[4]);
+    result.city.featureCode = std::move(fields[5]);
+    result.city.ianaZone = cutter.Rest();
     return result;
 }
 

@@ -3,8 +3,8 @@
 #include "platform/store/device_folder.h"
 #include "platform/store/record_store.h"
 #include "settings/registry.h"
-#include "startup/seed_import.h"
 #include "settings/settings.h"
+#include "startup/seed_import.h"
 
 #include <array>
 #include <cstdlib>

@@ -5,8 +5,10 @@
 
 #include <string>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 // What one repaint of the main display costs the engine: Setup with the
 // Hijri date, Solve, and the eight texts.
@@ -17,8 +19,9 @@ void FullDay(benchmark::State& state)
     {
         PrayerEngine engine;
         engine.Setup(-122.33, 47.61, -8, MakeDate(2004, 1, day), 15, 15, 0);
-        std::string texts[8] = {engine.GregorianDateText(), engine.HijriDateText(), engine.FajrText(),
-                                engine.SunriseText(),       engine.ZuhrText(),      engine.AsrText(),
+        std::string texts[8] = {engine.GregorianDateText(), engine.HijriDateText(),
+                                engine.FajrText(),          engine.SunriseText(),
+                                engine.ZuhrText(),          engine.AsrText(),
                                 engine.MaghribText(),       engine.IshaText()};
         benchmark::DoNotOptimize(texts);
         day = day % 28 + 1;

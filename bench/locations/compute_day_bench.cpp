@@ -1,9 +1,9 @@
 // ComputeDay from the stores: four settings reads, the city lookup with its
 // zone, and the engine, as every repaint does. The store is seeded once
 // from the shipped data in a temporary device folder.
+#include "day/day_model.h"
 #include "locations/location_database.h"
 #include "platform/store/record_store.h"
-#include "day/day_model.h"
 #include "startup/startup_data.h"
 
 #include <benchmark/benchmark.h>

@@ -3,7 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 // One paint of the Moon Phase window: the lunar theory, the new-moon
 // search and the four texts.

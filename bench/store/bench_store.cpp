@@ -11,8 +11,10 @@
 #include <filesystem>
 #include <string>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 constexpr int kCities = 25000;
 
@@ -34,13 +36,16 @@ char g_folder[] = "/tmp/halvo-bench-store-XXXXXX";
 
 std::filesystem::path Folder()
 {
-    static const bool made = [] {
+    static const bool made = []
+    {
         if (mkdtemp(g_folder) == nullptr)
             return false;
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(g_folder, ignored);
-        });
+        std::atexit(
+            []
+            {
+                std::error_code ignored;
+                std::filesystem::remove_all(g_folder, ignored);
+            });
         return true;
     }();
     (void)made;
@@ -78,15 +83,18 @@ BENCHMARK(BM_Append25000InOneTransaction)->Unit(benchmark::kMillisecond)->Iterat
 void BM_Traverse25000(benchmark::State& state)
 {
     const std::filesystem::path file = Folder() / "traverse.db";
-    if (!FillCities(file)) {
+    if (!FillCities(file))
+    {
         state.SkipWithError("fill failed");
         return;
     }
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         RecordStore store;
         store.Open("Cities List");
         int read = 0;
-        while (auto record = store.ReadCurrent()) {
+        while (auto record = store.ReadCurrent())
+        {
             benchmark::DoNotOptimize(record);
             ++read;
         }
@@ -100,16 +108,19 @@ BENCHMARK(BM_Traverse25000)->Unit(benchmark::kMillisecond);
 void BM_SeekCityByName(benchmark::State& state)
 {
     const std::filesystem::path file = Folder() / "seek.db";
-    if (!FillCities(file)) {
+    if (!FillCities(file))
+    {
         state.SkipWithError("fill failed");
         return;
     }
     int i = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         // Open, seek, read, close: what one city lookup does.
         RecordStore store;
         store.Open("Cities List");
-        const int position = store.SeekFirstEqual(101, std::string("CITY NUMBER ") + std::to_string(i++ % kCities));
+        const int position =
+            store.SeekFirstEqual(101, std::string("CITY NUMBER ") + std::to_string(i++ % kCities));
         if (position < 0)
             state.SkipWithError("not found");
         benchmark::DoNotOptimize(store.ReadCurrent());
@@ -122,7 +133,8 @@ BENCHMARK(BM_SeekCityByName)->Unit(benchmark::kMicrosecond);
 void BM_SeekThenAppend1000(benchmark::State& state)
 {
     const std::filesystem::path file = Folder() / "more.db";
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         state.PauseTiming();
         if (!FillCities(file))
             state.SkipWithError("fill failed");
@@ -130,7 +142,8 @@ void BM_SeekThenAppend1000(benchmark::State& state)
         StoreTransaction transaction;
         RecordStore store;
         store.Open("Cities List");
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < 1000; ++i)
+        {
             const std::string name = "More city " + std::to_string(i);
             if (store.SeekFirstEqual(101, name) < 0)
                 store.Append({{101, name}, {102, std::string("Country")}});
@@ -145,13 +158,15 @@ BENCHMARK(BM_SeekThenAppend1000)->Unit(benchmark::kMillisecond)->Iterations(3);
 void BM_OpenAndSeekOnce(benchmark::State& state)
 {
     const std::filesystem::path file = Folder() / "cold.db";
-    if (!FillCities(file)) {
+    if (!FillCities(file))
+    {
         state.SkipWithError("fill failed");
         return;
     }
     CloseDatabase();
     int i = 0;
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         OpenDatabase(file);
         RecordStore store;
         store.Open("Cities List");
@@ -167,12 +182,14 @@ BENCHMARK(BM_OpenAndSeekOnce)->Unit(benchmark::kMillisecond);
 void BM_OpenDatabaseWithCities(benchmark::State& state)
 {
     const std::filesystem::path file = Folder() / "open.db";
-    if (!FillCities(file)) {
+    if (!FillCities(file))
+    {
         state.SkipWithError("fill failed");
         return;
     }
     CloseDatabase();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         if (!OpenDatabase(file).ok)
             state.SkipWithError("open failed");
         CloseDatabase();

@@ -8,7 +8,8 @@
 #include <fstream>
 #include <string>
 
-namespace {
+namespace
+{
 
 long ResidentKilobytes()
 {
@@ -22,7 +23,7 @@ long ResidentKilobytes()
 
 class FirstPaintProbe : public halvo::CPrayerApp
 {
-public:
+  public:
     bool InitInstance() override
     {
         if (!CPrayerApp::InitInstance())
@@ -36,7 +37,7 @@ public:
     }
     int ExitInstance() override { return painted_ ? 0 : 1; }
 
-private:
+  private:
     bool painted_ = false;
 };
 

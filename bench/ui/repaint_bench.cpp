@@ -3,8 +3,8 @@
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
-#include "shell/main_frame.h"
 #include "settings/screen_colours.h"
+#include "shell/main_frame.h"
 #include "startup/startup_data.h"
 
 #include <benchmark/benchmark.h>
@@ -14,7 +14,8 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 using namespace halvo;
 
@@ -25,7 +26,8 @@ void Repaint(benchmark::State& state)
     frame.SetPaneSize(kViewWidth, kViewHeight);
     frame.ShowWindow(true);
     ProcessPendingMessages();
-    for (auto _ : state) {
+    for (auto _ : state)
+    {
         frame.View().Refresh();
         benchmark::DoNotOptimize(dayTexts[3]);
     }
@@ -37,7 +39,8 @@ BENCHMARK(Repaint)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const auto folder = std::filesystem::temp_directory_path() / ("halvo-bench-ui-" + std::to_string(getpid()));
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("halvo-bench-ui-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
     setenv("XDG_DATA_HOME", folder.c_str(), 1);
     EnsureApplication();

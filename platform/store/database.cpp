@@ -12,9 +12,12 @@
 #include <map>
 #include <system_error>
 
-namespace halvo {
-namespace store_internal {
-namespace {
+namespace halvo
+{
+namespace store_internal
+{
+namespace
+{
 
 sqlite3* g_connection = nullptr;
 std::map<std::string, sqlite3_stmt*, std::less<>> g_statements;
@@ -77,7 +80,12 @@ bool IsDamage(int code)
     return primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT;
 }
 
-enum class OpenOutcome { Opened, Damaged, Failed };
+enum class OpenOutcome
+{
+    Opened,
+    Damaged,
+    Failed
+};
 
 struct Attempt
 {
@@ -90,7 +98,8 @@ Attempt Fail(sqlite3* connection, const std::string& what)
     Attempt attempt;
     const int code = connection != nullptr ? sqlite3_extended_errcode(connection) : SQLITE_CANTOPEN;
     attempt.outcome = IsDamage(code) ? OpenOutcome::Damaged : OpenOutcome::Failed;
-    attempt.reason = what + ": " + (connection != nullptr ? sqlite3_errmsg(connection) : "cannot open");
+    attempt.reason =
+        what + ": " + (connection != nullptr ? sqlite3_errmsg(connection) : "cannot open");
     if (connection != nullptr)
         sqlite3_close_v2(connection);
     return attempt;
@@ -119,7 +128,8 @@ bool PassesQuickCheck(sqlite3* connection, int* code)
         return false;
     bool ok = false;
     *code = sqlite3_step(statement);
-    if (*code == SQLITE_ROW) {
+    if (*code == SQLITE_ROW)
+    {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, 0));
         ok = text != nullptr && std::string(text) == "ok";
         *code = SQLITE_OK;
@@ -134,7 +144,8 @@ Attempt TryOpen(const std::filesystem::path& file)
     // permissions than the owner's; SQLite gives its -wal and -shm files the
     // same mode.
     const int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (descriptor < 0) {
+    if (descriptor < 0)
+    {
         Attempt attempt;
         attempt.reason = std::string("cannot create it: ") + std::generic_category().message(errno);
         return attempt;
@@ -143,8 +154,8 @@ Attempt TryOpen(const std::filesystem::path& file)
     ::close(descriptor);
 
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &connection, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) !=
-        SQLITE_OK)
+    if (sqlite3_open_v2(file.c_str(), &connection, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+                        nullptr) != SQLITE_OK)
         return Fail(connection, "cannot open it");
     sqlite3_busy_timeout(connection, kBusyTimeoutMs);
     sqlite3_extended_result_codes(connection, 1);
@@ -161,9 +172,11 @@ Attempt TryOpen(const std::filesystem::path& file)
     sqlite3_exec(connection, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
     sqlite3_exec(connection, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
     int code = SQLITE_OK;
-    if (!PassesQuickCheck(connection, &code)) {
+    if (!PassesQuickCheck(connection, &code))
+    {
         Attempt attempt;
-        attempt.outcome = (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
+        attempt.outcome =
+            (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
         attempt.reason = "it fails the integrity check";
         sqlite3_close_v2(connection);
         return attempt;
@@ -171,12 +184,14 @@ Attempt TryOpen(const std::filesystem::path& file)
     // The tables are set up once and the file is stamped; later opens only
     // read the stamp, so a start neither parses the schema nor takes the
     // write lock.
-    if (SchemaStamp(connection) != kSchemaStamp) {
+    if (SchemaStamp(connection) != kSchemaStamp)
+    {
         if (sqlite3_exec(connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
             return Fail(connection, "cannot lock it");
         if (sqlite3_exec(connection, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
-            sqlite3_exec(connection, ("PRAGMA user_version = " + std::to_string(kSchemaStamp)).c_str(),
-                         nullptr, nullptr, nullptr) != SQLITE_OK ||
+            sqlite3_exec(connection,
+                         ("PRAGMA user_version = " + std::to_string(kSchemaStamp)).c_str(), nullptr,
+                         nullptr, nullptr) != SQLITE_OK ||
             sqlite3_exec(connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
             return Fail(connection, "cannot set up its tables");
     }
@@ -208,7 +223,8 @@ std::filesystem::path MoveAside(const std::filesystem::path& file)
         target = base + "-" + std::to_string(attempt);
     if (std::rename(file.c_str(), target.c_str()) != 0)
         return {};
-    for (const char* suffix : {"-wal", "-shm"}) {
+    for (const char* suffix : {"-wal", "-shm"})
+    {
         const std::filesystem::path companion = file.string() + suffix;
         if (std::filesystem::exists(companion, error))
             std::rename(companion.c_str(), (target.string() + suffix).c_str());
@@ -228,12 +244,14 @@ Statement::Statement(const char* sql)
     if (g_connection == nullptr)
         return;
     auto found = g_statements.find(std::string_view(sql));
-    if (found != g_statements.end()) {
+    if (found != g_statements.end())
+    {
         statement_ = found->second;
         return;
     }
     sqlite3_stmt* prepared = nullptr;
-    if (sqlite3_prepare_v3(g_connection, sql, -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v3(g_connection, sql, -1, SQLITE_PREPARE_PERSISTENT, &prepared, nullptr) !=
+        SQLITE_OK)
         return;
     g_statements.emplace(sql, prepared);
     statement_ = prepared;
@@ -241,7 +259,8 @@ Statement::Statement(const char* sql)
 
 Statement::~Statement()
 {
-    if (statement_ != nullptr) {
+    if (statement_ != nullptr)
+    {
         sqlite3_reset(statement_);
         sqlite3_clear_bindings(statement_);
     }
@@ -257,7 +276,8 @@ Statement& Statement::Bind(int index, std::int64_t value)
 Statement& Statement::Bind(int index, std::string_view text)
 {
     if (statement_ != nullptr)
-        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(statement_, index, text.data(), static_cast<int>(text.size()),
+                          SQLITE_TRANSIENT);
     return *this;
 }
 
@@ -265,8 +285,8 @@ Statement& Statement::BindBlob(int index, std::string_view bytes)
 {
     // A zero-length blob, not NULL: the key columns are NOT NULL.
     if (statement_ != nullptr)
-        sqlite3_bind_blob(statement_, index, bytes.empty() ? "" : bytes.data(), static_cast<int>(bytes.size()),
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_blob(statement_, index, bytes.empty() ? "" : bytes.data(),
+                          static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
     return *this;
 }
 
@@ -288,15 +308,19 @@ std::int64_t Statement::Int(int column) const
 std::string Statement::Text(int column) const
 {
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement_, column));
-    return text != nullptr ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
-                           : std::string();
+    return text != nullptr
+               ? std::string(text,
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+               : std::string();
 }
 
 std::string Statement::Blob(int column) const
 {
     const auto* bytes = static_cast<const char*>(sqlite3_column_blob(statement_, column));
-    return bytes != nullptr ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
-                            : std::string();
+    return bytes != nullptr
+               ? std::string(bytes,
+                             static_cast<std::size_t>(sqlite3_column_bytes(statement_, column)))
+               : std::string();
 }
 
 bool Statement::IsNull(int column) const
@@ -306,7 +330,8 @@ bool Statement::IsNull(int column) const
 
 bool Execute(const char* sql)
 {
-    return g_connection != nullptr && sqlite3_exec(g_connection, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    return g_connection != nullptr &&
+           sqlite3_exec(g_connection, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
 std::uint64_t WriteGeneration()
@@ -346,24 +371,30 @@ DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
     CloseDatabase();
     DatabaseOpenResult result;
     Attempt attempt = TryOpen(file);
-    if (attempt.outcome == OpenOutcome::Damaged) {
+    if (attempt.outcome == OpenOutcome::Damaged)
+    {
         const std::filesystem::path aside = MoveAside(file);
-        if (aside.empty()) {
+        if (aside.empty())
+        {
             result.note = "The database " + file.string() + " is damaged (" + attempt.reason +
                           ") and could not be moved aside.";
             return result;
         }
-        result.note = "The database " + file.string() + " is damaged (" + attempt.reason + "); it was moved to " +
-                      aside.string() + " and a fresh one was started.";
+        result.note = "The database " + file.string() + " is damaged (" + attempt.reason +
+                      "); it was moved to " + aside.string() + " and a fresh one was started.";
         attempt = TryOpen(file);
     }
-    if (attempt.outcome != OpenOutcome::Opened) {
-        const std::string line = "Cannot use the database " + file.string() + " (" + attempt.reason + ").";
+    if (attempt.outcome != OpenOutcome::Opened)
+    {
+        const std::string line =
+            "Cannot use the database " + file.string() + " (" + attempt.reason + ").";
         result.note = result.note.empty() ? line : result.note + " " + line;
         return result;
     }
-    if (!RebuildSortKeysIfStale()) {
-        const std::string line = "Cannot rebuild the sort keys of the database " + file.string() + ".";
+    if (!RebuildSortKeysIfStale())
+    {
+        const std::string line =
+            "Cannot rebuild the sort keys of the database " + file.string() + ".";
         result.note = result.note.empty() ? line : result.note + " " + line;
     }
     result.ok = true;
@@ -385,7 +416,8 @@ StoreTransaction::StoreTransaction()
 {
     if (g_connection == nullptr)
         return;
-    if (g_transactionDepth == 0) {
+    if (g_transactionDepth == 0)
+    {
         // IMMEDIATE takes the write lock now (waiting out the busy timeout),
         // so a transaction never fails half-way on another process's lock.
         if (!Execute("BEGIN IMMEDIATE"))
@@ -402,7 +434,8 @@ StoreTransaction::~StoreTransaction()
         return;
     active_ = false;
     --g_transactionDepth;
-    if (g_transactionDepth > 0) {
+    if (g_transactionDepth > 0)
+    {
         g_transactionDoomed = true;
         return;
     }
@@ -422,7 +455,8 @@ bool StoreTransaction::Commit()
     NoteWrite();
     // SQLite itself rolls back after some errors (disk full, I/O); then
     // there is nothing left to commit and the work is lost: say so.
-    if (g_connection == nullptr || sqlite3_get_autocommit(g_connection) != 0) {
+    if (g_connection == nullptr || sqlite3_get_autocommit(g_connection) != 0)
+    {
         ForgetOrders();
         return false;
     }

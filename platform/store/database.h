@@ -10,7 +10,8 @@
 #include <string>
 #include <string_view>
 
-namespace halvo::store_internal {
+namespace halvo::store_internal
+{
 
 // The open connection, or nullptr before OpenDatabase / after CloseDatabase.
 sqlite3* Connection();
@@ -19,7 +20,7 @@ sqlite3* Connection();
 // bindings cleared when the Statement goes out of scope.
 class Statement
 {
-public:
+  public:
     explicit Statement(const char* sql);
     ~Statement();
     Statement(const Statement&) = delete;
@@ -40,7 +41,7 @@ public:
     std::string Blob(int column) const;
     bool IsNull(int column) const;
 
-private:
+  private:
     sqlite3_stmt* statement_ = nullptr;
 };
 

@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <system_error>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 std::filesystem::path HomeFolder()
 {
@@ -25,17 +27,22 @@ std::filesystem::path HomeFolder()
 bool MakeFolder(const std::filesystem::path& folder, std::string* error)
 {
     std::filesystem::path built;
-    for (const auto& part : folder) {
+    for (const auto& part : folder)
+    {
         built /= part;
-        if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST) {
+        if (::mkdir(built.c_str(), 0700) != 0 && errno != EEXIST)
+        {
             if (error != nullptr)
                 *error = "Cannot create the folder " + built.string() + ": " +
                          std::generic_category().message(errno) + ".";
             return false;
         }
     }
-    struct stat status{};
-    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode)) {
+    struct stat status
+    {
+    };
+    if (::stat(folder.c_str(), &status) != 0 || !S_ISDIR(status.st_mode))
+    {
         if (error != nullptr)
             *error = "Cannot use the folder " + folder.string() + ": it is not a folder.";
         return false;
@@ -69,7 +76,9 @@ std::filesystem::path DatabaseFile()
 bool EnsureDeviceFolder(std::string* error)
 {
     const std::filesystem::path device = DeviceFolder();
-    struct stat status{};
+    struct stat status
+    {
+    };
     const bool existed = ::stat(device.c_str(), &status) == 0;
     if (!MakeFolder(device, error) || !MakeFolder(WindowsFolder(), error))
         return false;

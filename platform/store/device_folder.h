@@ -6,7 +6,8 @@
 #include <filesystem>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // $XDG_DATA_HOME/halvo-tavorin, or ~/.local/share/halvo-tavorin when
 // XDG_DATA_HOME is unset, empty or not an absolute path.

@@ -5,17 +5,19 @@
 
 #include <algorithm>
 #include <array>
-#include <tuple>
 #include <limits>
 #include <map>
 #include <set>
+#include <tuple>
 #include <unordered_map>
 
-namespace halvo {
+namespace halvo
+{
 
 using namespace store_internal;
 
-namespace {
+namespace
+{
 
 // How many records one query brings into a cursor's page: a few after a
 // seek (usually one record is read), many once a traversal is under way.
@@ -25,7 +27,12 @@ constexpr int kPageSize = 512;
 // A record's body is its properties in order: id (2 bytes), type (1 byte),
 // then the value: text as a 4-byte length and its UTF-8 bytes, a 32-bit
 // number in 4 bytes, a 16-bit one in 2; all little-endian.
-enum PropertyType : unsigned char { kText = 0, kInt32 = 1, kUint16 = 2 };
+enum PropertyType : unsigned char
+{
+    kText = 0,
+    kInt32 = 1,
+    kUint16 = 2
+};
 
 void PutUnsigned(std::string& out, std::uint32_t value, int bytes)
 {
@@ -37,7 +44,8 @@ std::uint32_t GetUnsigned(const std::string& in, std::size_t at, int bytes)
 {
     std::uint32_t value = 0;
     for (int i = 0; i < bytes; ++i)
-        value |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]))
+        value |= static_cast<std::uint32_t>(
+                     static_cast<unsigned char>(in[at + static_cast<std::size_t>(i)]))
                  << (8 * i);
     return value;
 }
@@ -45,16 +53,22 @@ std::uint32_t GetUnsigned(const std::string& in, std::size_t at, int bytes)
 std::string EncodeRecord(const Record& record)
 {
     std::string body;
-    for (const Property& property : record) {
+    for (const Property& property : record)
+    {
         PutUnsigned(body, property.id, 2);
-        if (const auto* text = std::get_if<std::string>(&property.value)) {
+        if (const auto* text = std::get_if<std::string>(&property.value))
+        {
             body.push_back(static_cast<char>(kText));
             PutUnsigned(body, static_cast<std::uint32_t>(text->size()), 4);
             body += *text;
-        } else if (const auto* number = std::get_if<std::int32_t>(&property.value)) {
+        }
+        else if (const auto* number = std::get_if<std::int32_t>(&property.value))
+        {
             body.push_back(static_cast<char>(kInt32));
             PutUnsigned(body, static_cast<std::uint32_t>(*number), 4);
-        } else {
+        }
+        else
+        {
             body.push_back(static_cast<char>(kUint16));
             PutUnsigned(body, std::get<std::uint16_t>(property.value), 2);
         }
@@ -68,14 +82,16 @@ std::optional<Record> DecodeRecord(const std::string& body)
     record.reserve(8);
     std::size_t at = 0;
     auto has = [&](std::size_t bytes) { return body.size() - at >= bytes; };
-    while (at < body.size()) {
+    while (at < body.size())
+    {
         if (!has(3))
             return std::nullopt;
         Property property;
         property.id = static_cast<std::uint16_t>(GetUnsigned(body, at, 2));
         const auto type = static_cast<unsigned char>(body[at + 2]);
         at += 3;
-        if (type == kText) {
+        if (type == kText)
+        {
             if (!has(4))
                 return std::nullopt;
             const std::size_t length = GetUnsigned(body, at, 4);
@@ -84,17 +100,23 @@ std::optional<Record> DecodeRecord(const std::string& body)
                 return std::nullopt;
             property.value = body.substr(at, length);
             at += length;
-        } else if (type == kInt32) {
+        }
+        else if (type == kInt32)
+        {
             if (!has(4))
                 return std::nullopt;
             property.value = static_cast<std::int32_t>(GetUnsigned(body, at, 4));
             at += 4;
-        } else if (type == kUint16) {
+        }
+        else if (type == kUint16)
+        {
             if (!has(2))
                 return std::nullopt;
             property.value = static_cast<std::uint16_t>(GetUnsigned(body, at, 2));
             at += 2;
-        } else {
+        }
+        else
+        {
             return std::nullopt;
         }
         record.push_back(std::move(property));
@@ -111,12 +133,15 @@ bool HasRepeatedId(const Record& record)
     return false;
 }
 
-void ComputeKeys(const Record& record, const std::vector<SortOrder>& sortOrders, std::string (&keys)[4])
+void ComputeKeys(const Record& record, const std::vector<SortOrder>& sortOrders,
+                 std::string (&keys)[4])
 {
-    for (int rank = 0; rank < kMaxSortOrders; ++rank) {
+    for (int rank = 0; rank < kMaxSortOrders; ++rank)
+    {
         const auto index = static_cast<std::size_t>(rank);
         keys[rank] = index < sortOrders.size()
-                         ? SortKey(FindProperty(record, sortOrders[index].propertyId), sortOrders[index].flags)
+                         ? SortKey(FindProperty(record, sortOrders[index].propertyId),
+                                   sortOrders[index].flags)
                          : std::string();
     }
 }
@@ -127,20 +152,23 @@ std::vector<SortOrder> LoadSortOrders(StoreIdentity store)
     Statement query("SELECT property_id, flags FROM sort_orders WHERE store_id = ?1 ORDER BY rank");
     query.Bind(1, store);
     while (query.Step() == SQLITE_ROW)
-        orders.push_back({static_cast<std::uint16_t>(query.Int(0)), static_cast<std::uint32_t>(query.Int(1))});
+        orders.push_back(
+            {static_cast<std::uint16_t>(query.Int(0)), static_cast<std::uint32_t>(query.Int(1))});
     return orders;
 }
 
 bool ValueEquals(const PropertyValue& stored, const PropertyValue& wanted)
 {
-    auto asNumber = [](const PropertyValue& value) -> std::optional<std::int64_t> {
+    auto asNumber = [](const PropertyValue& value) -> std::optional<std::int64_t>
+    {
         if (const auto* number = std::get_if<std::int32_t>(&value))
             return *number;
         if (const auto* number = std::get_if<std::uint16_t>(&value))
             return *number;
         return std::nullopt;
     };
-    if (const auto* text = std::get_if<std::string>(&stored)) {
+    if (const auto* text = std::get_if<std::string>(&stored))
+    {
         const auto* other = std::get_if<std::string>(&wanted);
         return other != nullptr && *other == *text;
     }
@@ -194,10 +222,12 @@ int SearchOrder(TraversalOrder& order, const OrderEntry& entry, bool upper)
 {
     std::size_t low = 0;
     std::size_t high = order.entries.size();
-    while (low < high) {
+    while (low < high)
+    {
         const std::size_t middle = low + (high - low) / 2;
         OrderEntry& probe = order.entries[middle];
-        if (!probe.keysKnown) {
+        if (!probe.keysKnown)
+        {
             const std::optional<OrderEntry> stored = StoredEntry(order.store, probe.identity);
             if (!stored)
                 return -1;
@@ -232,7 +262,8 @@ TraversalOrder* KeptOrder(StoreIdentity store)
     if (found == OrderCache().end())
         return nullptr;
     if (found->second.epoch != OrderEpoch() || found->second.dataVersion != DataVersion() ||
-        found->second.dataVersion < 0) {
+        found->second.dataVersion < 0)
+    {
         OrderCache().erase(found);
         return nullptr;
     }
@@ -247,9 +278,11 @@ TraversalOrder& OrderOf(StoreIdentity store)
     order.store = store;
     order.epoch = OrderEpoch();
     order.dataVersion = DataVersion();
-    Statement query("SELECT id FROM records WHERE store_id = ?1 ORDER BY key1, key2, key3, key4, id");
+    Statement query(
+        "SELECT id FROM records WHERE store_id = ?1 ORDER BY key1, key2, key3, key4, id");
     query.Bind(1, store);
-    while (query.Step() == SQLITE_ROW) {
+    while (query.Step() == SQLITE_ROW)
+    {
         OrderEntry entry;
         entry.identity = static_cast<RecordIdentity>(query.Int(0));
         order.entries.push_back(std::move(entry));
@@ -270,7 +303,8 @@ bool KeepsOrderFor(StoreIdentity store)
 
 // Position of a record counted through the index, for a process that holds
 // no order of the store yet: a one-off lookup need not build the whole order.
-int CountBefore(StoreIdentity store, const std::string (&keys)[kMaxSortOrders], RecordIdentity identity)
+int CountBefore(StoreIdentity store, const std::string (&keys)[kMaxSortOrders],
+                RecordIdentity identity)
 {
     Statement query("SELECT COUNT(*) FROM records WHERE store_id = ?1 AND "
                     "(key1, key2, key3, key4, id) < (?2, ?3, ?4, ?5, ?6)");
@@ -296,17 +330,21 @@ void KeepInOrder(StoreIdentity store, const OrderEntry* removed, const OrderEntr
     TraversalOrder* order = KeptOrder(store);
     if (order == nullptr)
         return;
-    if (removed != nullptr) {
+    if (removed != nullptr)
+    {
         const int position = PositionIn(*order, *removed);
-        if (position < 0) {
+        if (position < 0)
+        {
             OrderCache().erase(store);
             return;
         }
         order->entries.erase(order->entries.begin() + position);
     }
-    if (added != nullptr) {
+    if (added != nullptr)
+    {
         const int position = SearchOrder(*order, *added, true);
-        if (position < 0) {
+        if (position < 0)
+        {
             OrderCache().erase(store);
             return;
         }
@@ -398,8 +436,10 @@ StoreIdentity RecordStore::Create(const std::string& name, std::uint32_t typeTag
     const sqlite3_int64 identity = sqlite3_last_insert_rowid(Connection());
     if (identity <= 0 || identity > std::numeric_limits<StoreIdentity>::max())
         return 0;
-    for (std::size_t rank = 0; rank < sortOrders.size(); ++rank) {
-        Statement order("INSERT INTO sort_orders(store_id, rank, property_id, flags) VALUES(?1, ?2, ?3, ?4)");
+    for (std::size_t rank = 0; rank < sortOrders.size(); ++rank)
+    {
+        Statement order(
+            "INSERT INTO sort_orders(store_id, rank, property_id, flags) VALUES(?1, ?2, ?3, ?4)");
         order.Bind(1, identity)
             .Bind(2, static_cast<std::int64_t>(rank))
             .Bind(3, sortOrders[rank].propertyId)
@@ -478,14 +518,16 @@ int RecordStore::Count() const
     return static_cast<int>(OrderOf(identity_).entries.size());
 }
 
-void RecordStore::FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
-                            int limit)
+void RecordStore::FetchPage(int position, const std::string (&keys)[4], RecordIdentity from,
+                            bool inclusive, int limit)
 {
     page_.clear();
     pageStart_ = position;
     pageGeneration_ = WriteGeneration();
-    auto fill = [this, limit](Statement& query) {
-        while (query.Step() == SQLITE_ROW) {
+    auto fill = [this, limit](Statement& query)
+    {
+        while (query.Step() == SQLITE_ROW)
+        {
             page_.push_back({static_cast<RecordIdentity>(query.Int(0)), query.Blob(5)});
             // Only a full page has a next one, which starts after its last key.
             if (static_cast<int>(page_.size()) == limit)
@@ -496,12 +538,13 @@ void RecordStore::FetchPage(int position, const std::string (&keys)[4], RecordId
     };
     // Starting from a known record goes through the index rather than
     // counting rows from the start of the store.
-    Statement query(inclusive ? "SELECT id, key1, key2, key3, key4, body FROM records "
-                                "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) >= (?2, ?3, ?4, ?5, ?6) "
-                                "ORDER BY key1, key2, key3, key4, id LIMIT ?7"
-                              : "SELECT id, key1, key2, key3, key4, body FROM records "
-                                "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) > (?2, ?3, ?4, ?5, ?6) "
-                                "ORDER BY key1, key2, key3, key4, id LIMIT ?7");
+    Statement query(
+        inclusive ? "SELECT id, key1, key2, key3, key4, body FROM records "
+                    "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) >= (?2, ?3, ?4, ?5, ?6) "
+                    "ORDER BY key1, key2, key3, key4, id LIMIT ?7"
+                  : "SELECT id, key1, key2, key3, key4, body FROM records "
+                    "WHERE store_id = ?1 AND (key1, key2, key3, key4, id) > (?2, ?3, ?4, ?5, ?6) "
+                    "ORDER BY key1, key2, key3, key4, id LIMIT ?7");
     query.Bind(1, identity_);
     for (int rank = 0; rank < kMaxSortOrders; ++rank)
         query.BindBlob(2 + rank, keys[rank]);
@@ -513,17 +556,21 @@ const RecordStore::CachedRecord* RecordStore::RecordAt(int position)
 {
     if (!IsOpen() || position < 0)
         return nullptr;
-    if (pageGeneration_ != WriteGeneration()) {
+    if (pageGeneration_ != WriteGeneration())
+    {
         page_.clear();
         pageReachesEnd_ = false;
     }
     const int pageEnd = pageStart_ + static_cast<int>(page_.size());
-    if (position == 0 && (pageStart_ != 0 || page_.empty())) {
+    if (position == 0 && (pageStart_ != 0 || page_.empty()))
+    {
         // Every key sorts at or after the empty key: the first page needs
         // no traversal order.
         const std::string noKeys[kMaxSortOrders];
         FetchPage(0, noKeys, 0, true, kSeekPageSize);
-    } else if (position < pageStart_ || position > pageEnd || page_.empty()) {
+    }
+    else if (position < pageStart_ || position > pageEnd || page_.empty())
+    {
         const TraversalOrder& order = OrderOf(identity_);
         if (static_cast<std::size_t>(position) >= order.entries.size())
             return nullptr;
@@ -535,11 +582,14 @@ const RecordStore::CachedRecord* RecordStore::RecordAt(int position)
         for (int rank = 0; rank < kMaxSortOrders; ++rank)
             keys[rank] = entry->keys[static_cast<std::size_t>(rank)];
         FetchPage(position, keys, entry->identity, true, kSeekPageSize);
-    } else if (position == pageEnd) {
+    }
+    else if (position == pageEnd)
+    {
         if (pageReachesEnd_)
             return nullptr;
         // The next page of a traversal starts after the last record held.
-        const std::string lastKeys[4] = {pageLastKeys_[0], pageLastKeys_[1], pageLastKeys_[2], pageLastKeys_[3]};
+        const std::string lastKeys[4] = {pageLastKeys_[0], pageLastKeys_[1], pageLastKeys_[2],
+                                         pageLastKeys_[3]};
         FetchPage(position, lastKeys, page_.back().identity, false, kPageSize);
     }
     if (position >= pageStart_ + static_cast<int>(page_.size()))
@@ -552,7 +602,8 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
     if (!IsOpen())
         return -1;
     const Property wanted{propertyId, value};
-    for (std::size_t rank = 0; rank < sortOrders_.size(); ++rank) {
+    for (std::size_t rank = 0; rank < sortOrders_.size(); ++rank)
+    {
         if (sortOrders_[rank].propertyId != propertyId)
             continue;
         // A property under a sort order is found through its key, so the
@@ -578,13 +629,15 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
     }
     // Any other property: the first record in traversal order whose value
     // is exactly the one asked for.
-    for (int position = 0;; ++position) {
+    for (int position = 0;; ++position)
+    {
         const CachedRecord* row = RecordAt(position);
         if (row == nullptr)
             return -1;
         const std::optional<Record> record = DecodeRecord(row->body);
         const Property* property = record ? FindProperty(*record, propertyId) : nullptr;
-        if (property != nullptr && ValueEquals(property->value, value)) {
+        if (property != nullptr && ValueEquals(property->value, value))
+        {
             cursor_ = position;
             current_ = row->identity;
             return position;
@@ -636,7 +689,8 @@ bool RecordStore::WriteCurrent(const Record& record)
     if (!MakeKeys(record, keys))
         return false;
     RecordIdentity target = current_;
-    if (target == 0) {
+    if (target == 0)
+    {
         const CachedRecord* row = RecordAt(cursor_);
         if (row == nullptr)
             return false;
@@ -650,7 +704,8 @@ bool RecordStore::WriteCurrent(const Record& record)
     const std::optional<OrderEntry> before = StoredEntry(identity_, target);
     const bool written = before && update.Run() && sqlite3_changes(Connection()) == 1;
     NoteWrite();
-    if (written) {
+    if (written)
+    {
         const OrderEntry after = EntryOf(keys, target);
         KeepInOrder(identity_, &*before, &after);
     }
@@ -662,14 +717,16 @@ bool RecordStore::Append(const Record& record)
     std::string keys[4];
     if (!MakeKeys(record, keys))
         return false;
-    Statement insert("INSERT INTO records(store_id, key1, key2, key3, key4, body) VALUES(?1, ?2, ?3, ?4, ?5, ?6)");
+    Statement insert("INSERT INTO records(store_id, key1, key2, key3, key4, body) VALUES(?1, ?2, "
+                     "?3, ?4, ?5, ?6)");
     insert.Bind(1, identity_);
     for (int rank = 0; rank < kMaxSortOrders; ++rank)
         insert.BindBlob(2 + rank, keys[rank]);
     insert.BindBlob(6, EncodeRecord(record));
     const bool written = insert.Run();
     NoteWrite();
-    if (written) {
+    if (written)
+    {
         const sqlite3_int64 identity = sqlite3_last_insert_rowid(Connection());
         const OrderEntry added = EntryOf(keys, static_cast<RecordIdentity>(identity));
         KeepInOrder(identity_, nullptr, &added);
@@ -705,7 +762,8 @@ RecordIdentity RecordStore::IdentityAt(int position) const
                : 0;
 }
 
-namespace store_internal {
+namespace store_internal
+{
 
 // Stored keys are only comparable with keys made by the same collation. A
 // new ICU may order texts differently, so the keys are made again from the
@@ -727,7 +785,8 @@ bool RebuildSortKeysIfStale()
         while (query.Step() == SQLITE_ROW)
             stores.emplace_back(static_cast<StoreIdentity>(query.Int(0)), std::vector<SortOrder>());
     }
-    for (auto& [store, orders] : stores) {
+    for (auto& [store, orders] : stores)
+    {
         orders = LoadSortOrders(store);
         std::vector<std::pair<std::int64_t, std::string>> bodies;
         {
@@ -736,13 +795,15 @@ bool RebuildSortKeysIfStale()
             while (query.Step() == SQLITE_ROW)
                 bodies.emplace_back(query.Int(0), query.Blob(1));
         }
-        for (const auto& [identity, body] : bodies) {
+        for (const auto& [identity, body] : bodies)
+        {
             const std::optional<Record> record = DecodeRecord(body);
             if (!record)
                 continue;
             std::string keys[4];
             ComputeKeys(*record, orders, keys);
-            Statement update("UPDATE records SET key1 = ?1, key2 = ?2, key3 = ?3, key4 = ?4 WHERE id = ?5");
+            Statement update(
+                "UPDATE records SET key1 = ?1, key2 = ?2, key3 = ?3, key4 = ?4 WHERE id = ?5");
             for (int rank = 0; rank < kMaxSortOrders; ++rank)
                 update.BindBlob(1 + rank, keys[rank]);
             update.Bind(5, identity);

@@ -7,7 +7,8 @@
 #include <variant>
 #include <vector>
 
-namespace halvo {
+namespace halvo
+{
 
 // A typed property value: text (UTF-8), a 32-bit signed or an unsigned
 // 16-bit integer.
@@ -65,7 +66,7 @@ void CloseDatabase();
 // before writing, or each write would be committed on its own.
 class StoreTransaction
 {
-public:
+  public:
     StoreTransaction();
     ~StoreTransaction();
     StoreTransaction(const StoreTransaction&) = delete;
@@ -73,7 +74,7 @@ public:
     bool Active() const { return active_; }
     bool Commit();
 
-private:
+  private:
     bool active_ = false;
 };
 
@@ -84,7 +85,7 @@ private:
 // the enclosing StoreTransaction).
 class RecordStore
 {
-public:
+  public:
     RecordStore() = default;
     ~RecordStore();
     RecordStore(const RecordStore&) = delete;
@@ -137,11 +138,12 @@ public:
         std::string body;
     };
 
-private:
+  private:
     bool Load(StoreIdentity identity);
     bool MakeKeys(const Record& record, std::string (&keys)[4]) const;
     const CachedRecord* RecordAt(int position);
-    void FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive, int limit);
+    void FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
+                   int limit);
 
     StoreIdentity identity_ = 0;
     std::uint32_t typeTag_ = 0;

@@ -3,11 +3,13 @@
 #include "platform/store/database.h"
 #include "platform/store/record_store.h"
 
-namespace halvo {
+namespace halvo
+{
 
 using namespace store_internal;
 
-namespace {
+namespace
+{
 
 // "A\\B\\" and "A\\B" name the same key.
 std::string Normalised(const std::string& path)
@@ -41,7 +43,8 @@ bool RegistryCreateKey(const std::string& path)
     StoreTransaction transaction;
     if (!transaction.Active())
         return false;
-    for (std::size_t end = 0; end != std::string::npos;) {
+    for (std::size_t end = 0; end != std::string::npos;)
+    {
         end = key.find('\\', end + 1);
         Statement insert("INSERT OR IGNORE INTO registry_keys(path) VALUES(?1)");
         insert.Bind(1, key.substr(0, end));
@@ -52,22 +55,29 @@ bool RegistryCreateKey(const std::string& path)
     return transaction.Commit();
 }
 
-std::optional<std::uint32_t> RegistryReadNumber(const std::string& path, const std::string& valueName)
+std::optional<std::uint32_t> RegistryReadNumber(const std::string& path,
+                                                const std::string& valueName)
 {
-    Statement query("SELECT data FROM registry_values WHERE key_path = ?1 AND name = ?2 AND type = ?3");
+    Statement query(
+        "SELECT data FROM registry_values WHERE key_path = ?1 AND name = ?2 AND type = ?3");
     query.Bind(1, Normalised(path)).Bind(2, valueName).Bind(3, kRegistryNumberType);
     if (query.Step() != SQLITE_ROW)
         return std::nullopt;
     return static_cast<std::uint32_t>(query.Int(0));
 }
 
-bool RegistryWriteNumber(const std::string& path, const std::string& valueName, std::uint32_t number)
+bool RegistryWriteNumber(const std::string& path, const std::string& valueName,
+                         std::uint32_t number)
 {
     StoreTransaction transaction;
     if (!transaction.Active() || !RegistryCreateKey(path))
         return false;
-    Statement upsert("INSERT OR REPLACE INTO registry_values(key_path, name, type, data) VALUES(?1, ?2, ?3, ?4)");
-    upsert.Bind(1, Normalised(path)).Bind(2, valueName).Bind(3, kRegistryNumberType).Bind(4, number);
+    Statement upsert("INSERT OR REPLACE INTO registry_values(key_path, name, type, data) "
+                     "VALUES(?1, ?2, ?3, ?4)");
+    upsert.Bind(1, Normalised(path))
+        .Bind(2, valueName)
+        .Bind(3, kRegistryNumberType)
+        .Bind(4, number);
     if (!upsert.Run())
         return false;
     NoteWrite();

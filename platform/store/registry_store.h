@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
+namespace halvo
+{
 
 inline constexpr std::uint32_t kRegistryNumberType = 4; // a 4-byte number
 
@@ -17,9 +18,11 @@ inline constexpr std::uint32_t kRegistryNumberType = 4; // a 4-byte number
 bool RegistryCreateKey(const std::string& path);
 bool RegistryKeyExists(const std::string& path);
 // The number stored under the value name, if the key holds such a number.
-std::optional<std::uint32_t> RegistryReadNumber(const std::string& path, const std::string& valueName);
+std::optional<std::uint32_t> RegistryReadNumber(const std::string& path,
+                                                const std::string& valueName);
 // Creates the key as needed and stores the number; true once it is durable.
-bool RegistryWriteNumber(const std::string& path, const std::string& valueName, std::uint32_t number);
+bool RegistryWriteNumber(const std::string& path, const std::string& valueName,
+                         std::uint32_t number);
 // The names of the key's direct sub-keys in name order; nothing when the key
 // does not exist.
 std::optional<std::vector<std::string>> RegistrySubkeys(const std::string& path);

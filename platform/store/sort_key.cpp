@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <vector>
 
-namespace halvo::store_internal {
-namespace {
+namespace halvo::store_internal
+{
+namespace
+{
 
 constexpr char kNumberTag = '\x01';
 constexpr char kTextTag = '\x02';
@@ -19,7 +21,8 @@ constexpr int kKeyLayout = 1;
 // case ("ä" and "Ä" are equal). Other texts use the identical level.
 UCollator* Collator(bool caseInsensitive)
 {
-    static UCollator* const secondary = [] {
+    static UCollator* const secondary = []
+    {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* collator = ucol_open("", &status);
         if (U_FAILURE(status))
@@ -28,7 +31,8 @@ UCollator* Collator(bool caseInsensitive)
         ucol_setAttribute(collator, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
         return collator;
     }();
-    static UCollator* const identical = [] {
+    static UCollator* const identical = []
+    {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* collator = ucol_open("", &status);
         if (U_FAILURE(status))
@@ -46,12 +50,12 @@ std::u16string ToUtf16(const std::string& text)
     // every stored record.
     UErrorCode status = U_ZERO_ERROR;
     int32_t length = 0;
-    u_strFromUTF8WithSub(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()), 0xFFFD,
-                         nullptr, &status);
+    u_strFromUTF8WithSub(nullptr, 0, &length, text.data(), static_cast<int32_t>(text.size()),
+                         0xFFFD, nullptr, &status);
     std::u16string result(static_cast<std::size_t>(length), u'\0');
     status = U_ZERO_ERROR;
-    u_strFromUTF8WithSub(result.data(), length, &length, text.data(), static_cast<int32_t>(text.size()),
-                         0xFFFD, nullptr, &status);
+    u_strFromUTF8WithSub(result.data(), length, &length, text.data(),
+                         static_cast<int32_t>(text.size()), 0xFFFD, nullptr, &status);
     if (U_FAILURE(status))
         return {};
     return result;
@@ -61,7 +65,8 @@ std::string TextKey(const std::string& text, bool caseInsensitive)
 {
     std::string key(1, kTextTag);
     UCollator* collator = Collator(caseInsensitive);
-    if (collator == nullptr) {
+    if (collator == nullptr)
+    {
         // Without ICU data the texts still get a stable (byte) order.
         return key + text;
     }
@@ -71,13 +76,15 @@ std::string TextKey(const std::string& text, bool caseInsensitive)
     std::vector<uint8_t> buffer(utf16.size() * 4 + 32);
     int32_t needed = ucol_getSortKey(collator, source, sourceLength, buffer.data(),
                                      static_cast<int32_t>(buffer.size()));
-    if (needed > static_cast<int32_t>(buffer.size())) {
+    if (needed > static_cast<int32_t>(buffer.size()))
+    {
         buffer.resize(static_cast<std::size_t>(needed));
         needed = ucol_getSortKey(collator, source, sourceLength, buffer.data(), needed);
     }
     // The key ends in a zero byte that adds nothing to the order.
     if (needed > 0)
-        key.append(reinterpret_cast<const char*>(buffer.data()), static_cast<std::size_t>(needed - 1));
+        key.append(reinterpret_cast<const char*>(buffer.data()),
+                   static_cast<std::size_t>(needed - 1));
     return key;
 }
 
@@ -110,8 +117,8 @@ std::string SortKeyVersion()
     if (UCollator* collator = Collator(true))
         ucol_getVersion(collator, version);
     char text[64];
-    std::snprintf(text, sizeof text, "icu-root-%u.%u.%u.%u/layout-%d", version[0], version[1], version[2],
-                  version[3], kKeyLayout);
+    std::snprintf(text, sizeof text, "icu-root-%u.%u.%u.%u/layout-%d", version[0], version[1],
+                  version[2], version[3], kKeyLayout);
     return text;
 }
 

@@ -7,7 +7,8 @@
 
 #include <string>
 
-namespace halvo::store_internal {
+namespace halvo::store_internal
+{
 
 inline constexpr int kMaxSortOrders = 4;
 

@@ -11,8 +11,7 @@ namespace
 
 // Walks the code points of a text; false as soon as one is malformed or the
 // visitor refuses it.
-template <class Visit>
-bool ForEachCodePoint(std::string_view text, Visit visit)
+template <class Visit> bool ForEachCodePoint(std::string_view text, Visit visit)
 {
     std::size_t i = 0;
     while (i < text.size())
@@ -82,10 +81,13 @@ bool IsValidUtf8(std::string_view text)
 
 bool IsPrintableUtf8(std::string_view text)
 {
-    return ForEachCodePoint(text, [](std::uint32_t codePoint) {
-        const bool control = codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
-        return !control;
-    });
+    return ForEachCodePoint(text,
+                            [](std::uint32_t codePoint)
+                            {
+                                const bool control =
+                                    codePoint < 0x20 || (codePoint >= 0x7F && codePoint < 0xA0);
+                                return !control;
+                            });
 }
 
 std::size_t Utf16Length(std::string_view text)

@@ -12,21 +12,26 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 constexpr char kControlIdProperty[] = "halvoControlId";
 
 class DialogWidget : public WindowWidget<QDialog>
 {
-public:
-    DialogWidget(CDialog& dialog, QWidget* parent) : WindowWidget<QDialog>(dialog, parent), dialog_(dialog) {}
+  public:
+    DialogWidget(CDialog& dialog, QWidget* parent)
+        : WindowWidget<QDialog>(dialog, parent), dialog_(dialog)
+    {
+    }
 
     // Escape and the window's close button cancel, as the Cancel button does.
     void reject() override { dialog_.Notify(Message::Clicked, IDCANCEL); }
 
-private:
+  private:
     CDialog& dialog_;
 };
 
@@ -44,8 +49,9 @@ QWidget* FindControl(const CDialog& dialog, int id)
 // Suppresses notifications while the program itself changes a control.
 class Quiet
 {
-public:
-    explicit Quiet(QWidget* widget) : widget_(widget), was_(widget != nullptr && widget->signalsBlocked())
+  public:
+    explicit Quiet(QWidget* widget)
+        : widget_(widget), was_(widget != nullptr && widget->signalsBlocked())
     {
         if (widget_ != nullptr)
             widget_->blockSignals(true);
@@ -58,7 +64,7 @@ public:
     Quiet(const Quiet&) = delete;
     Quiet& operator=(const Quiet&) = delete;
 
-private:
+  private:
     QWidget* widget_;
     bool was_;
 };
@@ -87,7 +93,8 @@ int InsertSorted(QWidget* widget, const QString& text)
 {
     int low = 0;
     int high = ItemCount(widget);
-    while (low < high) {
+    while (low < high)
+    {
         const int middle = low + (high - low) / 2;
         if (QString::compare(ItemText(widget, middle), text, Qt::CaseInsensitive) <= 0)
             low = middle + 1;
@@ -109,13 +116,19 @@ QStringList Items(QWidget* widget)
     return items;
 }
 
-QDate ToQDate(const DateRecord& date) { return QDate(date.year, date.month, date.day); }
+QDate ToQDate(const DateRecord& date)
+{
+    return QDate(date.year, date.month, date.day);
+}
 
 } // namespace
 
 // --- Controls.
 
-bool CControl::Exists() const { return FindControl(*dialog_, id_) != nullptr; }
+bool CControl::Exists() const
+{
+    return FindControl(*dialog_, id_) != nullptr;
+}
 
 void CControl::EnableWindow(bool enable)
 {
@@ -142,7 +155,8 @@ void CControl::SetWindowText(const std::string& text)
         text->setPlainText(value);
     else if (auto* label = qobject_cast<QLabel*>(widget))
         label->setText(value);
-    else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+    {
         if (combo->isEditable())
             combo->setEditText(value);
     }
@@ -162,7 +176,8 @@ std::string CControl::GetWindowText() const
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return FromQString(combo->currentText());
     if (auto* list = qobject_cast<QListWidget*>(widget))
-        return list->currentItem() != nullptr ? FromQString(list->currentItem()->text()) : std::string();
+        return list->currentItem() != nullptr ? FromQString(list->currentItem()->text())
+                                              : std::string();
     return {};
 }
 
@@ -193,16 +208,21 @@ int CListControl::AddString(const std::string& text)
     const QString value = ToQString(text);
     const bool sorted = widget != nullptr && widget->property("halvoSorted").toBool();
     const int index = sorted ? InsertSorted(widget, value) : ItemCount(widget);
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+    {
         const int selected = combo->currentIndex();
         combo->insertItem(index, value);
         // A new entry selects nothing by itself.
         combo->setCurrentIndex(selected >= index && selected >= 0 ? selected + 1 : selected);
         if (combo->isEditable() && selected < 0)
             combo->setEditText(QString());
-    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    }
+    else if (auto* list = qobject_cast<QListWidget*>(widget))
+    {
         list->insertItem(index, value);
-    } else {
+    }
+    else
+    {
         return -1;
     }
     return index;
@@ -229,7 +249,9 @@ int CListControl::GetCurSel() const
     if (auto* combo = qobject_cast<QComboBox*>(widget))
         return combo->currentIndex();
     if (auto* list = qobject_cast<QListWidget*>(widget))
-        return list->currentItem() != nullptr && list->currentItem()->isSelected() ? list->currentRow() : -1;
+        return list->currentItem() != nullptr && list->currentItem()->isSelected()
+                   ? list->currentRow()
+                   : -1;
     return -1;
 }
 
@@ -239,11 +261,13 @@ bool CListControl::SetCurSel(int index)
     const Quiet quiet(widget);
     if (index < -1 || index >= GetCount())
         return false;
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+    {
         combo->setCurrentIndex(index);
         return true;
     }
-    if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    if (auto* list = qobject_cast<QListWidget*>(widget))
+    {
         list->setCurrentRow(index);
         if (index < 0)
             list->clearSelection();
@@ -268,7 +292,8 @@ int CListControl::FindString(int startAfter, const std::string& prefix) const
         return -1;
     const QString wanted = ToQString(prefix);
     const int first = startAfter < 0 || startAfter >= count ? 0 : startAfter + 1;
-    for (int step = 0; step < count; ++step) {
+    for (int step = 0; step < count; ++step)
+    {
         const int index = (first + step) % count;
         if (items[index].startsWith(wanted, Qt::CaseInsensitive))
             return index;
@@ -296,7 +321,8 @@ int CListCtrl::InsertItem(const std::string& text, int iconId)
     if (list == nullptr)
         return -1;
     const Quiet quiet(list);
-    auto* item = new QListWidgetItem(QIcon(QStringLiteral(":/halvo/icon_%1.png").arg(iconId)), ToQString(text));
+    auto* item = new QListWidgetItem(QIcon(QStringLiteral(":/halvo/icon_%1.png").arg(iconId)),
+                                     ToQString(text));
     list->addItem(item);
     return list->count() - 1;
 }
@@ -354,7 +380,10 @@ void CDateTimeCtrl::SetTimeByUser(const DateRecord& date)
 
 // --- Dialogs.
 
-CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent) : template_(dialogTemplate), parent_(parent) {}
+CDialog::CDialog(const DialogTemplate& dialogTemplate, CWnd* parent)
+    : template_(dialogTemplate), parent_(parent)
+{
+}
 
 CDialog::~CDialog() = default;
 
@@ -375,31 +404,39 @@ bool CDialog::Build()
     auto* window = new DialogWidget(*this, parentWidget);
     impl_->widget = window;
     window->setWindowTitle(ToQString(template_.title));
-    window->setFixedSize(DialogUnitsToPixelsX(template_.width), DialogUnitsToPixelsY(template_.height));
+    window->setFixedSize(DialogUnitsToPixelsX(template_.width),
+                         DialogUnitsToPixelsY(template_.height));
 
-    for (const ControlTemplate& control : template_.controls) {
+    for (const ControlTemplate& control : template_.controls)
+    {
         const int id = control.id;
         QWidget* widget = nullptr;
-        switch (control.kind) {
+        switch (control.kind)
+        {
         case ControlKind::PushButton:
-        case ControlKind::DefaultPushButton: {
+        case ControlKind::DefaultPushButton:
+        {
             auto* button = new QPushButton(ToQString(control.text), window);
             button->setAutoDefault(false);
             button->setDefault(control.kind == ControlKind::DefaultPushButton);
-            QObject::connect(button, &QPushButton::clicked, [this, id] { Notify(Message::Clicked, id); });
+            QObject::connect(button, &QPushButton::clicked,
+                             [this, id] { Notify(Message::Clicked, id); });
             widget = button;
             break;
         }
-        case ControlKind::CheckBox: {
+        case ControlKind::CheckBox:
+        {
             auto* box = new QCheckBox(ToQString(control.text), window);
-            QObject::connect(box, &QCheckBox::clicked, [this, id] { Notify(Message::Clicked, id); });
+            QObject::connect(box, &QCheckBox::clicked,
+                             [this, id] { Notify(Message::Clicked, id); });
             widget = box;
             break;
         }
         case ControlKind::Edit:
             widget = new QLineEdit(ToQString(control.text), window);
             break;
-        case ControlKind::ReadOnlyMultiLineEdit: {
+        case ControlKind::ReadOnlyMultiLineEdit:
+        {
             auto* text = new QPlainTextEdit(ToQString(control.text), window);
             text->setReadOnly(true);
             text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -410,22 +447,26 @@ bool CDialog::Build()
             widget = new QLabel(ToQString(control.text), window);
             break;
         case ControlKind::ComboDropDownList:
-        case ControlKind::ComboDropDown: {
+        case ControlKind::ComboDropDown:
+        {
             auto* combo = new QComboBox(window);
             combo->setEditable(control.kind == ControlKind::ComboDropDown);
             combo->setInsertPolicy(QComboBox::NoInsert);
-            QObject::connect(combo, &QComboBox::activated, [this, id](int) { Notify(Message::SelChange, id); });
+            QObject::connect(combo, &QComboBox::activated,
+                             [this, id](int) { Notify(Message::SelChange, id); });
             widget = combo;
             break;
         }
-        case ControlKind::ListBox: {
+        case ControlKind::ListBox:
+        {
             auto* list = new QListWidget(window);
             QObject::connect(list, &QListWidget::currentRowChanged,
                              [this, id](int) { Notify(Message::SelChange, id); });
             widget = list;
             break;
         }
-        case ControlKind::IconList: {
+        case ControlKind::IconList:
+        {
             auto* list = new QListWidget(window);
             list->setViewMode(QListView::IconMode);
             list->setIconSize(QSize(32, 32));
@@ -435,10 +476,12 @@ bool CDialog::Build()
             widget = list;
             break;
         }
-        case ControlKind::DatePicker: {
+        case ControlKind::DatePicker:
+        {
             auto* picker = new QDateEdit(window);
             picker->setCalendarPopup(true);
-            QObject::connect(picker, &QDateEdit::dateChanged, [this, id](QDate) { Notify(Message::DateChange, id); });
+            QObject::connect(picker, &QDateEdit::dateChanged,
+                             [this, id](QDate) { Notify(Message::DateChange, id); });
             widget = picker;
             break;
         }
@@ -446,8 +489,10 @@ bool CDialog::Build()
         widget->setProperty(kControlIdProperty, id);
         widget->setProperty("halvoSorted", (control.style & kStyleSorted) != 0);
         // A combo box's height in a template includes its drop-down list.
-        const bool isCombo = control.kind == ControlKind::ComboDropDown || control.kind == ControlKind::ComboDropDownList;
-        const int height = isCombo ? widget->sizeHint().height() : DialogUnitsToPixelsY(control.height);
+        const bool isCombo = control.kind == ControlKind::ComboDropDown ||
+                             control.kind == ControlKind::ComboDropDownList;
+        const int height =
+            isCombo ? widget->sizeHint().height() : DialogUnitsToPixelsY(control.height);
         widget->setGeometry(DialogUnitsToPixelsX(control.x), DialogUnitsToPixelsY(control.y),
                             DialogUnitsToPixelsX(control.width), height);
     }

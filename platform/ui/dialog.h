@@ -5,7 +5,8 @@
 
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 class CDialog;
 
@@ -13,7 +14,7 @@ class CDialog;
 // state of their own.
 class CControl
 {
-public:
+  public:
     CControl(const CDialog& dialog, int id) : dialog_(&dialog), id_(id) {}
     bool Exists() const;
     void EnableWindow(bool enable);
@@ -21,7 +22,7 @@ public:
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
 
-protected:
+  protected:
     const CDialog* dialog_;
     int id_;
 };
@@ -29,7 +30,7 @@ protected:
 // Push buttons and check boxes.
 class CButton : public CControl
 {
-public:
+  public:
     using CControl::CControl;
     bool GetCheck() const;
     void SetCheck(bool checked);
@@ -40,7 +41,7 @@ public:
 // Single-line edits and read-only multi-line edits.
 class CEdit : public CControl
 {
-public:
+  public:
     using CControl::CControl;
 };
 
@@ -48,7 +49,7 @@ public:
 // compared without regard to case when sorting and searching.
 class CListControl : public CControl
 {
-public:
+  public:
     using CControl::CControl;
     int AddString(const std::string& text); // index where it landed (sorted lists sort)
     void ResetContent();
@@ -67,20 +68,20 @@ public:
 
 class CComboBox : public CListControl
 {
-public:
+  public:
     using CListControl::CListControl;
 };
 
 class CListBox : public CListControl
 {
-public:
+  public:
     using CListControl::CListControl;
 };
 
 // An icon-view list: entries with a picture above their text.
 class CListCtrl : public CControl
 {
-public:
+  public:
     using CControl::CControl;
     int InsertItem(const std::string& text, int iconId);
     int GetItemCount() const;
@@ -91,7 +92,7 @@ public:
 // A date picker with a calendar pop-up.
 class CDateTimeCtrl : public CControl
 {
-public:
+  public:
     using CControl::CControl;
     DateRecord GetTime() const;
     void SetTime(const DateRecord& date);
@@ -106,7 +107,7 @@ public:
 // handler of their own end the dialog through OnOK and OnCancel.
 class CDialog : public CWnd
 {
-public:
+  public:
     CDialog(const DialogTemplate& dialogTemplate, CWnd* parent);
     ~CDialog() override;
 
@@ -131,7 +132,10 @@ public:
     CListCtrl IconList(int id) const { return CListCtrl(*this, id); }
     CDateTimeCtrl DatePicker(int id) const { return CDateTimeCtrl(*this, id); }
 
-    void SetDlgItemText(int id, const std::string& text) { CControl(*this, id).SetWindowText(text); }
+    void SetDlgItemText(int id, const std::string& text)
+    {
+        CControl(*this, id).SetWindowText(text);
+    }
     std::string GetDlgItemText(int id) const { return CControl(*this, id).GetWindowText(); }
 
     // Handles a control's notification (used by the controls).
@@ -139,7 +143,7 @@ public:
 
     const DialogTemplate& Template() const { return template_; }
 
-private:
+  private:
     bool Build();
 
     DialogTemplate template_;

@@ -13,7 +13,8 @@
 
 #include <utility>
 
-namespace halvo {
+namespace halvo
+{
 
 // --- Colours and texts: the one place where 0x00BBGGRR meets the toolkit.
 
@@ -27,8 +28,14 @@ COLORREF FromQColor(const QColor& colour)
     return RGB(colour.red(), colour.green(), colour.blue());
 }
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-std::string FromQString(const QString& text) { return text.toStdString(); }
+QString ToQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+std::string FromQString(const QString& text)
+{
+    return text.toStdString();
+}
 
 // --- Message maps.
 
@@ -60,8 +67,10 @@ bool CCmdTarget::HasHandler(Message message, int id) const
 
 bool CCmdTarget::Dispatch(Message message, const MessageArgs& args, int* result)
 {
-    for (const MessageEntry& entry : GetMessageMap()) {
-        if (Handles(entry, message, args.id)) {
+    for (const MessageEntry& entry : GetMessageMap())
+    {
+        if (Handles(entry, message, args.id))
+        {
             const int value = entry.call(*this, args);
             if (result != nullptr)
                 *result = value;
@@ -105,7 +114,8 @@ CDC::~CDC() = default;
 
 void CDC::FillSolidRect(const CRect& rect, COLORREF colour)
 {
-    impl_->painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()), ToQColor(colour));
+    impl_->painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
+                             ToQColor(colour));
 }
 
 COLORREF CDC::SetTextColor(COLORREF colour)
@@ -162,15 +172,20 @@ void CDC::Polygon(const std::vector<CPoint>& points, const BrushSpec& brush)
     QPolygon polygon;
     for (const CPoint& point : points)
         polygon << QPoint(point.x, point.y);
-    if (brush.pattern) {
+    if (brush.pattern)
+    {
         QImage tile(8, 8, QImage::Format_RGB32);
         for (int row = 0; row < 8; ++row)
-            for (int column = 0; column < 8; ++column) {
+            for (int column = 0; column < 8; ++column)
+            {
                 const bool set = (brush.rows[static_cast<std::size_t>(row)] >> (7 - column)) & 1;
-                tile.setPixel(column, row, set ? ToQColor(brush.colour).rgb() : qRgb(255, 255, 255));
+                tile.setPixel(column, row,
+                              set ? ToQColor(brush.colour).rgb() : qRgb(255, 255, 255));
             }
         painter.setBrush(QBrush(tile));
-    } else {
+    }
+    else
+    {
         painter.setBrush(ToQColor(brush.colour));
     }
     painter.setPen(QPen(Qt::black, 1));
@@ -218,8 +233,14 @@ Picture::~Picture() = default;
 Picture::Picture(const Picture&) = default;
 Picture& Picture::operator=(const Picture&) = default;
 
-int Picture::Width() const { return impl->image.width(); }
-int Picture::Height() const { return impl->image.height(); }
+int Picture::Width() const
+{
+    return impl->image.width();
+}
+int Picture::Height() const
+{
+    return impl->image.height();
+}
 
 COLORREF Picture::Pixel(int x, int y) const
 {
@@ -306,16 +327,26 @@ bool CWnd::FinishCreate()
 {
     int result = 0;
     Dispatch(Message::Create, {}, &result);
-    if (result == -1) {
+    if (result == -1)
+    {
         delete impl_->widget.data();
         return false;
     }
     return true;
 }
 
-bool CWnd::IsCreated() const { return !impl_->widget.isNull(); }
-int CWnd::GetDlgCtrlID() const { return impl_->id; }
-CWnd* CWnd::GetParent() const { return impl_->parent; }
+bool CWnd::IsCreated() const
+{
+    return !impl_->widget.isNull();
+}
+int CWnd::GetDlgCtrlID() const
+{
+    return impl_->id;
+}
+CWnd* CWnd::GetParent() const
+{
+    return impl_->parent;
+}
 
 void CWnd::ShowWindow(bool show)
 {
@@ -370,7 +401,8 @@ void CWnd::SetTimer(unsigned id, int milliseconds)
         return;
     KillTimer(id);
     const int toolkitId = impl_->widget->startTimer(milliseconds, Qt::CoarseTimer);
-    if (toolkitId != 0) {
+    if (toolkitId != 0)
+    {
         impl_->timers[toolkitId] = id;
         impl_->timerIds[id] = toolkitId;
     }
@@ -423,10 +455,13 @@ bool CFrameWnd::LoadFrame(const MenuResource& menu)
 
     QMenuBar* bar = window->menuBar();
     bar->setNativeMenuBar(false);
-    for (const MenuPopupResource& popup : menu.popups) {
+    for (const MenuPopupResource& popup : menu.popups)
+    {
         QMenu* qmenu = bar->addMenu(ToQString(popup.text));
-        for (const MenuItemResource& item : popup.items) {
-            if (item.id == 0) {
+        for (const MenuItemResource& item : popup.items)
+        {
+            if (item.id == 0)
+            {
                 qmenu->addSeparator();
                 continue;
             }
@@ -513,7 +548,10 @@ CWinApp::~CWinApp()
         currentApp = nullptr;
 }
 
-CWinApp* CWinApp::Current() { return currentApp; }
+CWinApp* CWinApp::Current()
+{
+    return currentApp;
+}
 
 // Exit is the framework's own command: every application has it.
 bool CWinApp::OnCmdMsg(int id)
@@ -545,7 +583,8 @@ static char* savedArgv[] = {savedProgramName, nullptr};
 
 static void CreateApplication(int& argc, char** argv)
 {
-    if (QApplication::instance() == nullptr) {
+    if (QApplication::instance() == nullptr)
+    {
         auto* app = new QApplication(argc, argv);
         app->setApplicationName(QStringLiteral("Halvo Tavorin"));
     }
@@ -583,7 +622,8 @@ void ProcessPendingMessages()
 void ProcessMessagesFor(int milliseconds)
 {
     QDeadlineTimer deadline(milliseconds);
-    while (!deadline.hasExpired()) {
+    while (!deadline.hasExpired())
+    {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         QThread::msleep(5);
     }
@@ -604,14 +644,15 @@ void SetMessageBoxSink(std::function<void(CWnd* owner, const std::string& text)>
 
 void MessageBox(CWnd* owner, const std::string& text)
 {
-    if (MessageBoxSink()) {
+    if (MessageBoxSink())
+    {
         MessageBoxSink()(owner, text);
         return;
     }
     EnsureApplication();
     QWidget* parent = owner != nullptr ? owner->impl().widget.data() : nullptr;
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text), QMessageBox::Ok,
-                    parent);
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), ToQString(text),
+                    QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -15,7 +15,8 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
+namespace halvo
+{
 
 class CCmdTarget;
 class CDC;
@@ -38,7 +39,7 @@ struct CRect
 };
 
 // Ids the framework gives meaning to.
-inline constexpr int kFirstPaneId = 0xE900;  // the child that fills a frame's client area
+inline constexpr int kFirstPaneId = 0xE900; // the child that fills a frame's client area
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
 inline constexpr int ID_APP_EXIT = 57665;
@@ -49,9 +50,9 @@ inline constexpr unsigned WM_APP = 0x8000;
 
 enum class Message
 {
-    Create,     // after the window exists; a handler returning -1 fails the creation
-    Paint,      // the window paints itself into the given device context
-    Timer,      // id: the timer's id
+    Create, // after the window exists; a handler returning -1 fails the creation
+    Paint,  // the window paints itself into the given device context
+    Timer,  // id: the timer's id
     SetFocus,
     Command,    // id: the menu command
     AppMessage, // id: the application message number (WM_APP + n)
@@ -75,71 +76,81 @@ struct MessageEntry
 
 using MessageMap = std::vector<MessageEntry>;
 
-template <class T>
-MessageEntry MapCreate(int (T::*handler)())
+template <class T> MessageEntry MapCreate(int (T::*handler)())
 {
     return {Message::Create, 0, [handler](CCmdTarget& t, const MessageArgs&) {
                 return (static_cast<T&>(t).*handler)();
             }};
 }
 
-template <class T>
-MessageEntry MapPaint(void (T::*handler)(CDC&))
+template <class T> MessageEntry MapPaint(void (T::*handler)(CDC&))
 {
-    return {Message::Paint, 0, [handler](CCmdTarget& t, const MessageArgs& args) {
+    return {Message::Paint, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
+            {
                 (static_cast<T&>(t).*handler)(*args.dc);
                 return 0;
             }};
 }
 
-template <class T>
-MessageEntry MapTimer(void (T::*handler)(unsigned))
+template <class T> MessageEntry MapTimer(void (T::*handler)(unsigned))
 {
-    return {Message::Timer, 0, [handler](CCmdTarget& t, const MessageArgs& args) {
+    return {Message::Timer, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
+            {
                 (static_cast<T&>(t).*handler)(static_cast<unsigned>(args.id));
                 return 0;
             }};
 }
 
-template <class T>
-MessageEntry MapSetFocus(void (T::*handler)())
+template <class T> MessageEntry MapSetFocus(void (T::*handler)())
 {
-    return {Message::SetFocus, 0, [handler](CCmdTarget& t, const MessageArgs&) {
+    return {Message::SetFocus, 0,
+            [handler](CCmdTarget& t, const MessageArgs&)
+            {
                 (static_cast<T&>(t).*handler)();
                 return 0;
             }};
 }
 
-template <class T>
-MessageEntry MapHandler(Message message, int id, void (T::*handler)())
+template <class T> MessageEntry MapHandler(Message message, int id, void (T::*handler)())
 {
-    return {message, id, [handler](CCmdTarget& t, const MessageArgs&) {
+    return {message, id,
+            [handler](CCmdTarget& t, const MessageArgs&)
+            {
                 (static_cast<T&>(t).*handler)();
                 return 0;
             }};
 }
 
-template <class T>
-MessageEntry MapCommand(int id, void (T::*handler)()) { return MapHandler(Message::Command, id, handler); }
-template <class T>
-MessageEntry MapClicked(int id, void (T::*handler)()) { return MapHandler(Message::Clicked, id, handler); }
-template <class T>
-MessageEntry MapSelChange(int id, void (T::*handler)()) { return MapHandler(Message::SelChange, id, handler); }
-template <class T>
-MessageEntry MapDateChange(int id, void (T::*handler)()) { return MapHandler(Message::DateChange, id, handler); }
-
-template <class T>
-MessageEntry MapAppMessage(unsigned message, int (T::*handler)())
+template <class T> MessageEntry MapCommand(int id, void (T::*handler)())
 {
-    return {Message::AppMessage, static_cast<int>(message), [handler](CCmdTarget& t, const MessageArgs&) {
-                return (static_cast<T&>(t).*handler)();
-            }};
+    return MapHandler(Message::Command, id, handler);
+}
+template <class T> MessageEntry MapClicked(int id, void (T::*handler)())
+{
+    return MapHandler(Message::Clicked, id, handler);
+}
+template <class T> MessageEntry MapSelChange(int id, void (T::*handler)())
+{
+    return MapHandler(Message::SelChange, id, handler);
+}
+template <class T> MessageEntry MapDateChange(int id, void (T::*handler)())
+{
+    return MapHandler(Message::DateChange, id, handler);
+}
+
+template <class T> MessageEntry MapAppMessage(unsigned message, int (T::*handler)())
+{
+    return {Message::AppMessage, static_cast<int>(message),
+            [handler](CCmdTarget& t, const MessageArgs&)
+            { return (static_cast<T&>(t).*handler)(); }};
 }
 
 // Anything that receives messages through a message map.
 class CCmdTarget
 {
-public:
+  public:
     virtual ~CCmdTarget() = default;
 
     // Offers a command to this target; true when a handler took it.
@@ -151,7 +162,7 @@ public:
     bool Dispatch(Message message, const MessageArgs& args, int* result = nullptr);
     bool HasHandler(Message message, int id) const;
 
-protected:
+  protected:
     virtual const MessageMap& GetMessageMap() const;
 };
 
@@ -179,7 +190,7 @@ struct BrushSpec
 // A painted picture read back pixel by pixel (tests, screenshots).
 class Picture
 {
-public:
+  public:
     Picture();
     ~Picture();
     Picture(const Picture&);
@@ -198,7 +209,7 @@ public:
 // black one-pixel pen, black text, a white brush and the system font.
 class CDC
 {
-public:
+  public:
     ~CDC();
     CDC(const CDC&) = delete;
     CDC& operator=(const CDC&) = delete;
@@ -220,7 +231,7 @@ public:
     struct Impl;
     explicit CDC(std::unique_ptr<Impl> impl);
 
-private:
+  private:
     std::unique_ptr<Impl> impl_;
 };
 
@@ -235,7 +246,7 @@ CPoint BitmapSize(int bitmapId);
 
 class CWnd : public CCmdTarget
 {
-public:
+  public:
     CWnd();
     ~CWnd() override;
     CWnd(const CWnd&) = delete;
@@ -274,7 +285,7 @@ public:
     struct Impl;
     Impl& impl() const { return *impl_; }
 
-protected:
+  protected:
     // Runs the Create handler after the window exists.
     bool FinishCreate();
 
@@ -284,7 +295,7 @@ protected:
 // A top-level window with a menu bar and one pane.
 class CFrameWnd : public CWnd
 {
-public:
+  public:
     CFrameWnd();
     ~CFrameWnd() override;
 
@@ -309,7 +320,7 @@ public:
     // Makes the pane's client area this size.
     void SetPaneSize(int width, int height);
 
-protected:
+  protected:
     // Sets title and class of the window before it exists.
     virtual void PreCreateWindow() {}
 };
@@ -319,7 +330,7 @@ protected:
 
 class CWinApp : public CCmdTarget
 {
-public:
+  public:
     explicit CWinApp(std::string appName);
     ~CWinApp() override;
 
@@ -338,11 +349,11 @@ public:
     bool OnCmdMsg(int id) override;
     bool HasCommandHandler(int id) const override;
 
-protected:
+  protected:
     // Closes the main window, which ends the message loop.
     void OnAppExit();
 
-private:
+  private:
     std::string appName_;
 };
 

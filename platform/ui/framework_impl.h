@@ -18,7 +18,8 @@
 
 #include <map>
 
-namespace halvo {
+namespace halvo
+{
 
 QColor ToQColor(COLORREF colour);
 COLORREF FromQColor(const QColor& colour);
@@ -30,7 +31,7 @@ inline const QEvent::Type kAppMessageEvent = static_cast<QEvent::Type>(QEvent::U
 
 class AppMessageEvent : public QEvent
 {
-public:
+  public:
     explicit AppMessageEvent(unsigned message) : QEvent(kAppMessageEvent), message(message) {}
     unsigned message;
 };
@@ -62,14 +63,16 @@ void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent& event);
 void DispatchTimer(CWnd& window, QTimerEvent& event);
 bool DispatchCustom(CWnd& window, QEvent& event);
 
-template <class Base>
-class WindowWidget : public Base
+template <class Base> class WindowWidget : public Base
 {
-public:
+  public:
     template <class... Args>
-    explicit WindowWidget(CWnd& window, Args&&... args) : Base(std::forward<Args>(args)...), window_(window) {}
+    explicit WindowWidget(CWnd& window, Args&&... args)
+        : Base(std::forward<Args>(args)...), window_(window)
+    {
+    }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override { DispatchPaint(window_, *this, *event); }
     void timerEvent(QTimerEvent* event) override { DispatchTimer(window_, *event); }
     void focusInEvent(QFocusEvent* event) override
@@ -86,7 +89,7 @@ protected:
         return Base::event(event);
     }
 
-private:
+  private:
     CWnd& window_;
 };
 

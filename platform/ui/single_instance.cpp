@@ -9,9 +9,11 @@
 
 #include <unistd.h>
 
-namespace halvo {
+namespace halvo
+{
 
-namespace {
+namespace
+{
 
 constexpr char kForwardRequest[] = "forward\n";
 
@@ -33,8 +35,10 @@ SingleInstance::~SingleInstance() = default;
 std::string SingleInstance::DefaultName()
 {
     // Separate data folders are separate programs (tests run side by side).
-    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QByteArray hash = QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
+    const QString dataFolder =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QByteArray hash =
+        QCryptographicHash::hash(dataFolder.toUtf8(), QCryptographicHash::Sha1).toHex().left(12);
     return "halvo-tavorin-" + std::to_string(getuid()) + "-" + hash.toStdString();
 }
 
@@ -44,7 +48,8 @@ bool SingleInstance::Claim(std::function<void()> bringForward)
     {
         QLocalSocket socket;
         socket.connectToServer(impl_->name);
-        if (socket.waitForConnected(500)) {
+        if (socket.waitForConnected(500))
+        {
             socket.write(kForwardRequest);
             socket.waitForBytesWritten(1000);
             socket.disconnectFromServer();
@@ -60,15 +65,22 @@ bool SingleInstance::Claim(std::function<void()> bringForward)
     if (!impl_->server->listen(impl_->name))
         return true; // run anyway: a second window is better than none
     QLocalServer* server = impl_->server.get();
-    QObject::connect(server, &QLocalServer::newConnection, server, [server, bringForward] {
-        while (QLocalSocket* client = server->nextPendingConnection()) {
-            QObject::connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
-            QObject::connect(client, &QLocalSocket::readyRead, client, [client, bringForward] {
-                if (client->readAll().contains('\n') && bringForward)
-                    bringForward();
-            });
-        }
-    });
+    QObject::connect(server, &QLocalServer::newConnection, server,
+                     [server, bringForward]
+                     {
+                         while (QLocalSocket* client = server->nextPendingConnection())
+                         {
+                             QObject::connect(client, &QLocalSocket::disconnected, client,
+                                              &QObject::deleteLater);
+                             QObject::connect(client, &QLocalSocket::readyRead, client,
+                                              [client, bringForward]
+                                              {
+                                                  if (client->readAll().contains('\n') &&
+                                                      bringForward)
+                                                      bringForward();
+                                              });
+                         }
+                     });
     return true;
 }
 

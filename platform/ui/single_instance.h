@@ -4,13 +4,14 @@
 #include <memory>
 #include <string>
 
-namespace halvo {
+namespace halvo
+{
 
 // One running program per user and data folder. The first start listens on
 // a local socket; a later start asks it to come forward and then ends.
 class SingleInstance
 {
-public:
+  public:
     explicit SingleInstance(std::string name = DefaultName());
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
@@ -24,7 +25,7 @@ public:
     // The socket name of this user and this data folder.
     static std::string DefaultName();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

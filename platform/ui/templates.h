@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
+namespace halvo
+{
 
 // Resources as plain data, so the folder that holds them needs no toolkit.
 
@@ -67,7 +68,13 @@ struct DialogTemplate
 };
 
 // Dialog units of the system font (8 point) to pixels.
-constexpr int DialogUnitsToPixelsX(int units) { return units * 3 / 2; }
-constexpr int DialogUnitsToPixelsY(int units) { return units * 13 / 8; }
+constexpr int DialogUnitsToPixelsX(int units)
+{
+    return units * 3 / 2;
+}
+constexpr int DialogUnitsToPixelsY(int units)
+{
+    return units * 13 / 8;
+}
 
 } // namespace halvo

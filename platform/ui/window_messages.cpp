@@ -2,7 +2,8 @@
 
 #include <cstdio>
 
-namespace halvo {
+namespace halvo
+{
 
 void WindowMessages::Show(const std::string& text)
 {

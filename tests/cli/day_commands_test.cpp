@@ -6,8 +6,10 @@
 
 #include <algorithm>
 
-namespace halvo::test {
-namespace {
+namespace halvo::test
+{
+namespace
+{
 
 const std::vector<std::string> kSeattle = {"--lon", "-122.33", "--lat", "47.61", "--tz", "-8"};
 
@@ -34,8 +36,8 @@ TEST(TavorinDay, PrintsTheDateLinesAndTheSixLabelledTimes)
 
 TEST(TavorinDay, JsonCarriesUnsplitHoursAndNullForEventsWithoutTime)
 {
-    const RunResult r = RunTavorin({"day", "--lon", "15", "--lat", "80", "--tz", "1", "--date", "2004-06-21",
-                                    "--json"});
+    const RunResult r = RunTavorin(
+        {"day", "--lon", "15", "--lat", "80", "--tz", "1", "--date", "2004-06-21", "--json"});
     ASSERT_EQ(r.status, 0) << r.err;
     const auto day = nlohmann::json::parse(r.out);
     EXPECT_EQ(day["gregorian"], "21 June 2004 C.E.");
@@ -47,14 +49,16 @@ TEST(TavorinDay, JsonCarriesUnsplitHoursAndNullForEventsWithoutTime)
     EXPECT_TRUE(day["times"][2]["hours"].is_number());
 
     // Doubles survive the trip through text bit for bit.
-    const RunResult seattle = RunTavorin(With({"day", "--json"}, With(kSeattle, {"--date", "2004-01-15"})));
+    const RunResult seattle =
+        RunTavorin(With({"day", "--json"}, With(kSeattle, {"--date", "2004-01-15"})));
     const auto fajr = nlohmann::json::parse(seattle.out)["times"][0]["hours"].get<double>();
     EXPECT_EQ(fajr, 0x1.96f2775438442p+2);
 }
 
 TEST(TavorinDay, NinetyMinuteIshaAndHanafiReachTheEngine)
 {
-    const RunResult r = RunTavorin(With({"day", "--json", "--isha", "9", "--hanafi"}, With(kSeattle, {"--date", "2004-01-15"})));
+    const RunResult r = RunTavorin(With({"day", "--json", "--isha", "9", "--hanafi"},
+                                        With(kSeattle, {"--date", "2004-01-15"})));
     ASSERT_EQ(r.status, 0) << r.err;
     const auto times = nlohmann::json::parse(r.out)["times"];
     EXPECT_EQ(times[5]["hours"].get<double>() - times[4]["hours"].get<double>(), 1.5);
@@ -71,7 +75,8 @@ TEST(TavorinTable, YearOfRowsInEveryFormat)
 
     const RunResult csv = RunTavorin(With(args, {"--csv"}));
     ASSERT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')), "date,gregorian,hijri,fajr,sunrise,zuhr,asr,maghrib,isha");
+    EXPECT_EQ(csv.out.substr(0, csv.out.find('\n')),
+              "date,gregorian,hijri,fajr,sunrise,zuhr,asr,maghrib,isha");
     EXPECT_NE(csv.out.find("\n2024-01-15,15 January 2024 C.E.,"), std::string::npos);
 
     const RunResult json = RunTavorin(With(args, {"--json"}));
@@ -84,7 +89,8 @@ TEST(TavorinTable, YearOfRowsInEveryFormat)
 
 TEST(TavorinTable, WalksAcrossTheCalendarReform)
 {
-    const RunResult r = RunTavorin(With({"table", "--from", "1582-10-03", "--to", "1582-10-16", "--csv"}, kSeattle));
+    const RunResult r = RunTavorin(
+        With({"table", "--from", "1582-10-03", "--to", "1582-10-16", "--csv"}, kSeattle));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("\n1582-10-04,"), std::string::npos);
     EXPECT_NE(r.out.find("\n1582-10-15,"), std::string::npos);
@@ -116,7 +122,8 @@ TEST(TavorinCalendar, ConvertsSingleDatesBothWays)
     const auto hijri = nlohmann::json::parse(RunTavorin({"hijri", "2000-01-01", "--json"}).out);
     EXPECT_EQ(hijri["jdn"], 2451545);
     EXPECT_EQ(hijri["day"], 24);
-    const auto civil = nlohmann::json::parse(RunTavorin({"gregorian", "1420", "9", "24", "--json"}).out);
+    const auto civil =
+        nlohmann::json::parse(RunTavorin({"gregorian", "1420", "9", "24", "--json"}).out);
     EXPECT_EQ(civil["jdn"], 2451545);
     EXPECT_EQ(civil["text"], "1 January, 2000");
 }

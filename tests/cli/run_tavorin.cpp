@@ -7,9 +7,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace halvo::test {
+namespace halvo::test
+{
 
-namespace {
+namespace
+{
 
 std::string ReadAll(int fd)
 {
@@ -25,7 +27,8 @@ std::string ReadAll(int fd)
 
 } // namespace
 
-RunResult RunTavorin(const std::vector<std::string>& args, const std::vector<std::string>& environment)
+RunResult RunTavorin(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment)
 {
     char errTemplate[] = "/tmp/tavorin-stderr-XXXXXX";
     const int errFd = mkstemp(errTemplate);

@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-namespace halvo::test {
+namespace halvo::test
+{
 
 struct RunResult
 {
@@ -15,6 +16,7 @@ struct RunResult
 // Runs the built tavorin with the given arguments (no shell involved) and
 // collects its exit status, stdout and stderr. Extra environment entries
 // ("NAME=value") are added to the child's environment.
-RunResult RunTavorin(const std::vector<std::string>& args, const std::vector<std::string>& environment = {});
+RunResult RunTavorin(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment = {});
 
 } // namespace halvo::test

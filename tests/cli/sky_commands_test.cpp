@@ -8,8 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace halvo::test {
-namespace {
+namespace halvo::test
+{
+namespace
+{
 
 TEST(TavorinMoon, PrintsTheFiveLabelledWindowValues)
 {
@@ -71,7 +73,8 @@ TEST(TavorinQibla, CutsDecimalTextToHundredthsAndPrintsTheLine)
         const auto qibla = nlohmann::json::parse(r.out);
         EXPECT_EQ(qibla["longitude_hundredths"], hundredths.first) << coordinates[1];
         EXPECT_EQ(qibla["latitude_hundredths"], hundredths.second) << coordinates[3];
-        EXPECT_EQ(qibla["degrees"].get<double>(), qibla["radians"].get<double>() * 57.29564553093965);
+        EXPECT_EQ(qibla["degrees"].get<double>(),
+                  qibla["radians"].get<double>() * 57.29564553093965);
     }
 
     const RunResult jakarta = RunTavorin({"qibla", "--lon", "106.80", "--lat", "-6.20", "--json"});

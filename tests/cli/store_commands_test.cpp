@@ -214,7 +214,8 @@ TEST_F(TavorinStore, ConventionsAddSelectAndMarkTheSelectedOne)
 
 TEST_F(TavorinStore, AMethodNamedLikeABuiltInIsListedWithItsOwnAngles)
 {
-    ASSERT_EQ(Run({"conventions", "add", "islamic society of north america", "12", "11"}).status, 0);
+    ASSERT_EQ(Run({"conventions", "add", "islamic society of north america", "12", "11"}).status,
+              0);
     const auto list = nlohmann::json::parse(Run({"conventions", "--json"}).out);
     std::vector<std::string> angles;
     for (const auto& convention : list)

@@ -2,8 +2,8 @@
 // the angles into the settings, and the angle texts convert as the dialogs do.
 #include "conventions/twilight_conventions.h"
 #include "settings/settings.h"
-#include "tests/support/store_fixture.h"
 #include "tests/support/lock_held_once.h"
+#include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
 

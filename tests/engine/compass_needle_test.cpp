@@ -4,8 +4,10 @@
 
 #include <cmath>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 std::array<NeedlePoint, 3> Needle(float bearing, int diameter = 50)
 {

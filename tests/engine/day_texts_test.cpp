@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 TEST(DayTexts, MinutesBelowTenGetALiteralZero)
 {
@@ -13,8 +15,8 @@ TEST(DayTexts, MinutesBelowTenGetALiteralZero)
         const char* text;
     };
     const Case cases[] = {
-        {5, 7, 0, "5:07 AM"}, {12, 30, 1, "12:30 PM"}, {1, 9, 1, "1:09 PM"},
-        {1, 10, 1, "1:10 PM"}, {11, 0, 0, "11:00 AM"}, {12, 59, 0, "12:59 AM"},
+        {5, 7, 0, "5:07 AM"},  {12, 30, 1, "12:30 PM"}, {1, 9, 1, "1:09 PM"},
+        {1, 10, 1, "1:10 PM"}, {11, 0, 0, "11:00 AM"},  {12, 59, 0, "12:59 AM"},
     };
     for (const Case& c : cases)
     {

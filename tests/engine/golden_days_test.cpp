@@ -7,8 +7,10 @@
 #include <sstream>
 #include <string>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 // Pins the unsplit hours of a set of days bit for bit, so that a reordered
 // expression or a fused multiply-add shows up at once.
@@ -28,7 +30,8 @@ TEST(GoldenDays, UnsplitHoursAreBitForBitStable)
         double longitude, latitude, zone, fajr, isha;
         int hanafi, year, month, day;
         char dash;
-        fields >> longitude >> latitude >> zone >> year >> dash >> month >> dash >> day >> fajr >> isha >> hanafi;
+        fields >> longitude >> latitude >> zone >> year >> dash >> month >> dash >> day >> fajr >>
+            isha >> hanafi;
         // The dashes of the date were read as signs of month and day.
         month = std::abs(month);
         day = std::abs(day);
@@ -43,7 +46,8 @@ TEST(GoldenDays, UnsplitHoursAreBitForBitStable)
                 EXPECT_FALSE(engine.times[i].hasTime) << line;
                 continue;
             }
-            EXPECT_EQ(engine.times[i].hours, std::strtod(expected.c_str(), nullptr)) << line << " event " << i;
+            EXPECT_EQ(engine.times[i].hours, std::strtod(expected.c_str(), nullptr))
+                << line << " event " << i;
         }
         ++days;
     }

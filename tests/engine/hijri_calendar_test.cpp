@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 TEST(HijriCalendar, ReferenceDatesConvertBothWays)
 {

@@ -7,8 +7,10 @@
 #include <array>
 #include <string>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 PrayerEngine Day(double longitude, double latitude, double zone, int year, int month, int day,
                  double fajr = 15, double isha = 15, int hanafi = 0)
@@ -20,13 +22,15 @@ PrayerEngine Day(double longitude, double latitude, double zone, int year, int m
 
 std::array<std::string, 6> Texts(const PrayerEngine& e)
 {
-    return {e.FajrText(), e.SunriseText(), e.ZuhrText(), e.AsrText(), e.MaghribText(), e.IshaText()};
+    return {e.FajrText(), e.SunriseText(), e.ZuhrText(),
+            e.AsrText(),  e.MaghribText(), e.IshaText()};
 }
 
 TEST(PrayerEngine, SeattleWinterDayReproducesTheWorkedExample)
 {
     const PrayerEngine e = Day(-122.33, 47.61, -8, 2004, 1, 15);
-    const std::array<std::string, 6> expected = {"6:21 AM", "7:53 AM", "12:18 PM", "2:24 PM", "4:43 PM", "6:15 PM"};
+    const std::array<std::string, 6> expected = {"6:21 AM", "7:53 AM", "12:18 PM",
+                                                 "2:24 PM", "4:43 PM", "6:15 PM"};
     EXPECT_EQ(Texts(e), expected);
     const double hours[6] = {6.35855, 7.8875, 12.3091, 14.4072, 16.7306, 18.2596};
     for (int i = 0; i < kPrayerCount; ++i)
@@ -38,7 +42,8 @@ TEST(PrayerEngine, SeattleWinterDayReproducesTheWorkedExample)
 TEST(PrayerEngine, HighLatitudeFallsBackToReferenceNight)
 {
     const PrayerEngine e = Day(10.75, 59.91, 2, 2004, 6, 21);
-    const std::array<std::string, 6> expected = {"2:41 AM", "3:53 AM", "1:18 PM", "6:00 PM", "10:43 PM", "11:55 PM"};
+    const std::array<std::string, 6> expected = {"2:41 AM", "3:53 AM",  "1:18 PM",
+                                                 "6:00 PM", "10:43 PM", "11:55 PM"};
     EXPECT_EQ(Texts(e), expected);
     EXPECT_NEAR(e.times[kFajr].hours, 26.6969, 1e-4);
     // Latitude 60 on midsummer: the Sun sinks only about 6.6 degrees, so Fajr at
@@ -70,7 +75,7 @@ TEST(PrayerEngine, SplitTruncatesAndWrapsAroundTheClock)
         int hour, minute, pm;
     };
     const Case cases[] = {
-        {12.5, 12, 30, 1}, {0.25, 12, 15, 0}, {25.1, 1, 6, 0},  {-0.5, 11, 30, 1},
+        {12.5, 12, 30, 1},  {0.25, 12, 15, 0},  {25.1, 1, 6, 0},     {-0.5, 11, 30, 1},
         {5.9999, 5, 59, 0}, {11.99, 11, 59, 0}, {23.999, 11, 59, 1}, {13.0, 1, 0, 1},
     };
     for (const Case& c : cases)
@@ -117,7 +122,8 @@ TEST(PrayerEngine, HanafiAsrIsAlwaysLaterThanShafi)
         {
             const PrayerEngine shafi = Day(30, latitude, 2, 2010, month, 10, 15, 15, 0);
             const PrayerEngine hanafi = Day(30, latitude, 2, 2010, month, 10, 15, 15, 1);
-            EXPECT_GT(hanafi.times[kAsr].hours, shafi.times[kAsr].hours) << month << " " << latitude;
+            EXPECT_GT(hanafi.times[kAsr].hours, shafi.times[kAsr].hours)
+                << month << " " << latitude;
             EXPECT_EQ(hanafi.times[kZuhr].hours, shafi.times[kZuhr].hours);
         }
     }

@@ -4,8 +4,10 @@
 
 #include <cmath>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 TEST(SolarModel, FirstJanuary2000MatchesTheReferenceDay)
 {
@@ -28,14 +30,21 @@ TEST(SolarModel, DayCountPutsLeapDaysAtTheEndOfTheYear)
         double expected;
     };
     const Case cases[] = {
-        {2000, 1, 2, 1},      {2000, 2, 1, 31},   {2000, 2, 29, 59}, {2000, 3, 1, 60},
-        {2001, 1, 1, 366},    {1999, 12, 31, -1}, {1976, 3, 1, -8706},
+        {2000, 1, 2, 1},
+        {2000, 2, 1, 31},
+        {2000, 2, 29, 59},
+        {2000, 3, 1, 60},
+        {2001, 1, 1, 366},
+        {1999, 12, 31, -1},
+        {1976, 3, 1, -8706},
         // Before March 1976 the floor of a negative product counts down.
-        {1976, 2, 29, -8707}, {1975, 3, 1, -9072},
+        {1976, 2, 29, -8707},
+        {1975, 3, 1, -9072},
     };
     for (const Case& c : cases)
     {
-        EXPECT_EQ(DaysFrom2000(c.year, c.month, c.day), c.expected) << c.year << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(DaysFrom2000(c.year, c.month, c.day), c.expected)
+            << c.year << "-" << c.month << "-" << c.day;
     }
 }
 
@@ -55,7 +64,8 @@ TEST(SolarModel, NormalizeAngleWrapsBothWays)
 
 TEST(SolarModel, TwelveHourClockKeepsNoonAndMidnightAsTwelve)
 {
-    const int expected[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    const int expected[24] = {12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11,
+                              12, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
     for (int hour = 0; hour < 24; ++hour)
     {
         EXPECT_EQ(To12Hour(hour), expected[hour]) << hour;

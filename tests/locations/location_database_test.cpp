@@ -1,8 +1,8 @@
 // The location database over a real store: city keys, messages, lookups
 // with daylight saving, lists and rule edits.
-#include "platform/clock.h"
 #include "locations/daylight_saving.h"
 #include "locations/location_database.h"
+#include "platform/clock.h"
 #include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
@@ -93,9 +93,9 @@ TEST_F(LocationDatabase, ReplaceRewritesEveryPropertyAndDeleteRemovesOnlyThatCit
     EXPECT_EQ(oslo->name, "oslo");
     EXPECT_EQ(oslo->longitude, "1076");
     EXPECT_EQ(oslo->zoneId, 10);
-    EXPECT_EQ(oslo->carried106, "1");
-    EXPECT_EQ(oslo->carried107, "0");
-    EXPECT_EQ(oslo->carried108, "air");
+    EXPECT_EQ(oslo->population, "1");
+    EXPECT_EQ(oslo->featureCode, "0");
+    EXPECT_EQ(oslo->ianaZone, "air");
 
     EXPECT_EQ(ReplaceCity("Trondheim", "Norway", "1", "1", 30, messages_), -1);
     EXPECT_FALSE(DeleteCity(messages_, "Trondheim"));

@@ -8,8 +8,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 using testing::StoreTest;
 
@@ -20,7 +22,8 @@ std::vector<std::pair<std::string, std::string>> StoredSettings()
     if (!store.Open(kSettingsStoreName))
         return settings;
     while (auto record = store.ReadCurrent())
-        settings.emplace_back(TextProperty(*record, kSettingNameProperty), TextProperty(*record, kSettingValueProperty));
+        settings.emplace_back(TextProperty(*record, kSettingNameProperty),
+                              TextProperty(*record, kSettingValueProperty));
     return settings;
 }
 
@@ -28,7 +31,8 @@ std::vector<std::pair<std::string, std::string>> StoredSettings()
 // marked so a test can tell kept values from re-seeded ones.
 void MakeOlderStore(std::size_t count)
 {
-    ASSERT_NE(RecordStore::Create(kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}}),
+    ASSERT_NE(RecordStore::Create(kSettingsStoreName, kSettingsTypeTag,
+                                  {{kSettingNameProperty, kSortCaseInsensitive}}),
               0u);
     RecordStore store;
     ASSERT_TRUE(store.Open(kSettingsStoreName));
@@ -50,7 +54,8 @@ TEST_F(StoreTest, FirstInstallSeedsSixteenDefaultsInOrder)
         EXPECT_EQ(ReadSetting(entry.name), entry.value) << entry.name;
     // Appended in table order: the identities rise in that order.
     RecordIdentity previous = 0;
-    for (const SettingDefault& entry : kDefaultSettings) {
+    for (const SettingDefault& entry : kDefaultSettings)
+    {
         ASSERT_GE(store.SeekFirstEqual(kSettingNameProperty, std::string(entry.name)), 0);
         RecordIdentity identity = 0;
         ASSERT_TRUE(store.ReadCurrent(&identity));
@@ -68,7 +73,8 @@ TEST_F(StoreTest, MigrationCompletesOnlyTheEightRecordLayout)
         std::size_t before;
         std::size_t after;
     } cases[] = {{8, 16}, {16, 16}, {7, 7}, {9, 9}, {0, 0}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         SCOPED_TRACE("records before: " + std::to_string(c.before));
         TearDown();
         SetUp();
@@ -76,8 +82,10 @@ TEST_F(StoreTest, MigrationCompletesOnlyTheEightRecordLayout)
         ASSERT_TRUE(InstallDefaultSettings());
         const auto settings = StoredSettings();
         EXPECT_EQ(settings.size(), c.after);
-        for (std::size_t i = 0; i < c.after; ++i) {
-            const std::string expected = i < c.before ? "kept " + std::to_string(i + 1) : kDefaultSettings[i].value;
+        for (std::size_t i = 0; i < c.after; ++i)
+        {
+            const std::string expected =
+                i < c.before ? "kept " + std::to_string(i + 1) : kDefaultSettings[i].value;
             EXPECT_EQ(ReadSetting(kDefaultSettings[i].name), expected) << kDefaultSettings[i].name;
         }
         // Running it again changes nothing more.
@@ -88,8 +96,10 @@ TEST_F(StoreTest, MigrationCompletesOnlyTheEightRecordLayout)
 
 TEST_F(StoreTest, InstallAlwaysResetsTheFeastReminder)
 {
-    for (bool storeExists : {false, true}) {
-        if (storeExists) {
+    for (bool storeExists : {false, true})
+    {
+        if (storeExists)
+        {
             ASSERT_TRUE(InstallDefaultSettings());
         }
         ASSERT_TRUE(WriteRegistryNumber(kFeastSubkey, kFeastValue, 1));
@@ -143,25 +153,53 @@ TEST(SettingValues, FormatsAreCheckedPerSetting)
         const char* value;
         bool valid;
     } cases[] = {
-        {"AsrMethod", "Hanafi", true},   {"AsrMethod", "hanafi", false},     {"AsrMethod", "", false},
-        {"FajrAngle", "150", true},      {"FajrAngle", "195", true},         {"FajrAngle", "0", false},
-        {"FajrAngle", "900", false},     {"FajrAngle", "15.0", false},       {"FajrAngle", "-150", false},
-        {"FajrAngle", "0150", false},    {"FajrAngle", "90 min after Maghrib", false},
-        {"IshaAngle", "90 min after Maghrib", true},                         {"IshaAngle", "90", true},
-        {"IshaAngle", "90 min", false},  {"Adhan", "On", true},              {"Adhan", "Off", true},
-        {"Adhan", "on", false},          {"Reminder", "0", true},            {"Reminder", "5", true},
-        {"Reminder", "6", false},        {"Reminder", "01", false},          {"CityName", "Seattle, WA", true},
-        {"CityName", "Zürich", true},    {"CityName", "", false},            {"CityName", "a\nb", false},
-        {"CityName", "\xC3\x28", false}, {"Alarm", "Alarm5", true},          {"Alarm", "HalvoAdhan", true},
-        {"Alarm", "Alarm6", false},      {"Alarm", "../x", false},           {"Bg", "0", true},
-        {"Bg", "10", true},              {"Txt", "11", false},               {"Hr", " 1", false},
-        {"Fajr", "1", true},             {"Isha", "0", true},                {"Zuhr", "On", false},
-        {"Maghrib", "2", false},         {"KQMethod", "World Islamic League", false},
-        {"cityname", "Seattle, WA", false},                                  {"Colour", "1", false},
+        {"AsrMethod", "Hanafi", true},
+        {"AsrMethod", "hanafi", false},
+        {"AsrMethod", "", false},
+        {"FajrAngle", "150", true},
+        {"FajrAngle", "195", true},
+        {"FajrAngle", "0", false},
+        {"FajrAngle", "900", false},
+        {"FajrAngle", "15.0", false},
+        {"FajrAngle", "-150", false},
+        {"FajrAngle", "0150", false},
+        {"FajrAngle", "90 min after Maghrib", false},
+        {"IshaAngle", "90 min after Maghrib", true},
+        {"IshaAngle", "90", true},
+        {"IshaAngle", "90 min", false},
+        {"Adhan", "On", true},
+        {"Adhan", "Off", true},
+        {"Adhan", "on", false},
+        {"Reminder", "0", true},
+        {"Reminder", "5", true},
+        {"Reminder", "6", false},
+        {"Reminder", "01", false},
+        {"CityName", "Seattle, WA", true},
+        {"CityName", "Zürich", true},
+        {"CityName", "", false},
+        {"CityName", "a\nb", false},
+        {"CityName", "\xC3\x28", false},
+        {"Alarm", "Alarm5", true},
+        {"Alarm", "HalvoAdhan", true},
+        {"Alarm", "Alarm6", false},
+        {"Alarm", "../x", false},
+        {"Bg", "0", true},
+        {"Bg", "10", true},
+        {"Txt", "11", false},
+        {"Hr", " 1", false},
+        {"Fajr", "1", true},
+        {"Isha", "0", true},
+        {"Zuhr", "On", false},
+        {"Maghrib", "2", false},
+        {"KQMethod", "World Islamic League", false},
+        {"cityname", "Seattle, WA", false},
+        {"Colour", "1", false},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         std::string reason;
-        EXPECT_EQ(ValidateSettingValue(c.name, c.value, &reason), c.valid) << c.name << " = \"" << c.value << "\"";
+        EXPECT_EQ(ValidateSettingValue(c.name, c.value, &reason), c.valid)
+            << c.name << " = \"" << c.value << "\"";
         EXPECT_EQ(reason.empty(), c.valid) << c.name << ": " << reason;
     }
     EXPECT_FALSE(ValidateSettingValue("CityName", std::string(1024, 'a')));
@@ -189,7 +227,8 @@ TEST_F(StoreTest, RegistryKeysCountNameAndDelete)
     // Start-up's clean-up: sub-keys from the last down, then the key.
     const int count = CountRegistrySubkeys("Pelora\\Cities");
     for (int index = count - 1; index >= 0; --index)
-        EXPECT_TRUE(DeleteRegistryKey("Software\\Halvo\\Pelora\\Cities", RegistrySubkeyName("Pelora\\Cities", index)));
+        EXPECT_TRUE(DeleteRegistryKey("Software\\Halvo\\Pelora\\Cities",
+                                      RegistrySubkeyName("Pelora\\Cities", index)));
     EXPECT_EQ(CountRegistrySubkeys("Pelora\\Cities"), 0);
     EXPECT_TRUE(DeleteRegistryKey("Software\\Halvo\\Pelora", "Cities"));
     EXPECT_EQ(CountRegistrySubkeys("Pelora\\Cities"), kRegistryKeyMissing);
@@ -212,10 +251,12 @@ TEST_F(StoreTest, TwoProcessesWritingSettingsLoseNothing)
     constexpr int kWrites = 150;
     const char* names[2][3] = {{"Bg", "Fajr", "CityName"}, {"Txt", "Isha", "Alarm"}};
     pid_t children[2];
-    for (int child = 0; child < 2; ++child) {
+    for (int child = 0; child < 2; ++child)
+    {
         children[child] = fork();
         ASSERT_GE(children[child], 0);
-        if (children[child] == 0) {
+        if (children[child] == 0)
+        {
             int failures = OpenDatabase(database_).ok ? 0 : 100;
             for (int i = 0; i < kWrites; ++i)
                 for (const char* name : names[child])
@@ -225,7 +266,8 @@ TEST_F(StoreTest, TwoProcessesWritingSettingsLoseNothing)
             _exit(failures == 0 ? 0 : 1);
         }
     }
-    for (pid_t child : children) {
+    for (pid_t child : children)
+    {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write failed in a child";
@@ -243,16 +285,19 @@ TEST_F(StoreTest, TwoProcessesInstallingDefaultsLeaveOneStore)
 {
     CloseDatabase();
     pid_t children[2];
-    for (pid_t& child : children) {
+    for (pid_t& child : children)
+    {
         child = fork();
         ASSERT_GE(child, 0);
-        if (child == 0) {
+        if (child == 0)
+        {
             const bool ok = OpenDatabase(database_).ok && InstallDefaultSettings();
             CloseDatabase();
             _exit(ok ? 0 : 1);
         }
     }
-    for (pid_t child : children) {
+    for (pid_t child : children)
+    {
         int status = 0;
         ASSERT_EQ(waitpid(child, &status, 0), child);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);

@@ -1,35 +1,37 @@
 #include "engine/compass_needle.h"
 #include "locations/location_database.h"
+#include "platform/clock.h"
 #include "platform/store/device_folder.h"
 #include "platform/store/record_store.h"
-#include "platform/clock.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/single_instance.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
-#include "shell/main_frame.h"
 #include "settings/registry.h"
 #include "settings/screen_colours.h"
 #include "settings/settings.h"
-#include "startup/startup_data.h"
+#include "shell/main_frame.h"
 #include "sky/qibla.h"
+#include "startup/startup_data.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sys/wait.h>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <vector>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 class TestClock : public Clock
 {
-public:
+  public:
     DateRecord Now() const override { return now; }
     DateRecord now = MakeDate(2026, 3, 20);
 };
@@ -37,7 +39,7 @@ public:
 // The application object whose Exit command the frame falls back on.
 class TestApp : public CWinApp
 {
-public:
+  public:
     TestApp() : CWinApp("Halvo Tavorin") {}
     bool InitInstance() override { return true; }
 };
@@ -46,10 +48,11 @@ public:
 // and message boxes recorded instead of shown.
 class MainWindow : public ::testing::Test
 {
-protected:
+  protected:
     static void SetUpTestSuite()
     {
-        folder_ = std::filesystem::temp_directory_path() / ("halvo-ui-" + std::to_string(::getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("halvo-ui-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
@@ -98,7 +101,10 @@ protected:
         return *frame_;
     }
 
-    void Tick() { frame_->Dispatch(Message::Timer, MessageArgs{static_cast<int>(kRefreshTimerId), nullptr}); }
+    void Tick()
+    {
+        frame_->Dispatch(Message::Timer, MessageArgs{static_cast<int>(kRefreshTimerId), nullptr});
+    }
 
     static std::filesystem::path folder_;
     TestApp app_;
@@ -127,8 +133,15 @@ TEST_F(MainWindow, FirstStartFillsTheTablesAndRemovesTheSeedFiles)
 TEST_F(MainWindow, ShowsTheDayOfAKnownCityWithDaylightSaving)
 {
     OpenFrame();
-    const DayTexts expected = {"Seattle, WA", "20 March 2026 C.E.", "1 Shawwal 1447 A.H.", "5:46 AM", "7:12 AM",
-                               "1:16 PM",     "4:37 PM",            "7:21 PM",             "8:46 PM"};
+    const DayTexts expected = {"Seattle, WA",
+                               "20 March 2026 C.E.",
+                               "1 Shawwal 1447 A.H.",
+                               "5:46 AM",
+                               "7:12 AM",
+                               "1:16 PM",
+                               "4:37 PM",
+                               "7:21 PM",
+                               "8:46 PM"};
     EXPECT_EQ(dayTexts, expected);
     EXPECT_EQ(frame_->View().DisplayHijriText(), "1 Shawwal 1447 A.H.");
     EXPECT_TRUE(boxes.empty());
@@ -141,7 +154,8 @@ TEST_F(MainWindow, ClientAreaIsTheDisplaySizeAndTheBackgroundFillsIt)
     EXPECT_EQ(client.Width(), kViewWidth);
     EXPECT_EQ(client.Height(), kViewHeight);
     const Picture picture = frame_->View().Snapshot();
-    for (const CPoint p : {CPoint{0, 0}, CPoint{239, 0}, CPoint{0, 267}, CPoint{239, 267}, CPoint{120, 250}})
+    for (const CPoint p :
+         {CPoint{0, 0}, CPoint{239, 0}, CPoint{0, 267}, CPoint{239, 267}, CPoint{120, 250}})
         EXPECT_EQ(picture.Pixel(p.x, p.y), 0xFFFFFFu) << p.x << "," << p.y;
 }
 
@@ -163,8 +177,8 @@ TEST_F(MainWindow, NeedleOfAKnownCityIsFilledInTheTextColour)
     WindowMessages messages(nullptr);
     ASSERT_TRUE(LookupCity(clock_.now, "Seattle, WA", longitude, latitude, offset, messages));
     CompassNeedle needle;
-    needle.Place(kNeedleCentreX, kNeedleCentreY, static_cast<float>(QiblaBearingAt(longitude, latitude)),
-                 kNeedleDiameter);
+    needle.Place(kNeedleCentreX, kNeedleCentreY,
+                 static_cast<float>(QiblaBearingAt(longitude, latitude)), kNeedleDiameter);
     std::array<NeedlePoint, 3> corners;
     needle.Outline(corners);
     const Picture picture = frame_->View().Snapshot();
@@ -181,7 +195,8 @@ TEST_F(MainWindow, TimerTickAndRestoreDateBringTheDisplayBackToToday)
     {
         bool byTimer;
     };
-    for (const Step step : {Step{true}, Step{false}}) {
+    for (const Step step : {Step{true}, Step{false}})
+    {
         DateRecord chosen = MakeDate(2025, 12, 25);
         chosen.hour = 7;
         view.SetDisplayDate(chosen);
@@ -258,13 +273,15 @@ TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
     CPrayerView& view = frame_->View();
     std::vector<const CWnd*> owners;
     std::string dateAfterTickUnderBox;
-    SetMessageBoxSink([&](CWnd* owner, const std::string& text) {
-        boxes.push_back(text);
-        owners.push_back(owner);
-        clock_.now = MakeDate(2026, 4, 2);
-        Tick();
-        dateAfterTickUnderBox = dayTexts[1];
-    });
+    SetMessageBoxSink(
+        [&](CWnd* owner, const std::string& text)
+        {
+            boxes.push_back(text);
+            owners.push_back(owner);
+            clock_.now = MakeDate(2026, 4, 2);
+            Tick();
+            dateAfterTickUnderBox = dayTexts[1];
+        });
 
     WriteSetting("CityName", "Atlantis");
     Tick();
@@ -283,7 +300,8 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
     EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_RESTORE_DATE));
     EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_EXIT));
-    for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_CHANGE_DATE, ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
+    for (const int id :
+         {ID_FILE_GREG_TO_HIJRI, ID_FILE_CHANGE_DATE, ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
         EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
 }
 

@@ -10,14 +10,17 @@
 #include <unistd.h>
 #include <vector>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 // A data folder that cannot be created (its parent is a file): the start
 // must end, and say why both on screen and on stderr.
 TEST(StartupFailure, IsShownInAMessageBoxAndOnStderrBeforeTheProgramEnds)
 {
-    const auto base = std::filesystem::temp_directory_path() / ("halvo-ui-fail-" + std::to_string(getpid()));
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-ui-fail-" + std::to_string(getpid()));
     std::filesystem::create_directories(base);
     const auto blocker = base / "not-a-folder";
     std::ofstream(blocker) << "a file where the data folder should go\n";

@@ -1,8 +1,8 @@
 #include "engine/compass_needle.h"
 #include "platform/ui/framework.h"
 #include "resources/resource_ids.h"
-#include "shell/prayer_view.h"
 #include "settings/screen_colours.h"
+#include "shell/prayer_view.h"
 
 #include <gtest/gtest.h>
 
@@ -10,24 +10,35 @@
 #include <cmath>
 #include <optional>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 
 DayTexts HandMadeDay()
 {
-    return DayTexts{"Seattle, WA", "20 March 2026 C.E.", "1 Shawwal 1447 A.H.", "5:46 AM", "7:12 AM",
-                    "1:16 PM",     "4:37 PM",            "7:21 PM",             "8:46 PM"};
+    return DayTexts{"Seattle, WA",
+                    "20 March 2026 C.E.",
+                    "1 Shawwal 1447 A.H.",
+                    "5:46 AM",
+                    "7:12 AM",
+                    "1:16 PM",
+                    "4:37 PM",
+                    "7:21 PM",
+                    "8:46 PM"};
 }
 
 Picture Paint(const ScreenColours& colours, std::optional<float> bearing, int width = kViewWidth,
               int height = kViewHeight)
 {
-    return RenderPicture(width, height, [&](CDC& dc) {
-        PaintDay(dc, CRect{0, 0, width, height}, HandMadeDay(), colours, bearing);
-    });
+    return RenderPicture(
+        width, height,
+        [&](CDC& dc) {
+            PaintDay(dc, CRect{0, 0, width, height}, HandMadeDay(), colours, bearing);
+        });
 }
 
 // Where the needle and the Kaaba land for a bearing, as the paint places them.
@@ -58,14 +69,16 @@ TEST(DayPainting, BackgroundFillsTheWholeClientAreaEvenWhenLarger)
 {
     const ScreenColours colours = ColoursFromIndexTexts("8", "1", "1");
     const Picture picture = Paint(colours, std::nullopt, 320, 400);
-    for (const CPoint p : {CPoint{0, 0}, CPoint{239, 0}, CPoint{5, 267}, CPoint{319, 399}, CPoint{300, 150}})
+    for (const CPoint p :
+         {CPoint{0, 0}, CPoint{239, 0}, CPoint{5, 267}, CPoint{319, 399}, CPoint{300, 150}})
         EXPECT_EQ(picture.Pixel(p.x, p.y), 0x0000FFu) << p.x << "," << p.y;
 }
 
 TEST(DayPainting, TwoBlackLinesCrossTheWidthAtTheirRows)
 {
     const Picture picture = Paint(ScreenColours{}, std::nullopt);
-    for (int x = 0; x < kViewWidth; x += 7) {
+    for (int x = 0; x < kViewWidth; x += 7)
+    {
         EXPECT_EQ(picture.Pixel(x, 100), kBlack) << x;
         EXPECT_EQ(picture.Pixel(x, 145), kBlack) << x;
         EXPECT_EQ(picture.Pixel(x, 99), kWhite) << x;
@@ -79,7 +92,8 @@ TEST(DayPainting, TextsUseTheirOwnColoursWhateverTheChosenOnes)
     // the times stay black.
     const ScreenColours colours = ColoursFromIndexTexts("9", "5", "5");
     const Picture picture = Paint(colours, std::nullopt);
-    auto hasColour = [&](int left, int top, int right, int bottom, COLORREF colour) {
+    auto hasColour = [&](int left, int top, int right, int bottom, COLORREF colour)
+    {
         for (int y = top; y < bottom; ++y)
             for (int x = left; x < right; ++x)
                 if (picture.Pixel(x, y) == colour)
@@ -110,7 +124,8 @@ TEST(DayPainting, NeedleIsFilledInTheTextColourAndTheKaabaSitsOnTheRuleSide)
     const Picture kaaba = RenderPicture(25, 25, [](CDC& dc) { dc.DrawBitmap(0, 0, IDB_KAABA); });
     // Bearings into each quarter of the dial, so each case of the rule is used.
     const float bearings[] = {0.3f, 2.0f, 4.0f, 5.5f};
-    for (const float bearing : bearings) {
+    for (const float bearing : bearings)
+    {
         SCOPED_TRACE(bearing);
         const NeedleGeometry g = Geometry(bearing);
         const Picture picture = Paint(colours, bearing);
@@ -120,7 +135,8 @@ TEST(DayPainting, NeedleIsFilledInTheTextColourAndTheKaabaSitsOnTheRuleSide)
         int matching = 0;
         int visible = 0;
         for (int y = 0; y < 25; ++y)
-            for (int x = 0; x < 25; ++x) {
+            for (int x = 0; x < 25; ++x)
+            {
                 const int px = g.kaaba.x + x;
                 const int py = g.kaaba.y + y;
                 if (px < 0 || py < 0 || px >= kViewWidth || py >= kViewHeight)
@@ -141,7 +157,8 @@ TEST(DayPainting, WithoutABearingTheDialHasNeitherNeedleNorKaaba)
     int red = 0;
     int changed = 0;
     for (int y = 0; y < 100; ++y)
-        for (int x = 100; x < kViewWidth; ++x) {
+        for (int x = 100; x < kViewWidth; ++x)
+        {
             red += without.Pixel(x, y) == 0x0000FF;
             changed += without.Pixel(x, y) != plain.Pixel(x, y);
         }
@@ -164,7 +181,8 @@ TEST(DayPainting, KaabaPositionFollowsTheFourCaseRule)
         {182, 30, {147, 20}}, // on the centre line counts as left
         {170, 70, {135, 65}}, // left, below
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const CPoint at = KaabaPosition(c.tipX, c.tipY);
         EXPECT_EQ(at.x, c.expected.x) << c.tipX << "," << c.tipY;
         EXPECT_EQ(at.y, c.expected.y) << c.tipX << "," << c.tipY;
@@ -184,7 +202,8 @@ TEST(ScreenColours, StoredIndicesPickTableColoursAndBadOnesFallBackToTheDefault)
         {"11", "-1", "99", {0xFFFFFF, 0xFF0000, 0xFF0000}}, // outside the table
         {"2x", " 3", "+4", {0x800000, 0x000080, 0x808080}}, // leading integer of the text
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const ScreenColours colours = ColoursFromIndexTexts(c.bg, c.txt, c.hr);
         EXPECT_EQ(colours.background, c.expected.background) << c.bg;
         EXPECT_EQ(colours.text, c.expected.text) << c.txt;

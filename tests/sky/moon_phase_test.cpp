@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 struct Moment
 {
@@ -45,7 +47,8 @@ TEST(MoonPhase, WorkedMomentsShowTheirWindowValues)
     {
         SCOPED_TRACE(Describe(c.moment));
         const Moment& m = c.moment;
-        const MoonPhase phase = ComputeMoonPhase(m.year, m.month, m.day, m.hour, m.minute, m.second);
+        const MoonPhase phase =
+            ComputeMoonPhase(m.year, m.month, m.day, m.hour, m.minute, m.second);
         EXPECT_EQ(phase.days, c.days);
         EXPECT_EQ(phase.hours, c.hours);
         if (c.minutes >= 0)
@@ -72,7 +75,7 @@ TEST(MoonPhase, PhaseNameTurnsExactlyAtEachSliceStart)
     // Each slice starts at the listed age; a ten-thousandth of a day earlier
     // still belongs to the slice before it.
     const std::vector<std::pair<double, int>> starts = {
-        {1.6875, 1}, {5.375, 2},   {9.0625, 3}, {12.75, 4},
+        {1.6875, 1},  {5.375, 2},  {9.0625, 3},  {12.75, 4},
         {16.4375, 5}, {20.125, 6}, {23.8125, 7}, {27.5, 8},
     };
     for (const auto& [age, index] : starts)
@@ -166,12 +169,12 @@ TEST(MoonPhase, CalendarRoundTripsEveryDayAcrossTheReform)
             << date.year << "-" << date.month << "-" << date.day;
         const bool nextDay = date.year == previous.year && date.month == previous.month &&
                              date.day == previous.day + 1;
-        const bool nextMonth = date.day == 1 && ((date.year == previous.year &&
-                                                  date.month == previous.month + 1) ||
-                                                 (date.year == previous.year + 1 &&
-                                                  date.month == 1 && previous.month == 12));
-        const bool reform = previous.year == 1582 && previous.month == 10 && previous.day == 4 &&
-                            date.day == 15;
+        const bool nextMonth =
+            date.day == 1 &&
+            ((date.year == previous.year && date.month == previous.month + 1) ||
+             (date.year == previous.year + 1 && date.month == 1 && previous.month == 12));
+        const bool reform =
+            previous.year == 1582 && previous.month == 10 && previous.day == 4 && date.day == 15;
         ASSERT_TRUE(nextDay || nextMonth || reform)
             << date.year << "-" << date.month << "-" << date.day;
         previous = date;

@@ -6,8 +6,10 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 constexpr double kRadiansToDegrees = 57.29564553093965;
 
@@ -66,11 +68,8 @@ TEST(QiblaBearing, TextTruncatesMinutesAndNamesExactQuarterTurns)
     }
 
     const std::vector<std::pair<double, std::string>> quarterTurns = {
-        {0.0, "The Qibla is North"},
-        {90.0, "The Qibla is East"},
-        {180.0, "The Qibla is South"},
-        {270.0, "The Qibla is West"},
-        {360.0, "The Qibla is North"},
+        {0.0, "The Qibla is North"},  {90.0, "The Qibla is East"},   {180.0, "The Qibla is South"},
+        {270.0, "The Qibla is West"}, {360.0, "The Qibla is North"},
     };
     for (const auto& [degrees, text] : quarterTurns)
     {

@@ -2,8 +2,8 @@
 // failures that must be reported, and a process killed in the middle.
 #include "locations/location_database.h"
 #include "startup/seed_import.h"
-#include "tests/support/store_fixture.h"
 #include "tests/support/lock_held_once.h"
+#include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,7 @@ TEST_F(SeedImport, DamagedLinesAreSkippedWithFileAndLineAndTheRestIsImported)
     EXPECT_EQ(ListCities(), (std::vector<std::string>{"Seattle, WA (USA)", "Tacoma, WA (USA)"}));
     const auto seattle = ReadCity("Seattle, WA");
     ASSERT_TRUE(seattle.has_value());
-    EXPECT_EQ(seattle->carried108, "c");
+    EXPECT_EQ(seattle->ianaZone, "c");
     const std::string file = (windows_ / kMainCitiesFile).string();
     for (const char* line : {":2:", ":3:", ":4:", ":6:"})
     {

@@ -1,6 +1,6 @@
 // Cutting seed lines into records, and reading seed files safely.
-#include "startup/seed_lines.h"
 #include "platform/text/utf8.h"
+#include "startup/seed_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -21,9 +21,9 @@ TEST(CityLine, FieldsEndAtTheirSeparatorsAndTheNameMayHoldCommas)
     EXPECT_EQ(line.city.longitude, "-350");
     EXPECT_EQ(line.city.latitude, "625");
     EXPECT_EQ(line.city.zoneId, 4);
-    EXPECT_EQ(line.city.carried106, "x");
-    EXPECT_EQ(line.city.carried107, "y");
-    EXPECT_EQ(line.city.carried108, "z");
+    EXPECT_EQ(line.city.population, "x");
+    EXPECT_EQ(line.city.featureCode, "y");
+    EXPECT_EQ(line.city.ianaZone, "z");
 
     // No trimming, and commas past the seventh stay in the last field.
     const CityLine extra = ParseCityLine(" Ab [ C ] 1, 2,7x,a,b,c,d");
@@ -32,7 +32,7 @@ TEST(CityLine, FieldsEndAtTheirSeparatorsAndTheNameMayHoldCommas)
     EXPECT_EQ(extra.city.country, " C ");
     EXPECT_EQ(extra.city.latitude, " 2");
     EXPECT_EQ(extra.city.zoneId, 7);
-    EXPECT_EQ(extra.city.carried108, "c,d");
+    EXPECT_EQ(extra.city.ianaZone, "c,d");
 }
 
 TEST(CityLine, MissingLaterSeparatorSkipsTheLineButMissingBracketEndsTheList)

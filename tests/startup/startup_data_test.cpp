@@ -4,8 +4,8 @@
 #include "locations/location_database.h"
 #include "platform/store/device_folder.h"
 #include "settings/registry.h"
-#include "startup/seed_import.h"
 #include "settings/settings.h"
+#include "startup/seed_import.h"
 #include "startup/startup_data.h"
 #include "tests/support/store_fixture.h"
 

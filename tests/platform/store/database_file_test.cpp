@@ -9,8 +9,10 @@
 #include <fstream>
 #include <iterator>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 using testing::StoreTest;
 
@@ -32,7 +34,9 @@ std::vector<std::filesystem::path> AsideFiles(const std::filesystem::path& folde
 
 unsigned Mode(const std::filesystem::path& path)
 {
-    struct stat status{};
+    struct stat status
+    {
+    };
     return ::stat(path.c_str(), &status) == 0 ? (status.st_mode & 07777) : 0;
 }
 
@@ -43,7 +47,8 @@ void FillStore(int records)
     ASSERT_TRUE(store.Open("s"));
     StoreTransaction transaction;
     for (int i = 0; i < records; ++i)
-        ASSERT_TRUE(store.Append({{1, "record number " + std::to_string(i) + std::string(40, 'x')}}));
+        ASSERT_TRUE(
+            store.Append({{1, "record number " + std::to_string(i) + std::string(40, 'x')}}));
     ASSERT_TRUE(transaction.Commit());
 }
 
@@ -51,8 +56,14 @@ void FillStore(int records)
 // starts in its place; the note names the file.
 TEST_F(StoreTest, DamagedDatabaseIsMovedAsideAndReplaced)
 {
-    enum class Damage { Garbage, Truncated, ZeroedHeader };
-    for (Damage damage : {Damage::Garbage, Damage::Truncated, Damage::ZeroedHeader}) {
+    enum class Damage
+    {
+        Garbage,
+        Truncated,
+        ZeroedHeader
+    };
+    for (Damage damage : {Damage::Garbage, Damage::Truncated, Damage::ZeroedHeader})
+    {
         SCOPED_TRACE(static_cast<int>(damage));
         TearDown();
         SetUp();
@@ -63,7 +74,8 @@ TEST_F(StoreTest, DamagedDatabaseIsMovedAsideAndReplaced)
         CloseDatabase();
         std::string bytes = FileBytes(database_);
         ASSERT_GT(bytes.size(), 100000u);
-        switch (damage) {
+        switch (damage)
+        {
         case Damage::Garbage:
             bytes = std::string(8192, '\x5A');
             break;
@@ -115,10 +127,11 @@ TEST_F(StoreTest, DatabaseFileIsPrivateToTheUser)
 // Restores the environment variables a test changes.
 class Environment
 {
-public:
+  public:
     void Set(const char* name, const char* value)
     {
-        if (!saved_.count(name)) {
+        if (!saved_.count(name))
+        {
             const char* old = std::getenv(name);
             saved_[name] = old ? std::optional<std::string>(old) : std::nullopt;
         }
@@ -129,7 +142,8 @@ public:
     }
     ~Environment()
     {
-        for (const auto& [name, value] : saved_) {
+        for (const auto& [name, value] : saved_)
+        {
             if (value)
                 setenv(name.c_str(), value->c_str(), 1);
             else
@@ -137,7 +151,7 @@ public:
         }
     }
 
-private:
+  private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
 
@@ -158,7 +172,8 @@ TEST_F(StoreTest, DeviceFolderFollowsXdgDataHome)
         {"", fallback},
         {"relative/path", fallback},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         environment.Set("XDG_DATA_HOME", c.dataHome);
         EXPECT_EQ(DeviceFolder(), c.expected) << (c.dataHome ? c.dataHome : "(unset)");
         EXPECT_EQ(WindowsFolder(), c.expected / "windows");

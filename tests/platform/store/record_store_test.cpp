@@ -12,8 +12,10 @@
 #include <map>
 #include <random>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 using testing::StoreTest;
 
@@ -35,7 +37,8 @@ std::vector<std::string> TraverseTexts(RecordStore& store, std::uint16_t id)
     return texts;
 }
 
-StoreIdentity MakeStore(const std::string& name, std::vector<SortOrder> orders, std::uint32_t tag = 12346)
+StoreIdentity MakeStore(const std::string& name, std::vector<SortOrder> orders,
+                        std::uint32_t tag = 12346)
 {
     const StoreIdentity identity = RecordStore::Create(name, tag, orders);
     EXPECT_NE(identity, 0u);
@@ -50,11 +53,12 @@ TEST_F(StoreTest, CaseInsensitiveOrderFoldsCaseBeyondAscii)
     // Inserted out of order; "äpfel" and "ÄPFEL" are equal, so insertion
     // decides between them. Accents weigh less than letters: "Ångström"
     // comes before "apple".
-    for (const char* name : {"zebra", "ÄPFEL", "Banana", "apple", "äpfel", "Ωmega", "ωa", "ИВАН", "Ångström"})
+    for (const char* name :
+         {"zebra", "ÄPFEL", "Banana", "apple", "äpfel", "Ωmega", "ωa", "ИВАН", "Ångström"})
         ASSERT_TRUE(store.Append(Named(name)));
     EXPECT_EQ(TraverseTexts(store, kName),
-              (std::vector<std::string>{"Ångström", "ÄPFEL", "äpfel", "apple", "Banana", "zebra", "ωa", "Ωmega",
-                                        "ИВАН"}));
+              (std::vector<std::string>{"Ångström", "ÄPFEL", "äpfel", "apple", "Banana", "zebra",
+                                        "ωa", "Ωmega", "ИВАН"}));
 }
 
 TEST_F(StoreTest, CaseInsensitiveSeekFindsEveryCasing)
@@ -70,13 +74,21 @@ TEST_F(StoreTest, CaseInsensitiveSeekFindsEveryCasing)
         const char* found; // nullptr: no record may match
     };
     const Case cases[] = {
-        {"seattle, wa", "Seattle, WA"}, {"ZÜRICH", "Zürich"}, {"zürich", "Zürich"}, {"ääNEKOSKI", "Äänekoski"},
-        {"МОСКВА", "Москва"},           {"Zurich", nullptr},  {"äpfel", nullptr},  {"Seattle", nullptr},
+        {"seattle, wa", "Seattle, WA"},
+        {"ZÜRICH", "Zürich"},
+        {"zürich", "Zürich"},
+        {"ääNEKOSKI", "Äänekoski"},
+        {"МОСКВА", "Москва"},
+        {"Zurich", nullptr},
+        {"äpfel", nullptr},
+        {"Seattle", nullptr},
         {"Seattle, WA ", nullptr},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         const int position = store.SeekFirstEqual(kName, std::string(c.asked));
-        if (c.found == nullptr) {
+        if (c.found == nullptr)
+        {
             EXPECT_EQ(position, -1) << c.asked;
             continue;
         }
@@ -113,7 +125,8 @@ TEST_F(StoreTest, SecondSortOrderBreaksTiesThenInsertion)
     RecordStore store;
     ASSERT_TRUE(store.Open("Cities List"));
     const std::pair<const char*, const char*> rows[] = {
-        {"Paris", "USA"}, {"london", "UK"}, {"Paris", "France"}, {"PARIS", "france"}, {"London", "Canada"},
+        {"Paris", "USA"},    {"london", "UK"},     {"Paris", "France"},
+        {"PARIS", "france"}, {"London", "Canada"},
     };
     for (const auto& [name, country] : rows)
         ASSERT_TRUE(store.Append(Named(name, country)));
@@ -121,8 +134,8 @@ TEST_F(StoreTest, SecondSortOrderBreaksTiesThenInsertion)
     store.SeekToPosition(0);
     while (auto record = store.ReadCurrent())
         seen.push_back(TextProperty(*record, kName) + "/" + TextProperty(*record, kCountry));
-    EXPECT_EQ(seen, (std::vector<std::string>{"London/Canada", "london/UK", "Paris/France", "PARIS/france",
-                                              "Paris/USA"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"London/Canada", "london/UK", "Paris/France",
+                                              "PARIS/france", "Paris/USA"}));
     // A seek on the second sort order finds the first in traversal order.
     EXPECT_EQ(store.SeekFirstEqual(kCountry, std::string("FRANCE")), 2);
     // A seek on a property under no sort order compares exactly.
@@ -152,20 +165,17 @@ TEST_F(StoreTest, TypedValuesRoundTripExactly)
     RecordStore store;
     ASSERT_TRUE(store.Open("s"));
     const Record written = {
-        {kName, std::string("")},
-        {2, std::string(1023, 'x')},
-        {3, std::string("a\0b", 3)},
-        {4, std::int32_t{-2147483647 - 1}},
-        {5, std::int32_t{2147483647}},
-        {6, std::uint16_t{65535}},
-        {65535, std::uint16_t{0}},
-        {7, std::string("مكة المكرمة")},
+        {kName, std::string("")},      {2, std::string(1023, 'x')},
+        {3, std::string("a\0b", 3)},   {4, std::int32_t{-2147483647 - 1}},
+        {5, std::int32_t{2147483647}}, {6, std::uint16_t{65535}},
+        {65535, std::uint16_t{0}},     {7, std::string("مكة المكرمة")},
     };
     ASSERT_TRUE(store.Append(written));
     const auto read = store.ReadCurrent();
     ASSERT_TRUE(read);
     ASSERT_EQ(read->size(), written.size());
-    for (std::size_t i = 0; i < written.size(); ++i) {
+    for (std::size_t i = 0; i < written.size(); ++i)
+    {
         EXPECT_EQ((*read)[i].id, written[i].id);
         EXPECT_EQ((*read)[i].value, written[i].value) << "property " << written[i].id;
     }
@@ -268,21 +278,29 @@ TEST_F(StoreTest, PositionsStayRightAfterAppendsAndDeletes)
     };
     std::vector<Entry> model; // in traversal order
     std::mt19937 random(12345);
-    const char* names[] = {"delta", "Alpha", "charlie", "bravo", "ECHO", "alpha", "Foxtrot", "golf"};
-    auto folded = [](std::string text) {
-        std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    const char* names[] = {"delta", "Alpha", "charlie", "bravo",
+                           "ECHO",  "alpha", "Foxtrot", "golf"};
+    auto folded = [](std::string text)
+    {
+        std::transform(text.begin(), text.end(), text.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         return text;
     };
     int serial = 0;
-    for (int step = 0; step < 400; ++step) {
+    for (int step = 0; step < 400; ++step)
+    {
         const unsigned action = random() % 3;
-        if (action != 0 || model.empty()) {
+        if (action != 0 || model.empty())
+        {
             const std::string name = names[random() % 8];
             ASSERT_TRUE(store.Append({{kName, name}, {2, std::int32_t{serial}}}));
             auto at = std::upper_bound(model.begin(), model.end(), folded(name),
-                                       [&](const std::string& key, const Entry& e) { return key < folded(e.name); });
+                                       [&](const std::string& key, const Entry& e)
+                                       { return key < folded(e.name); });
             model.insert(at, {name, serial++});
-        } else {
+        }
+        else
+        {
             const auto position = static_cast<int>(random() % model.size());
             const RecordIdentity identity = store.IdentityAt(position);
             ASSERT_NE(identity, 0u);
@@ -294,17 +312,22 @@ TEST_F(StoreTest, PositionsStayRightAfterAppendsAndDeletes)
         if (step % 20 != 0)
             continue;
         store.SeekToPosition(0);
-        for (std::size_t i = 0; i < model.size(); ++i) {
+        for (std::size_t i = 0; i < model.size(); ++i)
+        {
             const auto record = store.ReadCurrent();
             ASSERT_TRUE(record);
-            ASSERT_EQ(IntProperty(*record, 2), model[i].serial) << "position " << i << " at step " << step;
+            ASSERT_EQ(IntProperty(*record, 2), model[i].serial)
+                << "position " << i << " at step " << step;
         }
         EXPECT_FALSE(store.ReadCurrent());
         EXPECT_EQ(store.CurrentPosition(), -1);
-        for (const char* name : names) {
-            const auto first = std::find_if(model.begin(), model.end(),
-                                            [&](const Entry& e) { return folded(e.name) == folded(name); });
-            const int expected = first == model.end() ? -1 : static_cast<int>(first - model.begin());
+        for (const char* name : names)
+        {
+            const auto first =
+                std::find_if(model.begin(), model.end(),
+                             [&](const Entry& e) { return folded(e.name) == folded(name); });
+            const int expected =
+                first == model.end() ? -1 : static_cast<int>(first - model.begin());
             EXPECT_EQ(store.SeekFirstEqual(kName, std::string(name)), expected) << name;
         }
     }
@@ -319,7 +342,8 @@ TEST_F(StoreTest, TraversalAcrossPagesSurvivesWritesBetweenReads)
     ASSERT_TRUE(store.Open("s"));
     {
         StoreTransaction transaction;
-        for (int i = 0; i < 1500; ++i) {
+        for (int i = 0; i < 1500; ++i)
+        {
             char name[16];
             std::snprintf(name, sizeof name, "n%05d", i);
             ASSERT_TRUE(store.Append(Named(name)));
@@ -328,11 +352,13 @@ TEST_F(StoreTest, TraversalAcrossPagesSurvivesWritesBetweenReads)
     }
     store.SeekToPosition(0);
     int expected = 0;
-    while (auto record = store.ReadCurrent()) {
+    while (auto record = store.ReadCurrent())
+    {
         char name[16];
         std::snprintf(name, sizeof name, "n%05d", expected);
         ASSERT_EQ(TextProperty(*record, kName), name);
-        if (expected % 300 == 7) {
+        if (expected % 300 == 7)
+        {
             ASSERT_TRUE(store.WriteCurrent(Named(name, "seen")));
         }
         ++expected;
@@ -415,8 +441,10 @@ TEST_F(StoreTest, NoOpenDatabaseFailsEveryOperationQuietly)
 } // namespace
 } // namespace halvo
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 // Positions come from a traversal order this process keeps; a record
 // another process adds must still move them.
@@ -430,7 +458,8 @@ TEST_F(StoreTest, PositionsFollowWritesOfAnotherProcess)
     ASSERT_EQ(store.SeekFirstEqual(kName, std::string("c")), 1);
     const pid_t child = fork();
     ASSERT_GE(child, 0);
-    if (child == 0) {
+    if (child == 0)
+    {
         CloseDatabase();
         bool ok = OpenDatabase(database_).ok;
         RecordStore other;
@@ -458,8 +487,9 @@ TEST_F(StoreTest, SortKeysAreRebuiltWhenTheCollationChanges)
         for (const char* name : {"Zürich", "apple", "Äpfel"})
             ASSERT_TRUE(store.Append(Named(name, name)));
     }
-    ASSERT_TRUE(store_internal::Execute("UPDATE meta SET value = 'an older collation' WHERE name = 'sort_keys';"
-                                        "UPDATE records SET key1 = x'02ff', key2 = x'';"));
+    ASSERT_TRUE(store_internal::Execute(
+        "UPDATE meta SET value = 'an older collation' WHERE name = 'sort_keys';"
+        "UPDATE records SET key1 = x'02ff', key2 = x'';"));
     CloseDatabase();
     ASSERT_TRUE(OpenDatabase(database_).ok);
     RecordStore store;

@@ -8,30 +8,39 @@
 #include <string>
 #include <vector>
 
-namespace halvo {
-namespace {
+namespace halvo
+{
+namespace
+{
 
 // 0x00BBGGRR must reach the screen as red, green and blue in that order.
 TEST(FrameworkPainting, ColourValuesKeepBlueInTheHighByte)
 {
     const COLORREF colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x800000, 0x00FFFF, 0x808080};
-    for (const COLORREF colour : colours) {
-        const Picture picture = RenderPicture(4, 4, [&](CDC& dc) { dc.FillSolidRect(CRect{0, 0, 4, 4}, colour); });
+    for (const COLORREF colour : colours)
+    {
+        const Picture picture = RenderPicture(4, 4,
+                                              [&](CDC& dc) {
+                                                  dc.FillSolidRect(CRect{0, 0, 4, 4}, colour);
+                                              });
         EXPECT_EQ(picture.Pixel(2, 2), colour) << std::hex << colour;
     }
 }
 
 TEST(FrameworkPainting, TextStartsAtItsTopLeftCornerNotAtItsBaseline)
 {
-    const Picture picture = RenderPicture(60, 40, [](CDC& dc) {
-        dc.FillSolidRect(CRect{0, 0, 60, 40}, 0xFFFFFF);
-        dc.SelectFont(FontSpec{"Verdana", -12, 700});
-        dc.SetTextColor(0);
-        dc.TextOut(10, 20, "HH");
-    });
+    const Picture picture = RenderPicture(60, 40,
+                                          [](CDC& dc)
+                                          {
+                                              dc.FillSolidRect(CRect{0, 0, 60, 40}, 0xFFFFFF);
+                                              dc.SelectFont(FontSpec{"Verdana", -12, 700});
+                                              dc.SetTextColor(0);
+                                              dc.TextOut(10, 20, "HH");
+                                          });
     bool inkAbove = false;
     bool inkInside = false;
-    for (int x = 0; x < 60; ++x) {
+    for (int x = 0; x < 60; ++x)
+    {
         for (int y = 0; y < 20; ++y)
             inkAbove = inkAbove || picture.Pixel(x, y) != 0xFFFFFF;
         for (int y = 20; y < 34; ++y)
@@ -43,12 +52,15 @@ TEST(FrameworkPainting, TextStartsAtItsTopLeftCornerNotAtItsBaseline)
 
 TEST(FrameworkPainting, PolygonIsFilledWithItsBrushAndBitmapsAreFound)
 {
-    const Picture picture = RenderPicture(80, 80, [](CDC& dc) {
-        dc.FillSolidRect(CRect{0, 0, 80, 80}, 0xFFFFFF);
-        dc.Polygon({{10, 10}, {70, 10}, {10, 70}}, BrushSpec{0x008000, false, {}});
-        EXPECT_TRUE(dc.DrawBitmap(40, 40, IDB_KAABA));
-        EXPECT_FALSE(dc.DrawBitmap(0, 0, 9999));
-    });
+    const Picture picture = RenderPicture(
+        80, 80,
+        [](CDC& dc)
+        {
+            dc.FillSolidRect(CRect{0, 0, 80, 80}, 0xFFFFFF);
+            dc.Polygon({{10, 10}, {70, 10}, {10, 70}}, BrushSpec{0x008000, false, {}});
+            EXPECT_TRUE(dc.DrawBitmap(40, 40, IDB_KAABA));
+            EXPECT_FALSE(dc.DrawBitmap(0, 0, 9999));
+        });
     EXPECT_EQ(picture.Pixel(20, 20), 0x008000u);
     EXPECT_EQ(picture.Pixel(10, 10), 0x000000u); // outlined with the black pen
     EXPECT_EQ(BitmapSize(IDB_COMPASS).x, 64);
@@ -58,7 +70,7 @@ TEST(FrameworkPainting, PolygonIsFilledWithItsBrushAndBitmapsAreFound)
 // A dialog that records what reached its message map.
 class RecordingDialog : public CDialog
 {
-public:
+  public:
     static constexpr int kCombo = 1001;
     static constexpr int kList = 1002;
     static constexpr int kCheck = 1003;
@@ -96,7 +108,7 @@ public:
 
     std::vector<std::string> events;
 
-protected:
+  protected:
     const MessageMap& GetMessageMap() const override
     {
         static const MessageMap map = {
@@ -107,8 +119,11 @@ protected:
         return map;
     }
 
-private:
-    void OnComboChange() { events.push_back("combo " + Combo(kCombo).GetText(Combo(kCombo).GetCurSel())); }
+  private:
+    void OnComboChange()
+    {
+        events.push_back("combo " + Combo(kCombo).GetText(Combo(kCombo).GetCurSel()));
+    }
     void OnCheck() { events.push_back(Button(kCheck).GetCheck() ? "checked" : "unchecked"); }
     void OnDate() { events.push_back("date " + std::to_string(DatePicker(kDate).GetTime().day)); }
 };
@@ -132,7 +147,7 @@ TEST(FrameworkDialogs, NotificationsComeFromTheUserNotFromTheProgram)
     CComboBox combo = dialog.Combo(RecordingDialog::kCombo);
     combo.AddString("beta");
     combo.AddString("Alpha");
-    combo.SetCurSel(1);                   // the program: no notification
+    combo.SetCurSel(1); // the program: no notification
     dialog.DatePicker(RecordingDialog::kDate).SetTime(MakeDate(2020, 5, 6));
     dialog.Button(RecordingDialog::kCheck).SetCheck(true);
     EXPECT_EQ(dialog.events, std::vector<std::string>{"init"});
@@ -141,7 +156,8 @@ TEST(FrameworkDialogs, NotificationsComeFromTheUserNotFromTheProgram)
     dialog.Button(RecordingDialog::kCheck).Click();
     dialog.DatePicker(RecordingDialog::kDate).SetTimeByUser(MakeDate(2020, 5, 7));
     dialog.Button(IDOK).Click();
-    EXPECT_EQ(dialog.events, (std::vector<std::string>{"init", "combo Alpha", "unchecked", "date 7", "ok"}));
+    EXPECT_EQ(dialog.events,
+              (std::vector<std::string>{"init", "combo Alpha", "unchecked", "date 7", "ok"}));
     EXPECT_TRUE(dialog.HasEnded());
     EXPECT_EQ(dialog.Result(), IDOK);
 }
@@ -180,11 +196,12 @@ TEST(FrameworkDialogs, SortedListsSortWithoutCaseAndSearchesWrapFromTheGivenRow)
         int expected;
     };
     const Case cases[] = {
-        {-1, "m", 2}, {-1, "ME", 3}, {2, "m", 3}, {3, "m", 4}, {4, "m", 2}, // wraps round
-        {-1, "an", 1}, {-1, "x", -1},  {4, "Amman", 0},
+        {-1, "m", 2},  {-1, "ME", 3}, {2, "m", 3},     {3, "m", 4}, {4, "m", 2}, // wraps round
+        {-1, "an", 1}, {-1, "x", -1}, {4, "Amman", 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(sorted.FindString(c.startAfter, c.prefix), c.expected) << c.startAfter << " " << c.prefix;
+        EXPECT_EQ(sorted.FindString(c.startAfter, c.prefix), c.expected)
+            << c.startAfter << " " << c.prefix;
 
     EXPECT_EQ(sorted.SelectString(-1, "MED"), 4);
     EXPECT_EQ(sorted.GetCurSel(), 4);
