@@ -53,6 +53,19 @@ const MenuResource kMainMenu = {
     },
 };
 
+// The Islamic Feasts dialog's own menu bar.
+const MenuResource kFeastsMenu = {
+    IDR_FEASTS_MENU,
+    {
+        {"Tools",
+         {
+             {"Feast Reminders", ID_FEAST_REMINDERS},
+             {"", 0},
+             {"Exit", ID_FEASTS_EXIT},
+         }},
+    },
+};
+
 } // namespace
 
 const MenuResource& FindMenu(int id)
@@ -60,6 +73,8 @@ const MenuResource& FindMenu(int id)
     static const MenuResource none;
     if (id == IDR_MAINFRAME)
         return kMainMenu;
+    if (id == IDR_FEASTS_MENU)
+        return kFeastsMenu;
     return none;
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/compass_needle.h"
 #include "engine/day_texts.h"
+#include "engine/hijri_calendar.h"
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
@@ -156,11 +157,16 @@ void CPrayerView::SetDisplayDate(const DateRecord& date)
     displayDate_.year = date.year;
     displayDate_.month = date.month;
     displayDate_.day = date.day;
+    displayDate_.dayOfWeek = static_cast<std::uint16_t>(DayOfWeek(date.year, date.month, date.day));
     Refresh();
 }
 
 void CPrayerView::Refresh()
 {
+    // The day is computed here as well as in the paint: a hidden, minimised
+    // or covered window is not painted, and the Adhan check must still read
+    // the day's times.
+    ComputeDay();
     Invalidate();
     UpdateWindow();
 }

@@ -70,9 +70,11 @@ class CPrayerView : public CWnd
 
     // Fills dayTexts for the display date from the stores and the engine.
     void ComputeDay();
-    // Takes year, month and day (not the time of day) and repaints.
+    // Takes year, month and day (not the time of day), with the day of the
+    // week that goes with them, then refreshes.
     void SetDisplayDate(const DateRecord& date);
-    // Repaints now, so the day has been computed when this returns.
+    // Computes the day and repaints now, so dayTexts are current when this
+    // returns, whether or not the window is shown.
     void Refresh();
 
     const DateRecord& DisplayDate() const { return displayDate_; }

@@ -17,7 +17,8 @@ namespace
 // the identical level.
 UCollator* Collator(bool caseInsensitive)
 {
-    static UCollator* const secondary = [] {
+    static UCollator* const secondary = []
+    {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* collator = ucol_open("", &status);
         if (U_FAILURE(status))
@@ -26,7 +27,8 @@ UCollator* Collator(bool caseInsensitive)
         ucol_setAttribute(collator, UCOL_NORMALIZATION_MODE, UCOL_ON, &status);
         return collator;
     }();
-    static UCollator* const identical = [] {
+    static UCollator* const identical = []
+    {
         UErrorCode status = U_ZERO_ERROR;
         UCollator* collator = ucol_open("", &status);
         if (U_FAILURE(status))
@@ -55,7 +57,10 @@ std::u16string ToUtf16(std::string_view text)
     return result;
 }
 
-const UChar* Units(const std::u16string& text) { return reinterpret_cast<const UChar*>(text.data()); }
+const UChar* Units(const std::u16string& text)
+{
+    return reinterpret_cast<const UChar*>(text.data());
+}
 
 } // namespace
 
@@ -114,8 +119,7 @@ std::string CollationVersion()
     if (UCollator* collator = Collator(true))
         ucol_getVersion(collator, version);
     char text[64];
-    std::snprintf(text, sizeof text, "%u.%u.%u.%u", version[0], version[1], version[2],
-                  version[3]);
+    std::snprintf(text, sizeof text, "%u.%u.%u.%u", version[0], version[1], version[2], version[3]);
     return text;
 }
 

@@ -1,114 +1,31 @@
 #pragma once
 
-#include "engine/date_record.h"
+#include "platform/ui/controls.h"
 #include "platform/ui/framework.h"
 
+#include <functional>
+#include <map>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace halvo
 {
 
-class CDialog;
+class ControlAdapter;
 
-// Controls are reached by id through these small handles, which hold no
-// state of their own.
-class CControl
-{
-  public:
-    CControl(const CDialog& dialog, int id) : dialog_(&dialog), id_(id) {}
-    bool Exists() const;
-    void EnableWindow(bool enable);
-    bool IsWindowEnabled() const;
-    void SetWindowText(const std::string& text);
-    std::string GetWindowText() const;
-
-  protected:
-    const CDialog* dialog_;
-    int id_;
-};
-
-// Push buttons and check boxes.
-class CButton : public CControl
-{
-  public:
-    using CControl::CControl;
-    bool GetCheck() const;
-    void SetCheck(bool checked);
-    // Clicks it as the user would, with the notification that follows.
-    void Click();
-};
-
-// Single-line edits and read-only multi-line edits.
-class CEdit : public CControl
-{
-  public:
-    using CControl::CControl;
-};
-
-// Combo boxes and list boxes share their list operations. Texts are
-// compared without regard to case when sorting and searching.
-class CListControl : public CControl
-{
-  public:
-    using CControl::CControl;
-    int AddString(const std::string& text); // index where it landed (sorted lists sort)
-    void ResetContent();
-    int GetCount() const;
-    int GetCurSel() const; // -1 when nothing is selected
-    bool SetCurSel(int index);
-    std::string GetText(int index) const;
-    // First entry after startAfter (-1: from the top) that begins with prefix,
-    // wrapping round to the top; -1 when none does.
-    int FindString(int startAfter, const std::string& prefix) const;
-    // The same search, and selects what it found.
-    int SelectString(int startAfter, const std::string& prefix);
-    // Selects an entry as the user would, with the notification that follows.
-    void SelectByUser(int index);
-};
-
-class CComboBox : public CListControl
-{
-  public:
-    using CListControl::CListControl;
-};
-
-class CListBox : public CListControl
-{
-  public:
-    using CListControl::CListControl;
-};
-
-// An icon-view list: entries with a picture above their text.
-class CListCtrl : public CControl
-{
-  public:
-    using CControl::CControl;
-    int InsertItem(const std::string& text, int iconId);
-    int GetItemCount() const;
-    int GetSelectedItem() const; // -1 when none
-    void SelectItem(int index);
-};
-
-// A date picker with a calendar pop-up.
-class CDateTimeCtrl : public CControl
-{
-  public:
-    using CControl::CControl;
-    DateRecord GetTime() const;
-    void SetTime(const DateRecord& date);
-    // Qt-style display format, for example "dd-MMM-yyyy".
-    void SetFormat(const std::string& format);
-    // Changes the date as the user would, with the notification that follows.
-    void SetTimeByUser(const DateRecord& date);
-};
-
-// A dialog built from a template. Button clicks, selection and date changes
-// reach the handlers of its message map; OK and Cancel buttons without a
-// handler of their own end the dialog through OnOK and OnCancel.
+// A dialog built from a template. Button clicks, selection, edit and date
+// changes, presses on its surface, keys and the commands of its own menu
+// bar reach the handlers of its message map; OK and Cancel buttons without
+// a handler of their own end the dialog through OnOK and OnCancel, as
+// Enter (the default button) and Escape do.
+//
+// The dialog's client area is at least the 240 x 268 screen its painted
+// texts were placed for; its controls stand where the template puts them.
 class CDialog : public CWnd
 {
   public:
-    CDialog(const DialogTemplate& dialogTemplate, CWnd* parent);
+    CDialog(DialogTemplate dialogTemplate, CWnd* parent);
     ~CDialog() override;
 
     // Runs the dialog modally; returns the id that ended it.
@@ -127,6 +44,7 @@ class CDialog : public CWnd
 
     CButton Button(int id) const { return CButton(*this, id); }
     CEdit Edit(int id) const { return CEdit(*this, id); }
+    CStatic Static(int id) const { return CStatic(*this, id); }
     CComboBox Combo(int id) const { return CComboBox(*this, id); }
     CListBox List(int id) const { return CListBox(*this, id); }
     CListCtrl IconList(int id) const { return CListCtrl(*this, id); }
@@ -138,18 +56,33 @@ class CDialog : public CWnd
     }
     std::string GetDlgItemText(int id) const { return CControl(*this, id).GetWindowText(); }
 
-    // Handles a control's notification (used by the controls).
-    void Notify(Message message, int id);
-
     const DialogTemplate& Template() const { return template_; }
+    // Whether the dialog, as built now, has a control of that id.
+    bool HasControl(int id) const;
+
+    // Inside the framework: the control of an id. An id the template does
+    // not have is a programming error (an assertion in debug builds); in a
+    // release build it reaches a control that does nothing.
+    ControlAdapter& ControlAt(int id) const;
+    // Inside the framework: a control or the menu bar tells what the user did.
+    void Notify(Message message, const MessageArgs& args);
 
   private:
     bool Build();
+    void Destroy();
 
     DialogTemplate template_;
     CWnd* parent_;
+    std::map<int, std::unique_ptr<ControlAdapter>> controls_;
+    std::vector<std::unique_ptr<ControlAdapter>> unnamedControls_; // IDC_STATIC
     int result_ = IDCANCEL;
     bool ended_ = false;
 };
+
+// Tests: while a hook is set, DoModal builds and initialises the dialog,
+// shows it without a modal loop and hands it to the hook, which drives it;
+// a dialog the hook did not end counts as cancelled. An empty hook restores
+// modal loops.
+void SetModalHook(std::function<void(CDialog&)> hook);
 
 } // namespace halvo

@@ -9,7 +9,9 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMainWindow>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPointer>
@@ -25,6 +27,11 @@ QColor ToQColor(COLORREF colour);
 COLORREF FromQColor(const QColor& colour);
 QString ToQString(const std::string& text);
 std::string FromQString(const QString& text);
+// The font texts and controls use unless a window selects another.
+QFont SystemFont();
+// Picture resources by id, decoded once; a null image when there is none.
+const QImage& LoadBitmap(int bitmapId);
+const QImage& LoadIcon(int iconId);
 
 // The event that carries an application message to a window.
 inline const QEvent::Type kAppMessageEvent = static_cast<QEvent::Type>(QEvent::User + 0x64);
@@ -38,12 +45,18 @@ class AppMessageEvent : public QEvent
 
 struct CWnd::Impl
 {
+    // The top-level or child widget of the window.
     QPointer<QWidget> widget;
+    // Where the window paints and its controls sit: the widget itself, or
+    // for a dialog the area below its menu bar.
+    QPointer<QWidget> surface;
     CWnd* parent = nullptr;
     int id = 0;
     std::map<int, unsigned> timers; // toolkit timer id -> window timer id
     std::map<unsigned, int> timerIds;
     std::map<int, QAction*> menuActions;
+
+    QWidget* Surface() const { return surface ? surface.data() : widget.data(); }
 };
 
 struct CDC::Impl
@@ -62,6 +75,8 @@ struct Picture::Impl
 void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent& event);
 void DispatchTimer(CWnd& window, QTimerEvent& event);
 bool DispatchCustom(CWnd& window, QEvent& event);
+bool DispatchMousePress(CWnd& window, QMouseEvent& event);
+bool DispatchKeyPress(CWnd& window, QKeyEvent& event);
 
 template <class Base> class WindowWidget : public Base
 {
@@ -75,6 +90,16 @@ template <class Base> class WindowWidget : public Base
   protected:
     void paintEvent(QPaintEvent* event) override { DispatchPaint(window_, *this, *event); }
     void timerEvent(QTimerEvent* event) override { DispatchTimer(window_, *event); }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (!DispatchMousePress(window_, *event))
+            Base::mousePressEvent(event);
+    }
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (!DispatchKeyPress(window_, *event))
+            Base::keyPressEvent(event);
+    }
     void focusInEvent(QFocusEvent* event) override
     {
         Base::focusInEvent(event);

@@ -1,0 +1,259 @@
+#include "platform/ui/framework_impl.h"
+
+#include <QFontMetrics>
+
+#include <algorithm>
+#include <utility>
+
+namespace halvo
+{
+
+// --- Colours and texts: the one place where 0x00BBGGRR meets the toolkit.
+
+QColor ToQColor(COLORREF colour)
+{
+    return QColor(GetRValue(colour), GetGValue(colour), GetBValue(colour));
+}
+
+COLORREF FromQColor(const QColor& colour)
+{
+    return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
+std::string FromQString(const QString& text) { return text.toStdString(); }
+
+static QFont MakeFont(const FontSpec& request)
+{
+    QFont font(ToQString(request.face));
+    font.setStyleStrategy(QFont::PreferDefault);
+    font.setWeight(request.weight >= 600 ? QFont::Bold : QFont::Normal);
+    if (request.height < 0)
+    {
+        font.setPixelSize(-request.height);
+    }
+    else
+    {
+        // A positive height is the whole cell; the character is about
+        // four fifths of it.
+        font.setPixelSize(std::max(1, request.height * 4 / 5));
+    }
+    return font;
+}
+
+QFont SystemFont() { return MakeFont(FontSpec{"Verdana", -11, 400}); }
+
+// --- Device contexts.
+
+CDC::CDC(std::unique_ptr<Impl> impl) : impl_(std::move(impl))
+{
+    impl_->painter->setPen(QPen(Qt::black, 1));
+    impl_->painter->setBrush(Qt::white);
+    impl_->font = SystemFont();
+    impl_->painter->setFont(impl_->font);
+}
+
+CDC::~CDC() = default;
+
+void CDC::FillSolidRect(const CRect& rect, COLORREF colour)
+{
+    impl_->painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
+                             ToQColor(colour));
+}
+
+COLORREF CDC::SetTextColor(COLORREF colour)
+{
+    const COLORREF previous = FromQColor(impl_->painter->pen().color());
+    QPen pen = impl_->painter->pen();
+    pen.setColor(ToQColor(colour));
+    impl_->painter->setPen(pen);
+    return previous;
+}
+
+void CDC::SelectFont(const FontSpec& font)
+{
+    impl_->font = MakeFont(font);
+    impl_->painter->setFont(impl_->font);
+}
+
+void CDC::TextOut(int x, int y, const std::string& text)
+{
+    const QFontMetrics metrics(impl_->font);
+    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
+}
+
+void CDC::MoveTo(int x, int y) { impl_->current = QPoint(x, y); }
+
+namespace
+{
+
+// Shapes are drawn with the default pen, black and one pixel wide, whatever
+// text colour is set; the text colour is kept for the texts that follow.
+class DefaultPen
+{
+  public:
+    explicit DefaultPen(QPainter& painter) : painter_(painter), textPen_(painter.pen())
+    {
+        painter_.setPen(QPen(Qt::black, 1));
+    }
+    ~DefaultPen() { painter_.setPen(textPen_); }
+    DefaultPen(const DefaultPen&) = delete;
+    DefaultPen& operator=(const DefaultPen&) = delete;
+
+  private:
+    QPainter& painter_;
+    QPen textPen_;
+};
+
+} // namespace
+
+void CDC::LineTo(int x, int y)
+{
+    const DefaultPen pen(*impl_->painter);
+    impl_->painter->drawLine(impl_->current, QPoint(x, y));
+    impl_->current = QPoint(x, y);
+}
+
+void CDC::Rectangle(const CRect& rect)
+{
+    QPainter& painter = *impl_->painter;
+    const DefaultPen pen(painter);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void CDC::FrameRect(const CRect& rect, COLORREF colour)
+{
+    QPainter& painter = *impl_->painter;
+    const QPen textPen = painter.pen();
+    painter.setPen(QPen(ToQColor(colour), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.setBrush(Qt::white);
+    painter.setPen(textPen);
+}
+
+void CDC::Polygon(const std::vector<CPoint>& points, const BrushSpec& brush)
+{
+    QPainter& painter = *impl_->painter;
+    QPolygon polygon;
+    for (const CPoint& point : points)
+        polygon << QPoint(point.x, point.y);
+    if (brush.pattern)
+    {
+        QImage tile(8, 8, QImage::Format_RGB32);
+        for (int row = 0; row < 8; ++row)
+            for (int column = 0; column < 8; ++column)
+            {
+                const bool set = (brush.rows[static_cast<std::size_t>(row)] >> (7 - column)) & 1;
+                tile.setPixel(column, row,
+                              set ? ToQColor(brush.colour).rgb() : qRgb(255, 255, 255));
+            }
+        painter.setBrush(QBrush(tile));
+    }
+    else
+    {
+        painter.setBrush(ToQColor(brush.colour));
+    }
+    const DefaultPen pen(painter);
+    painter.drawPolygon(polygon);
+    // The toolkit's outline may leave out a corner's own pixel; a closed
+    // polygon's outline passes through every corner.
+    for (const CPoint& point : points)
+        painter.drawPoint(point.x, point.y);
+    painter.setBrush(Qt::white);
+}
+
+static QString PicturePath(const char* kind, int id)
+{
+    return QStringLiteral(":/halvo/%1_%2.png").arg(QLatin1String(kind)).arg(id);
+}
+
+// Pictures are decoded once: they are part of the program and never change.
+static const QImage& LoadPicture(const char* kind, int id)
+{
+    static std::map<std::pair<std::string, int>, QImage> decoded;
+    const auto key = std::make_pair(std::string(kind), id);
+    const auto found = decoded.find(key);
+    if (found != decoded.end())
+        return found->second;
+    return decoded.emplace(key, QImage(PicturePath(kind, id))).first->second;
+}
+
+const QImage& LoadBitmap(int bitmapId) { return LoadPicture("bitmap", bitmapId); }
+const QImage& LoadIcon(int iconId) { return LoadPicture("icon", iconId); }
+
+void CDC::PatternRectangle(const CRect& rect, int bitmapId)
+{
+    QPainter& painter = *impl_->painter;
+    const QImage& image = LoadBitmap(bitmapId);
+    QBrush brush(Qt::white);
+    if (!image.isNull())
+    {
+        brush = QBrush(image);
+        // The pattern starts at the rectangle's corner, so the picture
+        // stands whole in a rectangle of its own size.
+        brush.setTransform(QTransform::fromTranslate(rect.left, rect.top));
+    }
+    const DefaultPen pen(painter);
+    painter.setBrush(brush);
+    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.setBrush(Qt::white);
+}
+
+bool CDC::DrawBitmap(int x, int y, int bitmapId)
+{
+    const QImage& image = LoadBitmap(bitmapId);
+    if (image.isNull())
+        return false;
+    QPainter& painter = *impl_->painter;
+    const auto mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QPoint(x, y), image);
+    painter.setCompositionMode(mode);
+    return true;
+}
+
+CPoint BitmapSize(int bitmapId)
+{
+    const QImage& image = LoadBitmap(bitmapId);
+    return CPoint{image.width(), image.height()};
+}
+
+// --- Pictures.
+
+Picture::Picture() : impl(std::make_shared<Impl>()) {}
+Picture::~Picture() = default;
+Picture::Picture(const Picture&) = default;
+Picture& Picture::operator=(const Picture&) = default;
+
+int Picture::Width() const { return impl->image.width(); }
+int Picture::Height() const { return impl->image.height(); }
+
+COLORREF Picture::Pixel(int x, int y) const
+{
+    if (!impl->image.valid(x, y))
+        return 0xFFFFFFFFu;
+    return FromQColor(QColor(impl->image.pixel(x, y)));
+}
+
+bool Picture::SavePng(const std::string& path) const
+{
+    return impl->image.save(ToQString(path), "PNG");
+}
+
+Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& paint)
+{
+    EnsureApplication();
+    Picture picture;
+    picture.impl->image = QImage(width, height, QImage::Format_RGB32);
+    picture.impl->image.fill(Qt::white);
+    QPainter painter(&picture.impl->image);
+    auto impl = std::make_unique<CDC::Impl>();
+    impl->painter = &painter;
+    CDC dc(std::move(impl));
+    paint(dc);
+    return picture;
+}
+
+} // namespace halvo

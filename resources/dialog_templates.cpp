@@ -1,0 +1,340 @@
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+
+#include <cassert>
+#include <map>
+
+namespace halvo
+{
+
+namespace
+{
+
+// Positions and sizes in dialog units: x, y, width, height.
+
+ControlTemplate PushButton(int id, const char* text, int x, int y, int width, int height)
+{
+    return {id, ControlKind::PushButton, text, 0, x, y, width, height};
+}
+
+ControlTemplate DefaultButton(int id, const char* text, int x, int y, int width, int height)
+{
+    return {id, ControlKind::DefaultPushButton, text, 0, x, y, width, height};
+}
+
+// A box alone: its caption is painted by the dialog beside it.
+ControlTemplate CheckBox(int id, const char* text, int x, int y)
+{
+    return {id, ControlKind::CheckBox, text, 0, x, y, 10, 10};
+}
+
+ControlTemplate EditBox(int id, int x, int y, int width, int height)
+{
+    return {id, ControlKind::Edit, "", 0, x, y, width, height};
+}
+
+ControlTemplate ReadOnlyEditBox(int id, int x, int y, int width, int height)
+{
+    return {id, ControlKind::ReadOnlyEdit, "", 0, x, y, width, height};
+}
+
+// Every drop-down list lets the user choose only among its rows: a typed
+// text that is no row would give the program no value to store.
+ControlTemplate PickList(int id, unsigned style, int x, int y, int width, int height)
+{
+    return {id, ControlKind::ComboDropDownList, "", style, x, y, width, height};
+}
+
+ControlTemplate ListBox(int id, unsigned style, int x, int y, int width, int height)
+{
+    return {id, ControlKind::ListBox, "", style, x, y, width, height};
+}
+
+ControlTemplate Icon(int iconId, int x, int y)
+{
+    return {IDC_STATIC, ControlKind::StaticPicture, "", kStyleIcon, x, y, 16, 16, iconId};
+}
+
+ControlTemplate Bitmap(int bitmapId, int x, int y, int width, int height)
+{
+    return {IDC_STATIC, ControlKind::StaticPicture, "", 0, x, y, width, height, bitmapId};
+}
+
+// OK and Cancel at the foot of a dialog laid out here.
+ControlTemplate FootOK(int y = 143) { return DefaultButton(IDOK, "OK", 20, y, 50, 14); }
+ControlTemplate FootCancel(int y = 143) { return PushButton(IDCANCEL, "Cancel", 88, y, 50, 14); }
+
+std::map<int, DialogTemplate> BuildTemplates()
+{
+    std::map<int, DialogTemplate> all;
+    auto add = [&all](DialogTemplate dialog) { all.emplace(dialog.id, std::move(dialog)); };
+
+    add({IDD_ABOUTBOX,
+         "About Halvo Tavorin",
+         160,
+         165,
+         {
+             Icon(IDI_PROGRAM, 8, 10),
+             DefaultButton(IDC_ABOUT_OK, "OK", 55, 143, 50, 14),
+         }});
+
+    add({IDD_DATE_SETTINGS,
+         "Date Settings",
+         129,
+         151,
+         {
+             PickList(IDC_GREG_DAY, 0, 63, 15, 59, 30),
+             PickList(IDC_GREG_MONTH, 0, 63, 32, 59, 30),
+             PickList(IDC_GREG_YEAR, 0, 63, 49, 59, 30),
+             PickList(IDC_HIJRI_DAY, 0, 63, 77, 59, 30),
+             PickList(IDC_HIJRI_MONTH, 0, 63, 94, 59, 30),
+             PickList(IDC_HIJRI_YEAR, 0, 63, 111, 59, 30),
+             DefaultButton(IDOK, "Apply", 19, 132, 40, 12),
+             PushButton(IDCANCEL, "Cancel", 69, 132, 40, 12),
+         }});
+
+    add({IDD_HELP,
+         "Help",
+         160,
+         165,
+         {
+             {IDC_HELP_TEXT, ControlKind::ReadOnlyMultiLineEdit, "", 0, 5, 5, 150, 132},
+             DefaultButton(IDOK, "OK", 55, 143, 50, 14),
+         }});
+
+    add({IDD_SELECT_LOCATION,
+         "Select Location",
+         129,
+         162,
+         {
+             PickList(IDC_REGION, kStyleSorted, 6, 72, 120, 49),
+             ListBox(IDC_COUNTRIES, kStyleSorted, 6, 88, 55, 49),
+             ListBox(IDC_CITIES, kStyleSorted, 67, 88, 55, 49),
+             DefaultButton(IDOK, "OK", 19, 141, 41, 14),
+             PushButton(IDCANCEL, "Cancel", 74, 141, 41, 14),
+         }});
+
+    add({IDD_ADD_CITY,
+         "Add  City Information",
+         143,
+         148,
+         {
+             {IDC_CITY_NAME, ControlKind::Edit, "", 0, 62, 15, 74, 14},
+             EditBox(IDC_COUNTRY_NAME, 62, 37, 74, 14),
+             EditBox(IDC_LONGITUDE, 62, 61, 39, 12),
+             PickList(IDC_EAST_WEST, kStyleSorted, 105, 61, 32, 30),
+             EditBox(IDC_LATITUDE, 62, 81, 40, 12),
+             PickList(IDC_NORTH_SOUTH, kStyleSorted, 105, 81, 32, 30),
+             PickList(IDC_CITY_ZONE, 0, 62, 103, 74, 30),
+             DefaultButton(IDOK, "OK", 17, 127, 50, 14),
+             PushButton(IDCANCEL, "Cancel", 76, 127, 50, 14),
+         }});
+
+    // The painted explanation fills the upper part; the choice sits under it.
+    add({IDD_ASR_METHOD,
+         "Select Asr Method",
+         160,
+         165,
+         {
+             Icon(IDI_ASR_METHOD, 4, 11),
+             PickList(IDC_ASR_SCHOOL, kStyleSorted, 83, 13, 60, 40),
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_TWILIGHT_CONVENTIONS,
+         "Twilight Conventions",
+         160,
+         165,
+         {
+             Icon(IDI_FAJR_ISHA, 2, 16),
+             PickList(IDC_CONVENTION, 0, 63, 17, 93, 80),
+             Icon(IDI_FAJR_ANGLE, 2, 41),
+             ReadOnlyEditBox(IDC_FAJR_ANGLE, 63, 42, 40, 12),
+             Icon(IDI_ISHA_ANGLE, 2, 66),
+             ReadOnlyEditBox(IDC_ISHA_ANGLE, 63, 67, 90, 12),
+             PushButton(IDC_CONVENTIONS_HELP, "Help", 55, 100, 50, 14),
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_ADD_TWILIGHT_ANGLES,
+         "Add Twilight Angles",
+         160,
+         165,
+         {
+             Icon(IDI_FAJR_ISHA, 2, 14),
+             EditBox(IDC_METHOD_NAME, 27, 26, 125, 12),
+             Icon(IDI_FAJR_ANGLE, 2, 41),
+             EditBox(IDC_FAJR_ANGLE, 83, 42, 40, 12),
+             Icon(IDI_ISHA_ANGLE, 2, 66),
+             EditBox(IDC_ISHA_ANGLE, 83, 67, 40, 12),
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_TODAY_IN_HIJRI,
+         "Today in Hijri",
+         142,
+         137,
+         {
+             {IDC_GREG_DATE, ControlKind::DatePicker, "", 0, 62, 7, 73, 11},
+             DefaultButton(IDOK, "OK", 45, 116, 50, 14),
+             Bitmap(IDB_TODAY_IN_HIJRI, 9, 24, 13, 12),
+         }});
+
+    add({IDD_TWILIGHT_HELP,
+         "Twilight Angles Help",
+         160,
+         165,
+         {
+             DefaultButton(IDOK, "OK", 55, 151, 50, 12),
+         }});
+
+    add({IDD_INSTRUCTIONS,
+         "Instructions",
+         160,
+         165,
+         {
+             DefaultButton(IDOK, "OK", 55, 151, 50, 12),
+         }});
+
+    add({IDD_DELETE_CITY,
+         "Delete City",
+         148,
+         150,
+         {
+             ListBox(IDC_DELETE_CITIES, kStyleSorted, 16, 28, 115, 89),
+             DefaultButton(IDOK, "Delete", 18, 129, 50, 14),
+             PushButton(IDCANCEL, "Cancel", 78, 129, 50, 14),
+         }});
+
+    // The boxes stand just left of the captions the dialog paints.
+    add({IDD_SET_ADHAN,
+         "Set  Adhan",
+         160,
+         165,
+         {
+             CheckBox(IDC_ADHAN_FAJR, "Fajr", 27, 9),
+             CheckBox(IDC_ADHAN_ASR, "Asr", 27, 24),
+             CheckBox(IDC_ADHAN_ISHA, "Isha", 27, 40),
+             CheckBox(IDC_ADHAN_ZUHR, "Zuhr", 83, 9),
+             CheckBox(IDC_ADHAN_MAGHRIB, "Maghrib", 83, 24),
+             CheckBox(IDC_ADHAN_ALL, "All", 83, 40),
+             CheckBox(IDC_ADHAN_ON, "adhan", 27, 67),
+             PickList(IDC_ADHAN_REPEAT, 0, 83, 84, 40, 60),
+             PickList(IDC_ADHAN_SOUND, 0, 83, 102, 65, 80),
+             PushButton(IDC_TEST_SOUND, "Test Sound", 83, 120, 65, 14),
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_QIBLA,
+         "Qibla Direction",
+         142,
+         162,
+         {
+             DefaultButton(IDOK, "OK", 55, 143, 50, 14),
+         }});
+
+    add({IDD_COLOR_PREFERENCES,
+         "Color Preferences...",
+         160,
+         165,
+         {
+             PushButton(IDC_CHANGE_BACKGROUND, "Change Background Color", 20, 20, 120, 16),
+             PushButton(IDC_CHANGE_TEXT, "Change Text Color", 20, 45, 120, 16),
+             PushButton(IDC_CHANGE_HEADERS, "Change Headers Color", 20, 70, 120, 16),
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_MOON_PHASE,
+         "Moon Phase",
+         144,
+         158,
+         {
+             {IDC_MOON_DATE, ControlKind::DateTimePicker, "DateTimePicker1", 0, 62, 7, 75, 12},
+             DefaultButton(IDOK, "OK", 17, 137, 50, 14),
+             PushButton(IDCANCEL, "Cancel", 76, 137, 50, 14),
+         }});
+
+    add({IDD_COLOR_PALETTE,
+         "Color Palette",
+         160,
+         165,
+         {
+             {IDC_PALETTE, ControlKind::IconList, "", 0, 5, 5, 150, 132},
+             FootOK(),
+             FootCancel(),
+         }});
+
+    add({IDD_HIJRI_TO_GREG,
+         "Hijri To Gregorean",
+         139,
+         154,
+         {
+             PickList(IDC_HIJRI_DAY, 0, 63, 8, 69, 100),
+             PickList(IDC_HIJRI_MONTH, 0, 63, 25, 69, 100),
+             PickList(IDC_HIJRI_YEAR, 0, 63, 42, 69, 100),
+             DefaultButton(IDOK, "Close", 44, 133, 50, 14),
+             Bitmap(IDB_HIJRI_TO_GREG, 7, 64, 15, 13),
+         }});
+
+    add({IDD_EDIT_TIMEZONE,
+         "EditTimezone",
+         138,
+         155,
+         {
+             PickList(IDC_ZONE, 0, 58, 7, 74, 72),
+             PickList(IDC_START_MONTH, 0, 58, 32, 51, 55),
+             PickList(IDC_START_DAY_OF_WEEK, 0, 58, 48, 51, 37),
+             PickList(IDC_START_OCCURRENCE, 0, 58, 63, 51, 26),
+             PickList(IDC_END_MONTH, 0, 58, 89, 51, 51),
+             PickList(IDC_END_DAY_OF_WEEK, 0, 58, 104, 51, 45),
+             PickList(IDC_END_OCCURRENCE, 0, 58, 119, 51, 49),
+             DefaultButton(IDOK, "OK", 13, 141, 50, 14),
+             PushButton(IDCANCEL, "Cancel", 76, 141, 50, 14),
+         }});
+
+    add({IDD_FEASTS, "Islamic Feasts", 146, 161, {}, &FindMenu(IDR_FEASTS_MENU)});
+
+    add({IDD_REMIND_ME,
+         "Remind Me",
+         142,
+         148,
+         {
+             CheckBox(IDC_REMINDER_CHECK, "Reminder", 17, 13),
+             PickList(IDC_REMIND_DAYS, 0, 67, 31, 60, 35),
+             DefaultButton(IDOK, "OK", 14, 127, 50, 14),
+             PushButton(IDCANCEL, "Cancel", 78, 127, 50, 14),
+         }});
+
+    return all;
+}
+
+const std::map<int, DialogTemplate>& Templates()
+{
+    static const std::map<int, DialogTemplate> templates = BuildTemplates();
+    return templates;
+}
+
+} // namespace
+
+const DialogTemplate& FindDialog(int id)
+{
+    static const DialogTemplate none;
+    const auto found = Templates().find(id);
+    assert(found != Templates().end() && "no dialog template of this id");
+    return found != Templates().end() ? found->second : none;
+}
+
+std::vector<int> AllDialogIds()
+{
+    std::vector<int> ids;
+    for (const auto& [id, dialog] : Templates())
+        ids.push_back(id);
+    return ids;
+}
+
+} // namespace halvo
