@@ -57,8 +57,9 @@ install: build
 
 # Renders the windows offscreen from a fresh, seeded data folder at a fixed
 # date into $(BUILD)/screenshots/.
+# SHOTS="168 main" renders only those (dialog ids or picture names).
 screenshots: build
-	@BUILD=$(BUILD) ./scripts/screenshots
+	@BUILD=$(BUILD) ./scripts/screenshots $(SHOTS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

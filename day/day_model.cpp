@@ -1,5 +1,6 @@
 #include "day/day_model.h"
 
+#include "conventions/asr_method.h"
 #include "conventions/twilight_conventions.h"
 #include "engine/day_texts.h"
 #include "locations/location_database.h"
@@ -14,8 +15,7 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     DayComputation day;
     day.cityFound =
         LookupCity(date, cityName, day.longitude, day.latitude, day.utcOffset, messages);
-    // Compared exactly: "hanafi" in any other case counts as Shafi.
-    const std::int32_t hanafi = ReadSetting("AsrMethod") == "Hanafi" ? 1 : 0;
+    const std::int32_t hanafi = IsHanafi(ReadSetting(setting::kAsrMethod)) ? 1 : 0;
     const double fajrAngle = AngleTextToDegrees(ReadSetting("FajrAngle"));
     const double ishaAngle = AngleTextToDegrees(ReadSetting("IshaAngle"));
     day.engine.Setup(day.longitude * 0.01, day.latitude * 0.01, day.utcOffset, date, fajrAngle,

@@ -61,8 +61,14 @@ ControlTemplate Bitmap(int bitmapId, int x, int y, int width, int height)
 }
 
 // OK and Cancel at the foot of a dialog laid out here.
-ControlTemplate FootOK(int y = 143) { return DefaultButton(IDOK, "OK", 20, y, 50, 14); }
-ControlTemplate FootCancel(int y = 143) { return PushButton(IDCANCEL, "Cancel", 88, y, 50, 14); }
+ControlTemplate FootOK(int y = 143)
+{
+    return DefaultButton(IDOK, "OK", 20, y, 50, 14);
+}
+ControlTemplate FootCancel(int y = 143)
+{
+    return PushButton(IDCANCEL, "Cancel", 88, y, 50, 14);
+}
 
 std::map<int, DialogTemplate> BuildTemplates()
 {

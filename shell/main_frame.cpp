@@ -1,5 +1,6 @@
 #include "shell/main_frame.h"
 
+#include "conventions/ui/asr_method_dialog.h"
 #include "feasts/feast_reminder.h"
 #include "platform/clock.h"
 #include "platform/ui/window_messages.h"
@@ -15,6 +16,7 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapSetFocus(&CMainFrame::OnSetFocus),
         MapTimer(&CMainFrame::OnTimer),
         MapCommand(ID_FILE_RESTORE_DATE, &CMainFrame::OnRestoreDate),
+        MapCommand(ID_SETTINGS_ASR_METHOD, &CMainFrame::OnAsrMethod),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
     };
     return map;
@@ -61,6 +63,13 @@ void CMainFrame::OnTimer(unsigned)
 void CMainFrame::OnRestoreDate()
 {
     m_wndView.SetDisplayDate(LocalNow());
+}
+
+void CMainFrame::OnAsrMethod()
+{
+    CAsrMethodDlg dialog(this);
+    dialog.DoModal();
+    m_wndView.Refresh();
 }
 
 int CMainFrame::OnBringForward()

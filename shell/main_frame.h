@@ -32,6 +32,7 @@ class CMainFrame : public CFrameWnd
     void OnSetFocus();
     void OnTimer(unsigned id);
     void OnRestoreDate();
+    void OnAsrMethod();
     int OnBringForward();
 
     CPrayerView m_wndView;

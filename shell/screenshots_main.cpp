@@ -2,7 +2,10 @@
 // folder in XDG_DATA_HOME and at a fixed date, so the pictures can be
 // compared from one build to the next.
 //
-//   halvo-screenshots OUTPUT_FOLDER
+//   halvo-screenshots OUTPUT_FOLDER [WHICH ...]
+//
+// WHICH is "main", a dialog template id (168) or a picture's name
+// ("asr-method"); without any, every window is rendered.
 
 #include "platform/clock.h"
 #include "platform/ui/framework.h"
@@ -13,9 +16,11 @@
 #include "settings/settings.h"
 #include "shell/adhan_switches.h"
 #include "shell/main_frame.h"
+#include "shell/screenshot_catalog.h"
 #include "startup/startup_data.h"
 
 #include <cstdio>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -39,12 +44,18 @@ class FixedClock : public halvo::Clock
 int main(int argc, char** argv)
 {
     using namespace halvo;
-    if (argc != 2)
+    if (argc < 2)
     {
-        std::fprintf(stderr, "usage: halvo-screenshots OUTPUT_FOLDER\n");
+        std::fprintf(stderr, "usage: halvo-screenshots OUTPUT_FOLDER [main|ID|NAME ...]\n");
         return 2;
     }
     const std::string folder = argv[1];
+    const std::set<std::string> wanted(argv + 2, argv + argc);
+    auto isWanted = [&](const std::string& name, int id)
+    {
+        return wanted.empty() || wanted.count(name) != 0 ||
+               (id != 0 && wanted.count(std::to_string(id)) != 0);
+    };
     EnsureApplication();
     static const FixedClock clock;
     SetClock(&clock);
@@ -79,6 +90,8 @@ int main(int argc, char** argv)
     };
     for (const Variant& variant : variants)
     {
+        if (!isWanted("main", 0))
+            break;
         // A picture of settings that were not stored would be a wrong picture.
         for (const auto& [name, value] :
              {std::pair{setting::kBg, variant.bg}, std::pair{setting::kTxt, variant.txt},
@@ -107,6 +120,35 @@ int main(int argc, char** argv)
         std::printf("%s\n", path.c_str());
         // What the paint posted (a missing city's message) before the frame goes.
         ProcessPendingMessages();
+    }
+
+    // Every dialog over the main window as a first start shows it.
+    WriteSetting(setting::kCityName, city);
+    WriteSetting(setting::kBg, "9");
+    WriteSetting(setting::kTxt, "1");
+    WriteSetting(setting::kHr, "1");
+    LoadScreenColours();
+    CMainFrame frame;
+    if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
+        return 1;
+    frame.SetPaneSize(kViewWidth, kViewHeight);
+    frame.ShowWindow(true);
+    ProcessPendingMessages();
+    for (const DialogShot& shot : DialogShots())
+    {
+        if (!isWanted(shot.file, shot.id))
+            continue;
+        const std::unique_ptr<CDialog> dialog = shot.make(frame);
+        testing::DialogHarness harness(*dialog);
+        if (shot.prepare)
+            shot.prepare(harness);
+        const std::string path = folder + "/" + shot.file + ".png";
+        if (!harness.WindowPicture().SavePng(path))
+        {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
     }
     return 0;
 }

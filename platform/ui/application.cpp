@@ -13,7 +13,10 @@ namespace halvo
 
 static CWinApp* currentApp = nullptr;
 
-CWinApp::CWinApp(std::string appName) : appName_(std::move(appName)) { currentApp = this; }
+CWinApp::CWinApp(std::string appName) : appName_(std::move(appName))
+{
+    currentApp = this;
+}
 
 CWinApp::~CWinApp()
 {
@@ -21,7 +24,10 @@ CWinApp::~CWinApp()
         currentApp = nullptr;
 }
 
-CWinApp* CWinApp::Current() { return currentApp; }
+CWinApp* CWinApp::Current()
+{
+    return currentApp;
+}
 
 // Exit is the framework's own command: every application has it.
 bool CWinApp::OnCmdMsg(int id)
@@ -60,7 +66,10 @@ static void CreateApplication(int& argc, char** argv)
     }
 }
 
-void EnsureApplication() { CreateApplication(savedArgc, savedArgv); }
+void EnsureApplication()
+{
+    CreateApplication(savedArgc, savedArgv);
+}
 
 int CWinApp::Run(int argc, char** argv)
 {
@@ -98,15 +107,15 @@ void ProcessMessagesFor(int milliseconds)
 
 // --- Message boxes.
 
-static std::function<void(CWnd*, const std::string&)>& MessageBoxSink()
+static MessageBoxSinkFunction& MessageBoxSink()
 {
-    static std::function<void(CWnd*, const std::string&)> sink;
+    static MessageBoxSinkFunction sink;
     return sink;
 }
 
-void SetMessageBoxSink(std::function<void(CWnd* owner, const std::string& text)> sink)
+MessageBoxSinkFunction SetMessageBoxSink(MessageBoxSinkFunction sink)
 {
-    MessageBoxSink() = std::move(sink);
+    return std::exchange(MessageBoxSink(), std::move(sink));
 }
 
 void MessageBox(CWnd* owner, const std::string& text)

@@ -37,7 +37,10 @@ class Quiet
     bool was_;
 };
 
-MessageArgs ArgsFor(int id) { return MessageArgs{.id = id}; }
+MessageArgs ArgsFor(int id)
+{
+    return MessageArgs{.id = id};
+}
 
 // --- Push buttons.
 
@@ -364,8 +367,8 @@ class DateAdapter : public ControlAdapter
 {
   public:
     DateAdapter(const ControlTemplate& control, QWidget* surface, const ControlNotifier& notify)
-        : ControlAdapter(new QDateTimeEdit(surface)), withTime_(control.kind ==
-                                                                ControlKind::DateTimePicker)
+        : ControlAdapter(new QDateTimeEdit(surface)),
+          withTime_(control.kind == ControlKind::DateTimePicker)
     {
         picker()->setCalendarPopup(true);
         picker()->setTimeSpec(Qt::LocalTime);

@@ -7,7 +7,10 @@
 namespace halvo
 {
 
-ControlAdapter& CControl::Adapter() const { return dialog_->ControlAt(id_); }
+ControlAdapter& CControl::Adapter() const
+{
+    return dialog_->ControlAt(id_);
+}
 
 void CControl::EnableWindow(bool enable)
 {
@@ -27,17 +30,35 @@ void CControl::ShowWindow(bool show)
         widget->setVisible(show);
 }
 
-void CControl::SetWindowText(const std::string& text) { Adapter().SetText(ToQString(text)); }
+void CControl::SetWindowText(const std::string& text)
+{
+    Adapter().SetText(ToQString(text));
+}
 
-std::string CControl::GetWindowText() const { return FromQString(Adapter().Text()); }
+std::string CControl::GetWindowText() const
+{
+    return FromQString(Adapter().Text());
+}
 
 // --- Buttons and edits.
 
-bool CButton::GetCheck() const { return Adapter().Checked(); }
-void CButton::SetCheck(bool checked) { Adapter().SetChecked(checked); }
-void CButton::Click() { Adapter().ClickByUser(); }
+bool CButton::GetCheck() const
+{
+    return Adapter().Checked();
+}
+void CButton::SetCheck(bool checked)
+{
+    Adapter().SetChecked(checked);
+}
+void CButton::Click()
+{
+    Adapter().ClickByUser();
+}
 
-void CEdit::TypeByUser(const std::string& text) { Adapter().TypeByUser(ToQString(text)); }
+void CEdit::TypeByUser(const std::string& text)
+{
+    Adapter().TypeByUser(ToQString(text));
+}
 
 // --- Lists.
 
@@ -68,11 +89,20 @@ int CListControl::AddString(const std::string& text)
     return index;
 }
 
-void CListControl::ResetContent() { Adapter().Clear(); }
+void CListControl::ResetContent()
+{
+    Adapter().Clear();
+}
 
-int CListControl::GetCount() const { return Adapter().Count(); }
+int CListControl::GetCount() const
+{
+    return Adapter().Count();
+}
 
-int CListControl::GetCurSel() const { return Adapter().Selection(); }
+int CListControl::GetCurSel() const
+{
+    return Adapter().Selection();
+}
 
 bool CListControl::SetCurSel(int index)
 {
@@ -131,7 +161,10 @@ int CListCtrl::InsertItem(const std::string& text, int iconId)
     return index;
 }
 
-int CListCtrl::GetItemCount() const { return Adapter().Count(); }
+int CListCtrl::GetItemCount() const
+{
+    return Adapter().Count();
+}
 
 std::string CListCtrl::GetItemText(int index) const
 {
@@ -140,18 +173,39 @@ std::string CListCtrl::GetItemText(int index) const
     return FromQString(Adapter().ItemText(index));
 }
 
-int CListCtrl::GetSelectedItem() const { return Adapter().Selection(); }
+int CListCtrl::GetSelectedItem() const
+{
+    return Adapter().Selection();
+}
 
-void CListCtrl::SelectItem(int index) { Adapter().Select(index); }
+void CListCtrl::SelectItem(int index)
+{
+    Adapter().Select(index);
+}
 
-void CListCtrl::SelectItemByUser(int index) { Adapter().SelectByUser(index); }
+void CListCtrl::SelectItemByUser(int index)
+{
+    Adapter().SelectByUser(index);
+}
 
 // --- Date pickers.
 
-DateRecord CDateTimeCtrl::GetTime() const { return Adapter().Date(); }
-void CDateTimeCtrl::SetTime(const DateRecord& date) { Adapter().SetDate(date); }
-void CDateTimeCtrl::SetFormat(const std::string& format) { Adapter().SetFormat(ToQString(format)); }
-void CDateTimeCtrl::SetTimeByUser(const DateRecord& date) { Adapter().SetDateByUser(date); }
+DateRecord CDateTimeCtrl::GetTime() const
+{
+    return Adapter().Date();
+}
+void CDateTimeCtrl::SetTime(const DateRecord& date)
+{
+    Adapter().SetDate(date);
+}
+void CDateTimeCtrl::SetFormat(const std::string& format)
+{
+    Adapter().SetFormat(ToQString(format));
+}
+void CDateTimeCtrl::SetTimeByUser(const DateRecord& date)
+{
+    Adapter().SetDateByUser(date);
+}
 void CDateTimeCtrl::PickDateByUser(int year, int month, int day)
 {
     Adapter().PickDayByUser(year, month, day);

@@ -19,6 +19,7 @@ namespace
 struct Recorder
 {
     int users = 0;
+    MessageBoxSinkFunction previousSink;
     std::vector<std::string> messages;
     std::vector<int> opened;
     std::deque<DialogScript> scripts;
@@ -42,7 +43,10 @@ void RunScripted(CDialog& dialog)
     script(harness);
 }
 
-void Settle() { ProcessPendingMessages(); }
+void Settle()
+{
+    ProcessPendingMessages();
+}
 
 } // namespace
 
@@ -51,8 +55,8 @@ ModalScripts::ModalScripts()
     Recorder& recorder = TheRecorder();
     if (recorder.users++ == 0)
     {
-        SetMessageBoxSink([](CWnd*, const std::string& text)
-                          { TheRecorder().messages.push_back(text); });
+        recorder.previousSink = SetMessageBoxSink([](CWnd*, const std::string& text)
+                                                  { TheRecorder().messages.push_back(text); });
         SetModalHook(RunScripted);
     }
     firstMessage_ = recorder.messages.size();
@@ -64,7 +68,7 @@ ModalScripts::~ModalScripts()
     Recorder& recorder = TheRecorder();
     if (--recorder.users == 0)
     {
-        SetMessageBoxSink({});
+        SetMessageBoxSink(std::move(recorder.previousSink));
         SetModalHook({});
         recorder.messages.clear();
         recorder.opened.clear();
@@ -72,7 +76,10 @@ ModalScripts::~ModalScripts()
     }
 }
 
-void ModalScripts::Then(DialogScript script) { TheRecorder().scripts.push_back(std::move(script)); }
+void ModalScripts::Then(DialogScript script)
+{
+    TheRecorder().scripts.push_back(std::move(script));
+}
 
 std::vector<std::string> ModalScripts::Messages() const
 {
@@ -94,7 +101,10 @@ DialogHarness::DialogHarness(CDialog& dialog) : dialog_(dialog)
     Settle();
 }
 
-DialogHarness::DialogHarness(CDialog& dialog, Adopt) : dialog_(dialog) { Settle(); }
+DialogHarness::DialogHarness(CDialog& dialog, Adopt) : dialog_(dialog)
+{
+    Settle();
+}
 
 DialogHarness::~DialogHarness() = default;
 
@@ -148,8 +158,8 @@ void DialogHarness::PressAt(int x, int y)
 {
     QWidget* surface = dialog_.impl().Surface();
     const QPointF local(x, y);
-    QMouseEvent press(QEvent::MouseButtonPress, local, surface->mapToGlobal(local),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, surface->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(surface, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, surface->mapToGlobal(local),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
@@ -206,9 +216,15 @@ std::string DialogHarness::Text(int id) const
     return FromQString(dialog_.ControlAt(id).Text());
 }
 
-bool DialogHarness::Checked(int id) const { return dialog_.ControlAt(id).Checked(); }
+bool DialogHarness::Checked(int id) const
+{
+    return dialog_.ControlAt(id).Checked();
+}
 
-int DialogHarness::Selection(int id) const { return dialog_.ControlAt(id).Selection(); }
+int DialogHarness::Selection(int id) const
+{
+    return dialog_.ControlAt(id).Selection();
+}
 
 std::vector<std::string> DialogHarness::Items(int id) const
 {
@@ -219,7 +235,10 @@ std::vector<std::string> DialogHarness::Items(int id) const
     return items;
 }
 
-bool DialogHarness::Enabled(int id) const { return dialog_.Button(id).IsWindowEnabled(); }
+bool DialogHarness::Enabled(int id) const
+{
+    return dialog_.Button(id).IsWindowEnabled();
+}
 
 Picture DialogHarness::Snapshot()
 {
@@ -227,7 +246,10 @@ Picture DialogHarness::Snapshot()
     return dialog_.Snapshot();
 }
 
-COLORREF DialogHarness::Pixel(int x, int y) { return Snapshot().Pixel(x, y); }
+COLORREF DialogHarness::Pixel(int x, int y)
+{
+    return Snapshot().Pixel(x, y);
+}
 
 Picture DialogHarness::WindowPicture()
 {

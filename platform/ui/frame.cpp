@@ -81,7 +81,10 @@ bool CFrameWnd::IsMenuItemEnabled(int id) const
     return found != impl_->menuActions.end() && found->second->isEnabled();
 }
 
-void CFrameWnd::SendCommand(int id) { OnCmdMsg(id); }
+void CFrameWnd::SendCommand(int id)
+{
+    OnCmdMsg(id);
+}
 
 void CFrameWnd::BringToFront()
 {

@@ -167,7 +167,8 @@ void ProcessMessagesFor(int milliseconds);
 void MessageBox(CWnd* owner, const std::string& text);
 
 // Sends message boxes to a function instead of the screen (tests); an empty
-// function restores the screen.
-void SetMessageBoxSink(std::function<void(CWnd* owner, const std::string& text)> sink);
+// function restores the screen. Returns the sink it replaces.
+using MessageBoxSinkFunction = std::function<void(CWnd* owner, const std::string& text)>;
+MessageBoxSinkFunction SetMessageBoxSink(MessageBoxSinkFunction sink);
 
 } // namespace halvo

@@ -3,9 +3,15 @@
 namespace halvo
 {
 
-bool CCmdTarget::OnCmdMsg(int id) { return Dispatch(Message::Command, MessageArgs{.id = id}); }
+bool CCmdTarget::OnCmdMsg(int id)
+{
+    return Dispatch(Message::Command, MessageArgs{.id = id});
+}
 
-bool CCmdTarget::HasCommandHandler(int id) const { return HasHandler(Message::Command, id); }
+bool CCmdTarget::HasCommandHandler(int id) const
+{
+    return HasHandler(Message::Command, id);
+}
 
 // One rule for finding a handler and for running it, so a menu item is
 // enabled exactly when its command would be handled. Id 0 in the map takes

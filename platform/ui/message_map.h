@@ -77,13 +77,15 @@ using MessageMap = std::vector<MessageEntry>;
 
 template <class T> MessageEntry MapCreate(int (T::*handler)())
 {
-    return {Message::Create, 0, [handler](CCmdTarget& t, const MessageArgs&)
-            { return (static_cast<T&>(t).*handler)(); }};
+    return {Message::Create, 0, [handler](CCmdTarget& t, const MessageArgs&) {
+                return (static_cast<T&>(t).*handler)();
+            }};
 }
 
 template <class T> MessageEntry MapPaint(void (T::*handler)(CDC&))
 {
-    return {Message::Paint, 0, [handler](CCmdTarget& t, const MessageArgs& args)
+    return {Message::Paint, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
             {
                 (static_cast<T&>(t).*handler)(*args.dc);
                 return 0;
@@ -92,7 +94,8 @@ template <class T> MessageEntry MapPaint(void (T::*handler)(CDC&))
 
 template <class T> MessageEntry MapTimer(void (T::*handler)(unsigned))
 {
-    return {Message::Timer, 0, [handler](CCmdTarget& t, const MessageArgs& args)
+    return {Message::Timer, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
             {
                 (static_cast<T&>(t).*handler)(static_cast<unsigned>(args.id));
                 return 0;
@@ -101,7 +104,8 @@ template <class T> MessageEntry MapTimer(void (T::*handler)(unsigned))
 
 template <class T> MessageEntry MapLButtonDown(void (T::*handler)(CPoint))
 {
-    return {Message::LButtonDown, 0, [handler](CCmdTarget& t, const MessageArgs& args)
+    return {Message::LButtonDown, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
             {
                 (static_cast<T&>(t).*handler)(args.point);
                 return 0;
@@ -110,7 +114,8 @@ template <class T> MessageEntry MapLButtonDown(void (T::*handler)(CPoint))
 
 template <class T> MessageEntry MapKeyDown(void (T::*handler)(KeyCode))
 {
-    return {Message::KeyDown, 0, [handler](CCmdTarget& t, const MessageArgs& args)
+    return {Message::KeyDown, 0,
+            [handler](CCmdTarget& t, const MessageArgs& args)
             {
                 (static_cast<T&>(t).*handler)(args.key);
                 return 0;
@@ -119,7 +124,8 @@ template <class T> MessageEntry MapKeyDown(void (T::*handler)(KeyCode))
 
 template <class T> MessageEntry MapHandler(Message message, int id, void (T::*handler)())
 {
-    return {message, id, [handler](CCmdTarget& t, const MessageArgs&)
+    return {message, id,
+            [handler](CCmdTarget& t, const MessageArgs&)
             {
                 (static_cast<T&>(t).*handler)();
                 return 0;
@@ -153,7 +159,8 @@ template <class T> MessageEntry MapEditChange(int id, void (T::*handler)())
 
 template <class T> MessageEntry MapDateChange(int id, void (T::*handler)(const DateRecord&))
 {
-    return {Message::DateChange, id, [handler](CCmdTarget& t, const MessageArgs& args)
+    return {Message::DateChange, id,
+            [handler](CCmdTarget& t, const MessageArgs& args)
             {
                 (static_cast<T&>(t).*handler)(args.date);
                 return 0;
@@ -163,7 +170,8 @@ template <class T> MessageEntry MapDateChange(int id, void (T::*handler)(const D
 template <class T> MessageEntry MapAppMessage(unsigned message, int (T::*handler)())
 {
     return {Message::AppMessage, static_cast<int>(message),
-            [handler](CCmdTarget& t, const MessageArgs&) { return (static_cast<T&>(t).*handler)(); }};
+            [handler](CCmdTarget& t, const MessageArgs&)
+            { return (static_cast<T&>(t).*handler)(); }};
 }
 
 // Anything that receives messages through a message map.

@@ -20,8 +20,14 @@ COLORREF FromQColor(const QColor& colour)
     return RGB(colour.red(), colour.green(), colour.blue());
 }
 
-QString ToQString(const std::string& text) { return QString::fromStdString(text); }
-std::string FromQString(const QString& text) { return text.toStdString(); }
+QString ToQString(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+std::string FromQString(const QString& text)
+{
+    return text.toStdString();
+}
 
 static QFont MakeFont(const FontSpec& request)
 {
@@ -41,7 +47,10 @@ static QFont MakeFont(const FontSpec& request)
     return font;
 }
 
-QFont SystemFont() { return MakeFont(FontSpec{"Verdana", -11, 400}); }
+QFont SystemFont()
+{
+    return MakeFont(FontSpec{"Verdana", -11, 400});
+}
 
 // --- Device contexts.
 
@@ -82,7 +91,10 @@ void CDC::TextOut(int x, int y, const std::string& text)
     impl_->painter->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
 }
 
-void CDC::MoveTo(int x, int y) { impl_->current = QPoint(x, y); }
+void CDC::MoveTo(int x, int y)
+{
+    impl_->current = QPoint(x, y);
+}
 
 namespace
 {
@@ -180,8 +192,14 @@ static const QImage& LoadPicture(const char* kind, int id)
     return decoded.emplace(key, QImage(PicturePath(kind, id))).first->second;
 }
 
-const QImage& LoadBitmap(int bitmapId) { return LoadPicture("bitmap", bitmapId); }
-const QImage& LoadIcon(int iconId) { return LoadPicture("icon", iconId); }
+const QImage& LoadBitmap(int bitmapId)
+{
+    return LoadPicture("bitmap", bitmapId);
+}
+const QImage& LoadIcon(int iconId)
+{
+    return LoadPicture("icon", iconId);
+}
 
 void CDC::PatternRectangle(const CRect& rect, int bitmapId)
 {
@@ -220,6 +238,16 @@ CPoint BitmapSize(int bitmapId)
     return CPoint{image.width(), image.height()};
 }
 
+void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour,
+                COLORREF headerColour)
+{
+    for (const PaintedText& text : texts)
+    {
+        dc.SetTextColor(text.colour == TextColour::kHeader ? headerColour : textColour);
+        dc.TextOut(text.x, text.y, text.text);
+    }
+}
+
 // --- Pictures.
 
 Picture::Picture() : impl(std::make_shared<Impl>()) {}
@@ -227,8 +255,14 @@ Picture::~Picture() = default;
 Picture::Picture(const Picture&) = default;
 Picture& Picture::operator=(const Picture&) = default;
 
-int Picture::Width() const { return impl->image.width(); }
-int Picture::Height() const { return impl->image.height(); }
+int Picture::Width() const
+{
+    return impl->image.width();
+}
+int Picture::Height() const
+{
+    return impl->image.height();
+}
 
 COLORREF Picture::Pixel(int x, int y) const
 {

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,25 @@ class CDC
   private:
     std::unique_ptr<Impl> impl_;
 };
+
+// A text a window paints at a fixed position, in one of its two colours.
+enum class TextColour
+{
+    kText,
+    kHeader,
+};
+struct PaintedText
+{
+    int x = 0;
+    int y = 0;
+    const char* text = "";
+    TextColour colour = TextColour::kText;
+};
+
+// Draws the texts in order, each in the text or the header colour; the
+// last text's colour stays selected.
+void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour,
+                COLORREF headerColour);
 
 // Paints into an offscreen picture of the given size.
 Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& paint);

@@ -1,29 +1,32 @@
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
-#include <string>
 
 namespace halvo
 {
 
-// One running program per user and data folder. The first start listens on
-// a local socket; a later start asks it to come forward and then ends.
+// One running program per user and data folder. The first start takes a
+// lock file and listens on a socket beside it, both in the user's runtime
+// folder ($XDG_RUNTIME_DIR, else the data folder) and private to the user;
+// a later start finds the lock taken, asks the running program to come
+// forward through the socket and ends. A lock or socket left by a program
+// that was killed is taken over.
 class SingleInstance
 {
   public:
-    explicit SingleInstance(std::string name = DefaultName());
+    SingleInstance();
+    // In a folder of the caller's choosing (tests).
+    explicit SingleInstance(std::filesystem::path folder);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
-    // True when this is the first instance: it now listens and calls
+    // True when this is the first instance: it now holds the lock and calls
     // bringForward for every later start. False when another instance
     // runs; it has been asked to come forward.
     bool Claim(std::function<void()> bringForward);
-
-    // The socket name of this user and this data folder.
-    static std::string DefaultName();
 
   private:
     struct Impl;

@@ -103,9 +103,18 @@ bool CWnd::FinishCreate()
     return true;
 }
 
-bool CWnd::IsCreated() const { return !impl_->widget.isNull(); }
-int CWnd::GetDlgCtrlID() const { return impl_->id; }
-CWnd* CWnd::GetParent() const { return impl_->parent; }
+bool CWnd::IsCreated() const
+{
+    return !impl_->widget.isNull();
+}
+int CWnd::GetDlgCtrlID() const
+{
+    return impl_->id;
+}
+CWnd* CWnd::GetParent() const
+{
+    return impl_->parent;
+}
 
 void CWnd::ShowWindow(bool show)
 {
@@ -113,7 +122,10 @@ void CWnd::ShowWindow(bool show)
         impl_->widget->setVisible(show);
 }
 
-bool CWnd::IsWindowVisible() const { return impl_->widget && impl_->widget->isVisible(); }
+bool CWnd::IsWindowVisible() const
+{
+    return impl_->widget && impl_->widget->isVisible();
+}
 
 void CWnd::SetWindowText(const std::string& text)
 {

@@ -1,3 +1,6 @@
+#include "tests/support/main_window_fixture.h"
+
+#include "day/day_model.h"
 #include "engine/compass_needle.h"
 #include "locations/location_database.h"
 #include "platform/clock.h"
@@ -29,91 +32,7 @@ namespace halvo
 namespace
 {
 
-class TestClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2026, 3, 20);
-};
-
-// The application object whose Exit command the frame falls back on.
-class TestApp : public CWinApp
-{
-  public:
-    TestApp() : CWinApp("Halvo Tavorin") {}
-    bool InitInstance() override { return true; }
-};
-
-// A fresh data folder seeded from the shipped files, a clock the test sets,
-// and message boxes recorded instead of shown.
-class MainWindow : public ::testing::Test
-{
-  protected:
-    static void SetUpTestSuite()
-    {
-        folder_ =
-            std::filesystem::temp_directory_path() / ("halvo-ui-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        ::setenv("XDG_DATA_HOME", folder_.c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", folder_.c_str(), 1);
-        EnsureApplication();
-        WindowMessages messages(nullptr);
-        const StartupDataResult result = RunStartupDataSteps(messages);
-        ASSERT_TRUE(result.ok) << result.failure;
-    }
-
-    static void TearDownTestSuite()
-    {
-        CloseDatabase();
-        std::filesystem::remove_all(folder_);
-    }
-
-    void SetUp() override
-    {
-        SetClock(&clock_);
-        SetMessageBoxSink([this](CWnd*, const std::string& text) { boxes.push_back(text); });
-        WriteSetting("CityName", "Seattle, WA");
-        WriteSetting("Bg", "9");
-        WriteSetting("Txt", "1");
-        WriteSetting("Hr", "1");
-        WriteRegistryNumber("Feast", "Feast", 0);
-        WriteRegistryNumber("Feast", "NumDays", 0);
-    }
-
-    void TearDown() override
-    {
-        frame_.reset();
-        SetMessageBoxSink({});
-        SetClock(nullptr);
-    }
-
-    // What the start-up sequence does after the data steps.
-    CMainFrame& OpenFrame()
-    {
-        LoadScreenColours();
-        frame_ = std::make_unique<CMainFrame>();
-        EXPECT_TRUE(frame_->LoadFrame(FindMenu(IDR_MAINFRAME)));
-        frame_->SetPaneSize(kViewWidth, kViewHeight);
-        frame_->ShowWindow(true);
-        frame_->UpdateWindow();
-        ProcessPendingMessages();
-        return *frame_;
-    }
-
-    void Tick()
-    {
-        frame_->Dispatch(Message::Timer, MessageArgs{static_cast<int>(kRefreshTimerId), nullptr});
-    }
-
-    static std::filesystem::path folder_;
-    TestApp app_;
-    TestClock clock_;
-    std::vector<std::string> boxes;
-    std::unique_ptr<CMainFrame> frame_;
-};
-
-std::filesystem::path MainWindow::folder_;
+using testing::MainWindow;
 
 TEST_F(MainWindow, FirstStartFillsTheTablesAndRemovesTheSeedFiles)
 {
@@ -144,7 +63,7 @@ TEST_F(MainWindow, ShowsTheDayOfAKnownCityWithDaylightSaving)
                                "8:46 PM"};
     EXPECT_EQ(dayTexts, expected);
     EXPECT_EQ(frame_->View().DisplayHijriText(), "1 Shawwal 1447 A.H.");
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(Boxes().empty());
 }
 
 TEST_F(MainWindow, ClientAreaIsTheDisplaySizeAndTheBackgroundFillsIt)
@@ -236,7 +155,7 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
         Tick();
     frame_->View().Refresh();
     ProcessPendingMessages();
-    EXPECT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"City is not found in database"});
     EXPECT_EQ(dayTexts[0], "Atlantis");
     EXPECT_EQ(dayTexts[1], "20 March 2026 C.E.");
     EXPECT_EQ(dayTexts[2], "1 Shawwal 1447 A.H.");
@@ -253,7 +172,7 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
     Tick();
     Tick();
     ProcessPendingMessages();
-    EXPECT_EQ(boxes.size(), 2u);
+    EXPECT_EQ(Boxes().size(), 2u);
 
     // Found again, then lost again: worth telling again.
     WriteSetting("CityName", "Seattle, WA");
@@ -261,7 +180,7 @@ TEST_F(MainWindow, MissingCityIsReportedOnceAcrossTicksAndAgainForANewName)
     WriteSetting("CityName", "Lemuria");
     Tick();
     ProcessPendingMessages();
-    EXPECT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(Boxes().size(), 3u);
 }
 
 // A box opened inside the paint let the next tick repaint into the running
@@ -273,10 +192,11 @@ TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
     CPrayerView& view = frame_->View();
     std::vector<const CWnd*> owners;
     std::string dateAfterTickUnderBox;
+    std::vector<std::string> recorded;
     SetMessageBoxSink(
         [&](CWnd* owner, const std::string& text)
         {
-            boxes.push_back(text);
+            recorded.push_back(text);
             owners.push_back(owner);
             clock_.now = MakeDate(2026, 4, 2);
             Tick();
@@ -286,9 +206,9 @@ TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
     WriteSetting("CityName", "Atlantis");
     Tick();
     EXPECT_EQ(dayTexts[0], "Atlantis");
-    EXPECT_TRUE(boxes.empty()) << "a box opened inside the paint";
+    EXPECT_TRUE(recorded.empty()) << "a box opened inside the paint";
     ProcessPendingMessages();
-    ASSERT_EQ(boxes, std::vector<std::string>{"City is not found in database"});
+    ASSERT_EQ(recorded, std::vector<std::string>{"City is not found in database"});
     EXPECT_EQ(owners[0], &view);
     EXPECT_EQ(dateAfterTickUnderBox, "2 April 2026 C.E.");
     clock_.now = MakeDate(2026, 3, 20);
@@ -298,11 +218,60 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
 {
     CMainFrame& frame = OpenFrame();
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
-    EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_RESTORE_DATE));
-    EXPECT_TRUE(frame.IsMenuItemEnabled(ID_FILE_EXIT));
+    for (const int id : {ID_FILE_RESTORE_DATE, ID_FILE_EXIT, ID_SETTINGS_ASR_METHOD})
+        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
     for (const int id :
          {ID_FILE_GREG_TO_HIJRI, ID_FILE_CHANGE_DATE, ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
         EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
+}
+
+// A minimised, hidden or covered window is not painted, yet the Adhan check
+// reads the day's times after every tick: the tick computes the day itself.
+TEST_F(MainWindow, TickComputesTheDayWhileTheWindowIsHidden)
+{
+    CMainFrame& frame = OpenFrame();
+    frame.ShowWindow(false);
+    clock_.now = MakeDate(2026, 6, 21);
+    Tick();
+    EXPECT_EQ(dayTexts[kGregorianDateText], "21 June 2026 C.E.");
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+    clock_.now = MakeDate(2026, 3, 20);
+}
+
+TEST_F(MainWindow, DisplayDateCarriesItsOwnDayOfTheWeek)
+{
+    CMainFrame& frame = OpenFrame();
+    DateRecord chosen = MakeDate(2004, 10, 15); // a Friday
+    chosen.dayOfWeek = 2;                       // whatever the caller left there
+    frame.View().SetDisplayDate(chosen);
+    EXPECT_EQ(frame.View().DisplayDate().dayOfWeek, 5);
+}
+
+// The Asr school chosen in its dialog reaches the display at once; Cancel
+// changes nothing.
+TEST_F(MainWindow, AsrMethodCommandStoresTheSchoolAndRecomputes)
+{
+    OpenFrame();
+    const std::string shafiAsr = dayTexts[kAsrText];
+    Command(ID_SETTINGS_ASR_METHOD, {[](testing::DialogHarness& dialog)
+                                     {
+                                         dialog.SelectText(IDC_ASR_SCHOOL, "Hanafi");
+                                         dialog.Cancel();
+                                     }});
+    EXPECT_EQ(ReadSetting("AsrMethod"), "Shafi");
+    EXPECT_EQ(dayTexts[kAsrText], shafiAsr);
+
+    Command(ID_SETTINGS_ASR_METHOD, {[](testing::DialogHarness& dialog)
+                                     {
+                                         dialog.SelectText(IDC_ASR_SCHOOL, "Hanafi");
+                                         dialog.OK();
+                                     }});
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_ASR_METHOD, IDD_ASR_METHOD}));
+    EXPECT_EQ(ReadSetting("AsrMethod"), "Hanafi");
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+    EXPECT_NE(dayTexts[kAsrText], shafiAsr);
 }
 
 TEST_F(MainWindow, ExitClosesTheMainWindow)
@@ -322,7 +291,7 @@ TEST_F(MainWindow, FeastReminderSpeaksOnceAtCreation)
     OpenFrame();
     Tick();
     Tick();
-    EXPECT_EQ(boxes, std::vector<std::string>{"Happy Feast: Eid Al Fitr is today"});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{"Happy Feast: Eid Al Fitr is today"});
 }
 
 TEST_F(MainWindow, SecondStartBringsTheFirstForwardAndEnds)

@@ -211,5 +211,30 @@ TEST(ScreenColours, StoredIndicesPickTableColoursAndBadOnesFallBackToTheDefault)
     }
 }
 
+// The needle's outline passes through all three corners at every bearing:
+// the tip and both base corners are drawn in the pen's black, never left in
+// the dial's colour.
+TEST(DayPainting, NeedleOutlineCoversAllThreeCornersAtEveryBearing)
+{
+    int missing = 0;
+    for (int step = 0; step < 628; ++step)
+    {
+        const float bearing = static_cast<float>(step) * 0.01f;
+        const NeedleGeometry g = Geometry(bearing);
+        const Picture picture = Paint(ScreenColours{}, bearing);
+        for (const NeedlePoint& corner : g.corners)
+        {
+            if (picture.Pixel(corner.x, corner.y) != kBlack)
+            {
+                ++missing;
+                ADD_FAILURE() << "bearing " << bearing << " corner " << corner.x << "," << corner.y;
+            }
+        }
+        if (missing > 5)
+            break;
+    }
+    EXPECT_EQ(missing, 0);
+}
+
 } // namespace
 } // namespace halvo

@@ -94,18 +94,25 @@ class RecordingDialog : public CDialog
         dc.FillSolidRect(GetClientRect(), 0xFFFFFF);
         dc.FillSolidRect(CRect{0, 0, 12, 12}, 0x0000FF);
     }
-    void OnComboChange() { events.push_back("combo " + Combo(kCombo).GetText(Combo(kCombo).GetCurSel())); }
+    void OnComboChange()
+    {
+        events.push_back("combo " + Combo(kCombo).GetText(Combo(kCombo).GetCurSel()));
+    }
     void OnComboDone() { events.push_back("combo done"); }
-    void OnListChange() { events.push_back("list " + List(kList).GetText(List(kList).GetCurSel())); }
+    void OnListChange()
+    {
+        events.push_back("list " + List(kList).GetText(List(kList).GetCurSel()));
+    }
     void OnCheck() { events.push_back(Button(kCheck).GetCheck() ? "checked" : "unchecked"); }
     void OnDate(const DateRecord& date)
     {
-        events.push_back("date " + std::to_string(date.day) + " dow " + std::to_string(date.dayOfWeek));
+        events.push_back("date " + std::to_string(date.day) + " dow " +
+                         std::to_string(date.dayOfWeek));
     }
     void OnMoment(const DateRecord& date)
     {
-        events.push_back("moment " + std::to_string(date.day) + " " + std::to_string(date.hour) + ":" +
-                         std::to_string(date.minute));
+        events.push_back("moment " + std::to_string(date.day) + " " + std::to_string(date.hour) +
+                         ":" + std::to_string(date.minute));
     }
     void OnEdit() { events.push_back("edit " + Edit(kEdit).GetWindowText()); }
     void OnPress(CPoint point)
@@ -162,9 +169,9 @@ TEST(Dialogs, EveryNotificationComesFromTheUserWithItsPayload)
     harness.Command(kMenuCommand);
     EXPECT_TRUE(harness.OK());
     EXPECT_EQ(dialog.events,
-              (std::vector<std::string>{"init", "combo Alpha", "combo done", "unchecked", "date 7 dow 4",
-                                        "edit abc", "moment 7 15:40", "moment 20 15:40", "press 200,250",
-                                        "menu", "ok"}));
+              (std::vector<std::string>{"init", "combo Alpha", "combo done", "unchecked",
+                                        "date 7 dow 4", "edit abc", "moment 7 15:40",
+                                        "moment 20 15:40", "press 200,250", "menu", "ok"}));
     EXPECT_EQ(dialog.Result(), IDOK);
 }
 
@@ -207,11 +214,12 @@ TEST(Dialogs, SortedListsFollowTheStoresCollation)
         int expected;
     };
     const Case cases[] = {
-        {-1, "ör", 3}, {-1, "ÖREB", 3}, {-1, "or", -1}, {-1, "O", 2}, {2, "o", 4},
+        {-1, "ör", 3}, {-1, "ÖREB", 3}, {-1, "or", -1}, {-1, "O", 2},  {2, "o", 4},
         {4, "o", 2},   {-1, "a", 0},    {0, "a", 1},    {-1, "x", -1}, {-1, "zu", -1},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(list.FindString(c.startAfter, c.prefix), c.expected) << c.startAfter << " " << c.prefix;
+        EXPECT_EQ(list.FindString(c.startAfter, c.prefix), c.expected)
+            << c.startAfter << " " << c.prefix;
 
     EXPECT_EQ(list.SelectString(-1, "OS"), 4);
     EXPECT_EQ(list.GetWindowText(), "Oslo");
@@ -225,7 +233,8 @@ TEST(Dialogs, TypingInAListJumpsToTheFirstEntryBeginningWithTheLetters)
         const char* typed;
         const char* selected;
     };
-    for (const Case& c : {Case{"os", "Oslo"}, Case{"ö", "Örebro"}, Case{"OR", "Oran"}, Case{"x", ""}})
+    for (const Case& c :
+         {Case{"os", "Oslo"}, Case{"ö", "Örebro"}, Case{"OR", "Oran"}, Case{"x", ""}})
     {
         RecordingDialog dialog;
         DialogHarness harness(dialog);
