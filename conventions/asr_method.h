@@ -14,6 +14,9 @@ inline constexpr std::array<const char*, 2> AsrSchools = {"Hanafi", "Shafi"};
 
 // Only the exact text "Hanafi" selects the Hanafi rule; any other text,
 // "hanafi" included, counts as Shafi.
-inline bool IsHanafi(std::string_view asrMethod) { return asrMethod == "Hanafi"; }
+inline bool IsHanafi(std::string_view asrMethod)
+{
+    return asrMethod == "Hanafi";
+}
 
 } // namespace halvo

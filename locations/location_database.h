@@ -94,15 +94,4 @@ double UtcOffsetForDate(const DateRecord& date, std::int32_t zoneId, UserMessage
 // a zone's label and the times always agree.
 bool IsDaylightNow(std::int32_t zoneId);
 
-// Store records and back.
-Record ToStoreRecord(const CityRecord& city);
-Record ToStoreRecord(const TimeZoneRecord& zone);
-CityRecord CityFromStore(const Record& record);
-TimeZoneRecord ZoneFromStore(const Record& record);
-
-// Creates a missing store with its type tag and sort orders; the identity,
-// or 0 on failure.
-StoreIdentity CreateCitiesStore();
-StoreIdentity CreateZonesStore();
-
 } // namespace halvo

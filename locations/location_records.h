@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/store/record_store.h"
+
 #include <cstdint>
 #include <string>
 
@@ -73,5 +75,16 @@ inline constexpr std::uint16_t kStartOccurrence = 308;
 inline constexpr std::uint16_t kStartMonth = 309;
 inline constexpr std::uint16_t kStartDayOfWeek = 310;
 } // namespace zone_property
+
+// Store records and back.
+Record ToStoreRecord(const CityRecord& city);
+Record ToStoreRecord(const TimeZoneRecord& zone);
+CityRecord CityFromStore(const Record& record);
+TimeZoneRecord ZoneFromStore(const Record& record);
+
+// Creates a missing store with its type tag and sort orders; the identity,
+// or 0 on failure.
+StoreIdentity CreateCitiesStore();
+StoreIdentity CreateZonesStore();
 
 } // namespace halvo

@@ -60,7 +60,8 @@ std::vector<DialogShot> DialogShots()
             continue;
         }
         // No class yet: the template alone.
-        shots.push_back({id, FileNameOfTitle(FindDialog(id).title),
+        shots.push_back({id,
+                         FileNameOfTitle(FindDialog(id).title),
                          [id](CMainFrame& frame)
                          { return std::make_unique<CDialog>(FindDialog(id), &frame); },
                          {}});

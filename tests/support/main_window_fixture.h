@@ -50,8 +50,8 @@ class MainWindow : public ::testing::Test
   protected:
     static void SetUpTestSuite()
     {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("halvo-ui-" + std::to_string(::getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("halvo-ui-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);

@@ -83,7 +83,7 @@ TEST_F(AsrMethodDialog, PaintsItsTextsInTheirColours)
                     return true;
         return false;
     };
-    EXPECT_TRUE(inkIn(10, 60, 90, 74, 0x008000));   // "Hanafi Method:"
+    EXPECT_TRUE(inkIn(10, 60, 90, 74, 0x008000)); // "Hanafi Method:"
     EXPECT_FALSE(inkIn(10, 60, 90, 74, 0x0000FF));
     EXPECT_TRUE(inkIn(10, 80, 200, 94, 0x0000FF));  // its explanation
     EXPECT_TRUE(inkIn(10, 120, 90, 134, 0x008000)); // "Shafi Method:"

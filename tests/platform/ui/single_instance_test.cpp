@@ -62,8 +62,8 @@ class SingleInstanceRace : public ::testing::Test
   protected:
     void SetUp() override
     {
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("halvo-instance-" + std::to_string(getpid()));
+        folder_ =
+            std::filesystem::temp_directory_path() / ("halvo-instance-" + std::to_string(getpid()));
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         std::filesystem::permissions(folder_, std::filesystem::perms::owner_all);
