@@ -1,5 +1,6 @@
 #include "platform/clock.h"
 
+#include <cerrno>
 #include <chrono>
 #include <ctime>
 
@@ -42,6 +43,36 @@ const Clock* installedClock = &systemClock;
 DateRecord LocalNow()
 {
     return installedClock->Now();
+}
+
+DateRecord UniversalFromLocal(const DateRecord& local)
+{
+    std::tm fields{};
+    fields.tm_year = local.year - 1900;
+    fields.tm_mon = local.month - 1;
+    fields.tm_mday = local.day;
+    fields.tm_hour = local.hour;
+    fields.tm_min = local.minute;
+    fields.tm_sec = local.second;
+    fields.tm_isdst = -1; // the zone's own rules decide
+    // -1 is also a real moment (a second before 1970 in universal time):
+    // only errno tells a failure.
+    errno = 0;
+    const std::time_t moment = std::mktime(&fields);
+    if (moment == static_cast<std::time_t>(-1) && errno != 0)
+        return local;
+    std::tm universal{};
+    if (gmtime_r(&moment, &universal) == nullptr)
+        return local;
+    DateRecord record = local;
+    record.year = static_cast<std::uint16_t>(universal.tm_year + 1900);
+    record.month = static_cast<std::uint16_t>(universal.tm_mon + 1);
+    record.dayOfWeek = static_cast<std::uint16_t>(universal.tm_wday);
+    record.day = static_cast<std::uint16_t>(universal.tm_mday);
+    record.hour = static_cast<std::uint16_t>(universal.tm_hour);
+    record.minute = static_cast<std::uint16_t>(universal.tm_min);
+    record.second = static_cast<std::uint16_t>(universal.tm_sec);
+    return record;
 }
 
 void SetClock(const Clock* clock)

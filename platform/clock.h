@@ -20,6 +20,12 @@ class Clock
 // default); every field is set, the day of the week included.
 DateRecord LocalNow();
 
+// The universal time of a local date and time, in the system's time zone
+// (daylight saving applied as the zone had it on that date). Milliseconds
+// are kept; the day of the week is that of the universal date. A moment the
+// system cannot convert comes back unchanged.
+DateRecord UniversalFromLocal(const DateRecord& local);
+
 // Installs a clock; nullptr brings the system clock back. The caller keeps
 // the clock alive while it is installed.
 void SetClock(const Clock* clock);
