@@ -184,7 +184,9 @@ std::map<int, DialogTemplate> BuildTemplates()
          142,
          137,
          {
-             {IDC_GREG_DATE, ControlKind::DatePicker, "", 0, 62, 7, 73, 11},
+             // Right of the painted "Gregorean Date:", which runs past x = 62 in
+             // the fonts at hand.
+             {IDC_GREG_DATE, ControlKind::DatePicker, "", 0, 70, 7, 73, 11},
              DefaultButton(IDOK, "OK", 45, 116, 50, 14),
              Bitmap(IDB_TODAY_IN_HIJRI, 9, 24, 13, 12),
          }});
