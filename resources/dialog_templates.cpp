@@ -313,7 +313,8 @@ std::map<int, DialogTemplate> BuildTemplates()
          148,
          {
              CheckBox(IDC_REMINDER_CHECK, "Reminder", 17, 13),
-             PickList(IDC_REMIND_DAYS, 0, 67, 31, 60, 35),
+             // Wide enough for "3 Days Before" in the fonts at hand.
+             PickList(IDC_REMIND_DAYS, 0, 67, 31, 72, 35),
              DefaultButton(IDOK, "OK", 14, 127, 50, 14),
              PushButton(IDCANCEL, "Cancel", 78, 127, 50, 14),
          }});

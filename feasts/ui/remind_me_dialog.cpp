@@ -1,0 +1,73 @@
+#include "feasts/ui/remind_me_dialog.h"
+
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+#include "settings/registry.h"
+#include "settings/screen_colours.h"
+
+#include <array>
+#include <cstdint>
+
+namespace halvo
+{
+
+namespace
+{
+
+// Row index is the number of days ahead, as NumDays stores it.
+constexpr std::array<const char*, 4> kLookAheadRows = {"Same Day", "1 Day Before",
+                                                       "2 Days Before", "3 Days Before"};
+
+constexpr PaintedText kLabels[] = {
+    {60, 25, "Feast Reminder ON/OFF", TextColour::kHeader},
+    {30, 55, "Remind me", TextColour::kHeader},
+};
+
+} // namespace
+
+CRemindMeDlg::CRemindMeDlg(CWnd* parent) : CDialog(FindDialog(IDD_REMIND_ME), parent) {}
+
+const MessageMap& CRemindMeDlg::GetMessageMap() const
+{
+    static const MessageMap map = {
+        MapPaint(&CRemindMeDlg::OnPaint),
+    };
+    return map;
+}
+
+bool CRemindMeDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    // A missing key or value reads as reminder off, "Same Day", as the
+    // start-up check reads it.
+    std::uint32_t feastOn = 0;
+    std::uint32_t numDays = 0;
+    ReadRegistryNumber(kFeastSubkey, kFeastValue, feastOn);
+    ReadRegistryNumber(kFeastSubkey, kNumDaysValue, numDays);
+    Button(IDC_REMINDER_CHECK).SetCheck(feastOn != 0);
+    CComboBox rows = Combo(IDC_REMIND_DAYS);
+    for (const char* row : kLookAheadRows)
+        rows.AddString(row);
+    // A number the list has no line for (edited in by hand) selects none.
+    if (numDays < kLookAheadRows.size())
+        rows.SetCurSel(static_cast<int>(numDays));
+    return true;
+}
+
+void CRemindMeDlg::OnOK()
+{
+    WriteRegistryNumber(kFeastSubkey, kFeastValue, Button(IDC_REMINDER_CHECK).GetCheck() ? 1 : 0);
+    // With no line selected the stored number stays as it was.
+    const int row = Combo(IDC_REMIND_DAYS).GetCurSel();
+    if (row >= 0)
+        WriteRegistryNumber(kFeastSubkey, kNumDaysValue, static_cast<std::uint32_t>(row));
+    CDialog::OnOK();
+}
+
+void CRemindMeDlg::OnPaint(CDC& dc)
+{
+    dc.FillSolidRect(GetClientRect(), screenColours.background);
+    PaintTexts(dc, kLabels, screenColours.text, screenColours.header);
+}
+
+} // namespace halvo
