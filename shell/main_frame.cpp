@@ -1,10 +1,16 @@
 #include "shell/main_frame.h"
 
 #include "conventions/ui/asr_method_dialog.h"
+#include "datetools/ui/date_settings_dialog.h"
+#include "datetools/ui/hijri_to_greg_dialog.h"
+#include "datetools/ui/today_in_hijri_dialog.h"
 #include "feasts/feast_reminder.h"
+#include "feasts/ui/feasts_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
+#include "sky/ui/moon_phase_dialog.h"
+#include "sky/ui/qibla_dialog.h"
 
 namespace halvo
 {
@@ -16,6 +22,12 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapSetFocus(&CMainFrame::OnSetFocus),
         MapTimer(&CMainFrame::OnTimer),
         MapCommand(ID_FILE_RESTORE_DATE, &CMainFrame::OnRestoreDate),
+        MapCommand(ID_FILE_CHANGE_DATE, &CMainFrame::OnChangeDate),
+        MapCommand(ID_FILE_GREG_TO_HIJRI, &CMainFrame::OnGregToHijri),
+        MapCommand(ID_FILE_HIJRI_TO_GREG, &CMainFrame::OnHijriToGreg),
+        MapCommand(ID_FILE_ISLAMIC_FEASTS, &CMainFrame::OnIslamicFeasts),
+        MapCommand(ID_FILE_QIBLA_DIRECTION, &CMainFrame::OnQiblaDirection),
+        MapCommand(ID_FILE_MOON_PHASE, &CMainFrame::OnMoonPhase),
         MapCommand(ID_SETTINGS_ASR_METHOD, &CMainFrame::OnAsrMethod),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
     };
@@ -63,6 +75,45 @@ void CMainFrame::OnTimer(unsigned)
 void CMainFrame::OnRestoreDate()
 {
     m_wndView.SetDisplayDate(LocalNow());
+}
+
+// The chosen day stays on the display until the next tick.
+void CMainFrame::OnChangeDate()
+{
+    CDateSettingsDlg dialog(this);
+    dialog.DoModal();
+    if (dialog.Applied())
+        m_wndView.SetDisplayDate(dialog.ChosenDate());
+}
+
+void CMainFrame::OnGregToHijri()
+{
+    CTodayInHijriDlg dialog(this, m_wndView.DisplayDate(), m_wndView.DisplayHijriText());
+    dialog.DoModal();
+}
+
+void CMainFrame::OnHijriToGreg()
+{
+    CHijriToGregDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnIslamicFeasts()
+{
+    CFeastsDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnQiblaDirection()
+{
+    CQiblaDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnMoonPhase()
+{
+    CMoonPhaseDlg dialog(this);
+    dialog.DoModal();
 }
 
 void CMainFrame::OnAsrMethod()

@@ -32,6 +32,12 @@ class CMainFrame : public CFrameWnd
     void OnSetFocus();
     void OnTimer(unsigned id);
     void OnRestoreDate();
+    void OnChangeDate();
+    void OnGregToHijri();
+    void OnHijriToGreg();
+    void OnIslamicFeasts();
+    void OnQiblaDirection();
+    void OnMoonPhase();
     void OnAsrMethod();
     int OnBringForward();
 

@@ -1,8 +1,15 @@
 #include "shell/screenshot_catalog.h"
 
 #include "conventions/ui/asr_method_dialog.h"
+#include "datetools/ui/date_settings_dialog.h"
+#include "datetools/ui/hijri_to_greg_dialog.h"
+#include "datetools/ui/today_in_hijri_dialog.h"
+#include "feasts/ui/feasts_dialog.h"
+#include "feasts/ui/remind_me_dialog.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "sky/ui/moon_phase_dialog.h"
+#include "sky/ui/qibla_dialog.h"
 
 #include <cctype>
 #include <map>
@@ -24,6 +31,42 @@ std::vector<DialogShot> ClassShots()
 {
     return {
         {IDD_ASR_METHOD, "asr-method", Make<CAsrMethodDlg>, {}},
+        // The date tools: a Hijri choice moving the Gregorian lists, and the
+        // two converters after a choice of their own.
+        {IDD_DATE_SETTINGS, "date-settings", Make<CDateSettingsDlg>,
+         [](testing::DialogHarness& dialog)
+         {
+             dialog.SelectText(IDC_HIJRI_YEAR, "1425");
+             dialog.SelectText(IDC_HIJRI_MONTH, "Ramadan");
+         }},
+        {IDD_TODAY_IN_HIJRI, "today-in-hijri",
+         [](CMainFrame& frame) -> std::unique_ptr<CDialog>
+         {
+             return std::make_unique<CTodayInHijriDlg>(&frame, frame.View().DisplayDate(),
+                                                       frame.View().DisplayHijriText());
+         },
+         [](testing::DialogHarness& dialog) { dialog.PickDay(IDC_GREG_DATE, 2000, 1, 1); }},
+        {IDD_HIJRI_TO_GREG, "hijri-to-gregorean", Make<CHijriToGregDlg>,
+         [](testing::DialogHarness& dialog)
+         {
+             dialog.SelectText(IDC_HIJRI_YEAR, "1425");
+             dialog.SelectText(IDC_HIJRI_MONTH, "Ramadan");
+         }},
+        // The feasts of the clock's Hijri year, and the reminder switched on.
+        {IDD_FEASTS, "islamic-feasts", Make<CFeastsDlg>, {}},
+        {IDD_REMIND_ME, "remind-me", Make<CRemindMeDlg>,
+         [](testing::DialogHarness& dialog)
+         {
+             if (!dialog.Checked(IDC_REMINDER_CHECK))
+                 dialog.Click(IDC_REMINDER_CHECK);
+             dialog.SelectText(IDC_REMIND_DAYS, "1 Day Before");
+         }},
+        // The sky: the current city's Qibla, and the Moon a week apart.
+        {IDD_QIBLA, "qibla-direction", Make<CQiblaDlg>, {}},
+        {IDD_MOON_PHASE, "moon-phase", Make<CMoonPhaseDlg>,
+         [](testing::DialogHarness& dialog) { dialog.PickDay(IDC_MOON_DATE, 2026, 3, 26); }},
+        {IDD_MOON_PHASE, "moon-phase-waning", Make<CMoonPhaseDlg>,
+         [](testing::DialogHarness& dialog) { dialog.PickDay(IDC_MOON_DATE, 2026, 4, 10); }},
     };
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/main_window_fixture.h"
 
+#include "datetools/ui/today_in_hijri_dialog.h"
 #include "day/day_model.h"
 #include "engine/compass_needle.h"
 #include "locations/location_database.h"
@@ -220,8 +221,10 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
     for (const int id : {ID_FILE_RESTORE_DATE, ID_FILE_EXIT, ID_SETTINGS_ASR_METHOD})
         EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
-    for (const int id :
-         {ID_FILE_GREG_TO_HIJRI, ID_FILE_CHANGE_DATE, ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
+    for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_HIJRI_TO_GREG, ID_FILE_CHANGE_DATE,
+                         ID_FILE_ISLAMIC_FEASTS, ID_FILE_QIBLA_DIRECTION, ID_FILE_MOON_PHASE})
+        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
+    for (const int id : {ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
         EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
 }
 
@@ -308,6 +311,76 @@ TEST_F(MainWindow, SecondStartBringsTheFirstForwardAndEnds)
     for (int wait = 0; wait < 100 && !frame_->IsWindowVisible(); ++wait)
         ProcessMessagesFor(20);
     EXPECT_TRUE(frame_->IsWindowVisible());
+}
+
+// The date tools, the feasts and the sky windows from the File menu.
+
+// The applied day shows until the next tick; Cancel leaves the display as
+// it was.
+TEST_F(MainWindow, ChangeDateShowsTheAppliedDayUntilTheNextTick)
+{
+    OpenFrame();
+    Command(ID_FILE_CHANGE_DATE, {[](testing::DialogHarness& dialog)
+                                  {
+                                      dialog.SelectText(IDC_GREG_YEAR, "2000");
+                                      dialog.Cancel();
+                                  }});
+    EXPECT_EQ(dayTexts[kGregorianDateText], "20 March 2026 C.E.");
+
+    Command(ID_FILE_CHANGE_DATE, {[](testing::DialogHarness& dialog)
+                                  {
+                                      dialog.SelectText(IDC_HIJRI_YEAR, "1425");
+                                      dialog.SelectText(IDC_HIJRI_MONTH, "Ramadan");
+                                      EXPECT_EQ(dialog.Text(IDC_GREG_DAY), "15");
+                                      EXPECT_EQ(dialog.Text(IDC_GREG_MONTH), "October");
+                                      EXPECT_EQ(dialog.Text(IDC_GREG_YEAR), "2004");
+                                      dialog.OK();
+                                  }});
+    EXPECT_EQ(dayTexts[kGregorianDateText], "15 October 2004 C.E.");
+    EXPECT_EQ(dayTexts[kHijriDateText], "1 Ramadan 1425 A.H.");
+    Tick();
+    EXPECT_EQ(dayTexts[kGregorianDateText], "20 March 2026 C.E.");
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_DATE_SETTINGS, IDD_DATE_SETTINGS}));
+}
+
+// Greg To Hijri opens on the day the display shows, not on today.
+TEST_F(MainWindow, GregToHijriStartsAtTheDisplayedDay)
+{
+    OpenFrame();
+    frame_->View().SetDisplayDate(MakeDate(2004, 10, 15));
+    std::string opened;
+    std::string picked;
+    Command(ID_FILE_GREG_TO_HIJRI,
+            {[&](testing::DialogHarness& dialog)
+             {
+                 auto& hijri = static_cast<CTodayInHijriDlg&>(dialog.Dialog());
+                 opened = dialog.Text(IDC_GREG_DATE) + " " + hijri.ResultLine();
+                 dialog.PickDay(IDC_GREG_DATE, 2000, 1, 1);
+                 picked = hijri.ResultLine();
+                 dialog.OK();
+             }});
+    EXPECT_EQ(opened, "15-Oct-2004 1 Ramadan 1425 A.H.");
+    EXPECT_EQ(picked, "24 Ramadan 1420 A.H.");
+    EXPECT_EQ(dayTexts[kGregorianDateText], "15 October 2004 C.E.");
+}
+
+TEST_F(MainWindow, FileCommandsOpenTheirWindows)
+{
+    OpenFrame();
+    const std::pair<int, int> commands[] = {
+        {ID_FILE_HIJRI_TO_GREG, IDD_HIJRI_TO_GREG},
+        {ID_FILE_ISLAMIC_FEASTS, IDD_FEASTS},
+        {ID_FILE_QIBLA_DIRECTION, IDD_QIBLA},
+        {ID_FILE_MOON_PHASE, IDD_MOON_PHASE},
+    };
+    std::vector<int> expected;
+    for (const auto& [command, dialog] : commands)
+    {
+        Command(command, {[](testing::DialogHarness&) {}}); // left open: cancelled
+        expected.push_back(dialog);
+    }
+    EXPECT_EQ(Opened(), expected);
+    EXPECT_TRUE(Boxes().empty());
 }
 
 } // namespace
