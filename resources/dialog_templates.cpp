@@ -89,12 +89,13 @@ std::map<int, DialogTemplate> BuildTemplates()
          129,
          151,
          {
-             PickList(IDC_GREG_DAY, 0, 63, 15, 59, 30),
-             PickList(IDC_GREG_MONTH, 0, 63, 32, 59, 30),
-             PickList(IDC_GREG_YEAR, 0, 63, 49, 59, 30),
-             PickList(IDC_HIJRI_DAY, 0, 63, 77, 59, 30),
-             PickList(IDC_HIJRI_MONTH, 0, 63, 94, 59, 30),
-             PickList(IDC_HIJRI_YEAR, 0, 63, 111, 59, 30),
+             // Wide enough for "Jumada al-thany" in the fonts at hand.
+             PickList(IDC_GREG_DAY, 0, 63, 15, 82, 30),
+             PickList(IDC_GREG_MONTH, 0, 63, 32, 82, 30),
+             PickList(IDC_GREG_YEAR, 0, 63, 49, 82, 30),
+             PickList(IDC_HIJRI_DAY, 0, 63, 77, 82, 30),
+             PickList(IDC_HIJRI_MONTH, 0, 63, 94, 82, 30),
+             PickList(IDC_HIJRI_YEAR, 0, 63, 111, 82, 30),
              DefaultButton(IDOK, "Apply", 19, 132, 40, 12),
              PushButton(IDCANCEL, "Cancel", 69, 132, 40, 12),
          }});
@@ -282,9 +283,10 @@ std::map<int, DialogTemplate> BuildTemplates()
          139,
          154,
          {
-             PickList(IDC_HIJRI_DAY, 0, 63, 8, 69, 100),
-             PickList(IDC_HIJRI_MONTH, 0, 63, 25, 69, 100),
-             PickList(IDC_HIJRI_YEAR, 0, 63, 42, 69, 100),
+             // Wide enough for "Jumada al-thany" in the fonts at hand.
+             PickList(IDC_HIJRI_DAY, 0, 63, 8, 82, 100),
+             PickList(IDC_HIJRI_MONTH, 0, 63, 25, 82, 100),
+             PickList(IDC_HIJRI_YEAR, 0, 63, 42, 82, 100),
              DefaultButton(IDOK, "Close", 44, 133, 50, 14),
              Bitmap(IDB_HIJRI_TO_GREG, 7, 64, 15, 13),
          }});
