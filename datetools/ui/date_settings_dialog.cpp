@@ -29,9 +29,7 @@ constexpr PaintedText kLabels[] = {
 
 } // namespace
 
-CDateSettingsDlg::CDateSettingsDlg(CWnd* parent) : CDialog(FindDialog(IDD_DATE_SETTINGS), parent)
-{
-}
+CDateSettingsDlg::CDateSettingsDlg(CWnd* parent) : CDialog(FindDialog(IDD_DATE_SETTINGS), parent) {}
 
 const MessageMap& CDateSettingsDlg::GetMessageMap() const
 {
@@ -65,7 +63,8 @@ bool CDateSettingsDlg::OnInitDialog()
 
 void CDateSettingsDlg::OnGregorianChange()
 {
-    const std::optional<GregorianDay> chosen = GregorianOfRows(SelectedRows(*this, kGregorianLists));
+    const std::optional<GregorianDay> chosen =
+        GregorianOfRows(SelectedRows(*this, kGregorianLists));
     if (!chosen)
         return;
     chosenDate_ = MakeDate(chosen->year, chosen->month, chosen->day);

@@ -15,8 +15,8 @@ namespace
 {
 
 // Row index is the number of days ahead, as NumDays stores it.
-constexpr std::array<const char*, 4> kLookAheadRows = {"Same Day", "1 Day Before",
-                                                       "2 Days Before", "3 Days Before"};
+constexpr std::array<const char*, 4> kLookAheadRows = {"Same Day", "1 Day Before", "2 Days Before",
+                                                       "3 Days Before"};
 
 constexpr PaintedText kLabels[] = {
     {60, 25, "Feast Reminder ON/OFF", TextColour::kHeader},

@@ -15,9 +15,15 @@ namespace
 
 // By phase index; the last slice of the cycle is a waning crescent again.
 constexpr std::array<int, 9> kPhaseBitmaps = {
-    IDB_MOON_NEW,           IDB_MOON_WAXING_CRESCENT, IDB_MOON_FIRST_QUARTER,
-    IDB_MOON_WAXING_GIBBOUS, IDB_MOON_FULL,           IDB_MOON_WANING_GIBBOUS,
-    IDB_MOON_LAST_QUARTER,  IDB_MOON_WANING_CRESCENT, IDB_MOON_WANING_CRESCENT,
+    IDB_MOON_NEW,
+    IDB_MOON_WAXING_CRESCENT,
+    IDB_MOON_FIRST_QUARTER,
+    IDB_MOON_WAXING_GIBBOUS,
+    IDB_MOON_FULL,
+    IDB_MOON_WANING_GIBBOUS,
+    IDB_MOON_LAST_QUARTER,
+    IDB_MOON_WANING_CRESCENT,
+    IDB_MOON_WANING_CRESCENT,
 };
 
 constexpr PaintedText kDateLabel[] = {
@@ -25,7 +31,7 @@ constexpr PaintedText kDateLabel[] = {
 };
 
 constexpr PaintedText kLabels[] = {
-    {25, 110, "Moon Age:", TextColour::kText},  {25, 130, "Moon Phase:", TextColour::kText},
+    {25, 110, "Moon Age:", TextColour::kText},    {25, 130, "Moon Phase:", TextColour::kText},
     {25, 150, "% Luminated:", TextColour::kText}, {25, 170, "Lunation:", TextColour::kText},
     {25, 190, "Moon/Earth:", TextColour::kText},
 };

@@ -31,8 +31,8 @@ inline bool IsInk(COLORREF pixel, COLORREF ink, COLORREF background)
     double offLine = 0;
     for (const int shift : {0, 8, 16})
     {
-        const double expected = channel(background, shift) +
-                                share * (channel(ink, shift) - channel(background, shift));
+        const double expected =
+            channel(background, shift) + share * (channel(ink, shift) - channel(background, shift));
         offLine += std::pow(channel(pixel, shift) - expected, 2);
     }
     return std::sqrt(offLine) < 40;

@@ -50,11 +50,10 @@ TEST_F(FeastsDialog, ListsTheNineFeastsOfTheCurrentHijriYearInOrder)
     CFeastsDlg dialog(nullptr);
     DialogHarness harness(dialog);
     EXPECT_EQ(dialog.HijriYear(), 1425);
-    EXPECT_EQ(dialog.RowDates(),
-              (std::vector<std::string>{"22 February, 2004", "2 March, 2004", "2 May, 2004",
-                                        "12 September, 2004", "15 October, 2004",
-                                        "10 November, 2004", "14 November, 2004",
-                                        "20 January, 2005", "21 January, 2005"}));
+    EXPECT_EQ(dialog.RowDates(), (std::vector<std::string>{
+                                     "22 February, 2004", "2 March, 2004", "2 May, 2004",
+                                     "12 September, 2004", "15 October, 2004", "10 November, 2004",
+                                     "14 November, 2004", "20 January, 2005", "21 January, 2005"}));
 }
 
 // The table is white on any background, with a black column line.
@@ -69,7 +68,8 @@ TEST_F(FeastsDialog, PaintsAWhiteTableOnTheBackground)
     EXPECT_EQ(picture.Pixel(120, 12), 0x000000u);
     EXPECT_EQ(picture.Pixel(200, 35), 0x000000u); // under the first row
     EXPECT_EQ(picture.Pixel(235, 240), 0x0000FFu);
-    EXPECT_TRUE(testing::InkIn(picture, 15, 15, 115, 32, 0x008000)) << "a name in the header colour";
+    EXPECT_TRUE(testing::InkIn(picture, 15, 15, 115, 32, 0x008000))
+        << "a name in the header colour";
     EXPECT_TRUE(testing::InkIn(picture, 130, 15, 228, 32, 0xFF0000)) << "a date in the text colour";
 }
 

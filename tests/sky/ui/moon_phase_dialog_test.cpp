@@ -106,8 +106,8 @@ TEST_F(MoonPhaseDialog, LocalTimesInAnyZoneGiveTheUniversalTimeValues)
         {Moment(2004, 2, 20, 21, 0), Moment(2004, 2, 20, 7, 0), 0, 2, "New Moon", "0.02 %", 1004},
         // 26 March 2004, 21:00 UTC; New York keeps summer time from 14 March
         // under the rule given below.
-        {Moment(2004, 3, 27, 6, 0), Moment(2004, 3, 26, 17, 0), 5, 12,
-         "Moon in its first quarter", "30.59 %", 1005},
+        {Moment(2004, 3, 27, 6, 0), Moment(2004, 3, 26, 17, 0), 5, 12, "Moon in its first quarter",
+         "30.59 %", 1005},
         // 6 January 2000, 18:14 UTC, just before a new moon.
         {Moment(2000, 1, 7, 3, 14), Moment(2000, 1, 6, 13, 14), 29, 12, "Waning Crescent Moon",
          "0.00 %", 953},
