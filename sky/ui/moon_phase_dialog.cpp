@@ -45,14 +45,15 @@ constexpr CRect kFrame{20, 70, 230, 220};
 constexpr CRect kPicture{100, 50, 150, 100};
 constexpr int kValueX = 105;
 
-} // namespace
-
+// The picture of a phase index (0..8 into MoonPhaseNames()).
 int MoonPhaseBitmap(int phaseIndex)
 {
     if (phaseIndex < 0 || phaseIndex >= static_cast<int>(kPhaseBitmaps.size()))
         return IDB_MOON_NEW;
     return kPhaseBitmaps[static_cast<std::size_t>(phaseIndex)];
 }
+
+} // namespace
 
 CMoonPhaseDlg::CMoonPhaseDlg(CWnd* parent) : CDialog(FindDialog(IDD_MOON_PHASE), parent) {}
 

@@ -6,9 +6,6 @@
 namespace halvo
 {
 
-// The bitmap of a phase index (0..8 into MoonPhaseNames()).
-int MoonPhaseBitmap(int phaseIndex);
-
 // "Moon Phase": the Moon's age, phase, illumination, lunation and distance
 // for a local date and time the user picks.
 class CMoonPhaseDlg : public CDialog

@@ -48,13 +48,16 @@ class KeptMessages : public UserMessages
     WindowMessages warnings_;
 };
 
-} // namespace
-
-CPoint QiblaKaabaPosition(int tipX, int tipY)
+// Top-left corner of the Kaaba picture beside the needle's tip: left of a
+// tip on or left of the dial's centre line, else right; above a tip in the
+// dial's upper half.
+CPoint KaabaPosition(int tipX, int tipY)
 {
     return {tipX <= kDialCentreX ? tipX - 66 : tipX + 10,
             tipY < kDialCentreY ? tipY - 51 : tipY - 11};
 }
+
+} // namespace
 
 CQiblaDlg::CQiblaDlg(CWnd* parent) : CDialog(FindDialog(IDD_QIBLA), parent) {}
 
@@ -95,7 +98,7 @@ void CQiblaDlg::OnPaint(CDC& dc)
         {{corners[0].x, corners[0].y}, {corners[1].x, corners[1].y}, {corners[2].x, corners[2].y}},
         BrushSpec{screenColours.text, false, {}});
 
-    const CPoint kaaba = QiblaKaabaPosition(needle.tipX, needle.tipY);
+    const CPoint kaaba = KaabaPosition(needle.tipX, needle.tipY);
     dc.DrawBitmap(kaaba.x, kaaba.y, IDB_QIBLA_KAABA);
 
     dc.SetTextColor(screenColours.header);

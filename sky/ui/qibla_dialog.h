@@ -8,11 +8,6 @@
 namespace halvo
 {
 
-// Top-left corner of the Kaaba picture beside the large needle's tip: to
-// the left of a tip on or left of the dial's centre line, else to the right;
-// above a tip in the dial's upper half.
-CPoint QiblaKaabaPosition(int tipX, int tipY);
-
 // "Qibla Direction": the bearing of the current city to the Kaaba on a
 // large dial, with the bearing in degrees and minutes.
 class CQiblaDlg : public CDialog
