@@ -2,9 +2,14 @@
 
 #include "conventions/ui/asr_method_dialog.h"
 #include "feasts/feast_reminder.h"
+#include "locations/ui/add_city_dialog.h"
+#include "locations/ui/delete_city_dialog.h"
+#include "locations/ui/edit_timezone_dialog.h"
+#include "locations/ui/select_location_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
+#include "settings/settings.h"
 
 namespace halvo
 {
@@ -17,6 +22,11 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapTimer(&CMainFrame::OnTimer),
         MapCommand(ID_FILE_RESTORE_DATE, &CMainFrame::OnRestoreDate),
         MapCommand(ID_SETTINGS_ASR_METHOD, &CMainFrame::OnAsrMethod),
+        MapCommand(ID_LOCATION_SELECT, &CMainFrame::OnSelectLocation),
+        MapCommand(ID_LOCATION_ADD, &CMainFrame::OnAddLocation),
+        MapCommand(ID_LOCATION_EDIT, &CMainFrame::OnEditLocation),
+        MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
+        MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
     };
     return map;
@@ -68,6 +78,46 @@ void CMainFrame::OnRestoreDate()
 void CMainFrame::OnAsrMethod()
 {
     CAsrMethodDlg dialog(this);
+    dialog.DoModal();
+    m_wndView.Refresh();
+}
+
+// The display is refreshed after Cancel too.
+void CMainFrame::OnSelectLocation()
+{
+    CSelectLocationDlg dialog(this);
+    if (dialog.DoModal() == IDOK)
+        WriteSetting(setting::kCityName, dialog.ChosenCity());
+    m_wndView.Refresh();
+}
+
+void CMainFrame::OnAddLocation()
+{
+    CAddCityDlg dialog(this);
+    dialog.DoModal();
+}
+
+// The city to edit is chosen first; cancelling that ends the command.
+void CMainFrame::OnEditLocation()
+{
+    CSelectLocationDlg select(this);
+    if (select.DoModal() != IDOK)
+        return;
+    CAddCityDlg dialog(this);
+    dialog.SetEditCity(select.ChosenCity());
+    dialog.DoModal();
+}
+
+void CMainFrame::OnDeleteLocation()
+{
+    CDeleteCityDlg dialog(this);
+    dialog.DoModal();
+}
+
+// A changed rule counts for the current city at once, whichever button ended it.
+void CMainFrame::OnEditTimezones()
+{
+    CEditTimezoneDlg dialog(this);
     dialog.DoModal();
     m_wndView.Refresh();
 }

@@ -33,6 +33,11 @@ class CMainFrame : public CFrameWnd
     void OnTimer(unsigned id);
     void OnRestoreDate();
     void OnAsrMethod();
+    void OnSelectLocation();
+    void OnAddLocation();
+    void OnEditLocation();
+    void OnDeleteLocation();
+    void OnEditTimezones();
     int OnBringForward();
 
     CPrayerView m_wndView;
