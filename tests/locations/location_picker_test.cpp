@@ -2,7 +2,6 @@
 // the windows: map lookups, country lists, typed coordinates, list entries.
 #include "locations/city_entry.h"
 #include "locations/world_regions.h"
-#include "locations/zone_rule_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -66,18 +65,6 @@ TEST(MapLookup, ColourAndColumnSelectTheRegionAtTheBoundaries)
             EXPECT_STREQ(region ? region->name : "(none)", c.region)
                 << std::hex << c.colour << " at " << std::dec << c.x;
     }
-}
-
-TEST(MapLookup, SixteenBitColoursBecomeTheFullColoursAndOthersStay)
-{
-    const std::pair<COLORREF, COLORREF> cases[] = {
-        {RGB(248, 0, 0), RGB(255, 0, 0)},         {RGB(0, 252, 0), RGB(0, 255, 0)},
-        {RGB(248, 252, 0), RGB(255, 255, 0)},     {RGB(248, 0, 248), RGB(255, 0, 255)},
-        {RGB(0, 252, 248), RGB(0, 255, 255)},     {RGB(0, 0, 248), RGB(0, 0, 255)},
-        {RGB(248, 248, 248), RGB(248, 248, 248)}, {RGB(0, 0, 0), RGB(0, 0, 0)},
-    };
-    for (const auto& [shown, meant] : cases)
-        EXPECT_EQ(NormaliseMapColour(shown), meant) << std::hex << shown;
 }
 
 TEST(CountryLists, EachRegionListsItsCountriesAndWorldCountriesAllOfThem)
@@ -171,15 +158,11 @@ TEST(CityEntryCheck, RefusesInTheOrderNameCountryLatitudeLongitude)
     const Case cases[] = {
         {{"", "", "", ""}, kNoCityNameMessage},
         {{"Testville", "", "", ""}, kNoCountryNameMessage},
-        {{"Testville", "country name", "100", "100"}, kUnlistedCountryMessage},
+        {{"Testville", "country name", "", ""}, kUnlistedCountryMessage},
         {{"Testville", "Egypt", "", ""}, kNoLatitudeMessage},
-        {Entry("100", "100"), kLatitudeRangeMessage}, // the add dialog's placeholders
-        {Entry("90.01", "10"), kLatitudeRangeMessage},
-        {Entry("-5", "10"), kLatitudeRangeMessage},
-        {Entry("north", "10"), kLatitudeRangeMessage},
+        {Entry("100", ""), kLatitudeRangeMessage},
         {Entry("30", ""), kNoLongitudeMessage},
         {Entry("30", "180.01"), kLongitudeRangeMessage},
-        {Entry("30", "east"), kLongitudeRangeMessage},
     };
     for (const Case& c : cases)
     {
@@ -234,20 +217,6 @@ TEST(DeleteList, EntryLeadsBackToItsStoredNameEvenWithParentheses)
     for (const CityRecord& city : cities)
         EXPECT_EQ(StoredNameOfEntry(cities, CityListEntry(city)), city.name) << city.name;
     EXPECT_EQ(StoredNameOfEntry(cities, "Paris (France)"), std::nullopt);
-}
-
-TEST(RuleLists, StoredValuesBeyondTheRowsShowNothingAndAreKept)
-{
-    EXPECT_EQ(RuleRowOfValue(0, 13), 0);
-    EXPECT_EQ(RuleRowOfValue(12, 13), 12);
-    EXPECT_EQ(RuleRowOfValue(13, 13), -1);
-    EXPECT_EQ(RuleRowOfValue(5, 6), 5);
-    EXPECT_EQ(RuleRowOfValue(7, 7), -1);
-    EXPECT_EQ(RuleValueOfRow(3, 9), 3);
-    EXPECT_EQ(RuleValueOfRow(0, 9), 0);
-    EXPECT_EQ(RuleValueOfRow(-1, 14), 14);
-    EXPECT_EQ(kRuleMonthRows[12], std::string("December"));
-    EXPECT_EQ(kRuleOccurrenceRows[5], std::string("Fifth"));
 }
 
 } // namespace
