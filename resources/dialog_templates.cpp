@@ -121,6 +121,7 @@ std::map<int, DialogTemplate> BuildTemplates()
              PushButton(IDCANCEL, "Cancel", 74, 141, 41, 14),
          }});
 
+    // The hemisphere lists are wide enough to show "North" beside the arrow.
     add({IDD_ADD_CITY,
          "Add  City Information",
          143,
@@ -129,9 +130,9 @@ std::map<int, DialogTemplate> BuildTemplates()
              {IDC_CITY_NAME, ControlKind::Edit, "", 0, 62, 15, 74, 14},
              EditBox(IDC_COUNTRY_NAME, 62, 37, 74, 14),
              EditBox(IDC_LONGITUDE, 62, 61, 39, 12),
-             PickList(IDC_EAST_WEST, kStyleSorted, 105, 61, 32, 30),
+             PickList(IDC_EAST_WEST, kStyleSorted, 103, 61, 40, 30),
              EditBox(IDC_LATITUDE, 62, 81, 40, 12),
-             PickList(IDC_NORTH_SOUTH, kStyleSorted, 105, 81, 32, 30),
+             PickList(IDC_NORTH_SOUTH, kStyleSorted, 103, 81, 40, 30),
              PickList(IDC_CITY_ZONE, 0, 62, 103, 74, 30),
              DefaultButton(IDOK, "OK", 17, 127, 50, 14),
              PushButton(IDCANCEL, "Cancel", 76, 127, 50, 14),
@@ -291,18 +292,21 @@ std::map<int, DialogTemplate> BuildTemplates()
              Bitmap(IDB_HIJRI_TO_GREG, 7, 64, 15, 13),
          }});
 
+    // The zone list stands clear of "Timezone Name", the END lists sit
+    // beside their labels as the START lists do, under their heading, and
+    // the rule lists are wide enough for "September" and "Wednesday".
     add({IDD_EDIT_TIMEZONE,
          "EditTimezone",
          138,
          155,
          {
-             PickList(IDC_ZONE, 0, 58, 7, 74, 72),
-             PickList(IDC_START_MONTH, 0, 58, 32, 51, 55),
-             PickList(IDC_START_DAY_OF_WEEK, 0, 58, 48, 51, 37),
-             PickList(IDC_START_OCCURRENCE, 0, 58, 63, 51, 26),
-             PickList(IDC_END_MONTH, 0, 58, 89, 51, 51),
-             PickList(IDC_END_DAY_OF_WEEK, 0, 58, 104, 51, 45),
-             PickList(IDC_END_OCCURRENCE, 0, 58, 119, 51, 49),
+             PickList(IDC_ZONE, 0, 66, 7, 74, 72),
+             PickList(IDC_START_MONTH, 0, 58, 32, 62, 55),
+             PickList(IDC_START_DAY_OF_WEEK, 0, 58, 48, 62, 37),
+             PickList(IDC_START_OCCURRENCE, 0, 58, 63, 62, 26),
+             PickList(IDC_END_MONTH, 0, 58, 94, 62, 51),
+             PickList(IDC_END_DAY_OF_WEEK, 0, 58, 109, 62, 45),
+             PickList(IDC_END_OCCURRENCE, 0, 58, 124, 62, 49),
              DefaultButton(IDOK, "OK", 13, 141, 50, 14),
              PushButton(IDCANCEL, "Cancel", 76, 141, 50, 14),
          }});

@@ -6,9 +6,14 @@
 #include "datetools/ui/today_in_hijri_dialog.h"
 #include "feasts/feast_reminder.h"
 #include "feasts/ui/feasts_dialog.h"
+#include "locations/ui/add_city_dialog.h"
+#include "locations/ui/delete_city_dialog.h"
+#include "locations/ui/edit_timezone_dialog.h"
+#include "locations/ui/select_location_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
+#include "settings/settings.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
 
@@ -29,6 +34,11 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_FILE_QIBLA_DIRECTION, &CMainFrame::OnQiblaDirection),
         MapCommand(ID_FILE_MOON_PHASE, &CMainFrame::OnMoonPhase),
         MapCommand(ID_SETTINGS_ASR_METHOD, &CMainFrame::OnAsrMethod),
+        MapCommand(ID_LOCATION_SELECT, &CMainFrame::OnSelectLocation),
+        MapCommand(ID_LOCATION_ADD, &CMainFrame::OnAddLocation),
+        MapCommand(ID_LOCATION_EDIT, &CMainFrame::OnEditLocation),
+        MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
+        MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
     };
     return map;
@@ -119,6 +129,46 @@ void CMainFrame::OnMoonPhase()
 void CMainFrame::OnAsrMethod()
 {
     CAsrMethodDlg dialog(this);
+    dialog.DoModal();
+    m_wndView.Refresh();
+}
+
+// The display is refreshed after Cancel too.
+void CMainFrame::OnSelectLocation()
+{
+    CSelectLocationDlg dialog(this);
+    if (dialog.DoModal() == IDOK)
+        WriteSetting(setting::kCityName, dialog.ChosenCity());
+    m_wndView.Refresh();
+}
+
+void CMainFrame::OnAddLocation()
+{
+    CAddCityDlg dialog(this);
+    dialog.DoModal();
+}
+
+// The city to edit is chosen first; cancelling that ends the command.
+void CMainFrame::OnEditLocation()
+{
+    CSelectLocationDlg select(this);
+    if (select.DoModal() != IDOK)
+        return;
+    CAddCityDlg dialog(this);
+    dialog.SetEditCity(select.ChosenCity());
+    dialog.DoModal();
+}
+
+void CMainFrame::OnDeleteLocation()
+{
+    CDeleteCityDlg dialog(this);
+    dialog.DoModal();
+}
+
+// A changed rule counts for the current city at once, whichever button ended it.
+void CMainFrame::OnEditTimezones()
+{
+    CEditTimezoneDlg dialog(this);
     dialog.DoModal();
     m_wndView.Refresh();
 }

@@ -39,6 +39,11 @@ class CMainFrame : public CFrameWnd
     void OnQiblaDirection();
     void OnMoonPhase();
     void OnAsrMethod();
+    void OnSelectLocation();
+    void OnAddLocation();
+    void OnEditLocation();
+    void OnDeleteLocation();
+    void OnEditTimezones();
     int OnBringForward();
 
     CPrayerView m_wndView;

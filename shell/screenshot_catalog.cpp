@@ -6,6 +6,10 @@
 #include "datetools/ui/today_in_hijri_dialog.h"
 #include "feasts/ui/feasts_dialog.h"
 #include "feasts/ui/remind_me_dialog.h"
+#include "locations/ui/add_city_dialog.h"
+#include "locations/ui/delete_city_dialog.h"
+#include "locations/ui/edit_timezone_dialog.h"
+#include "locations/ui/select_location_dialog.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "sky/ui/moon_phase_dialog.h"
@@ -23,6 +27,22 @@ namespace
 template <class Dialog> std::unique_ptr<CDialog> Make(CMainFrame& frame)
 {
     return std::make_unique<Dialog>(&frame);
+}
+
+// Select Location after a tap on Africa (Cairo's pixel) and the choice of
+// Egypt and Cairo.
+void TapEgyptAndCairo(testing::DialogHarness& dialog)
+{
+    dialog.PressAt(133, 40);
+    dialog.SelectText(IDC_COUNTRIES, "Egypt");
+    dialog.SelectText(IDC_CITIES, "Cairo");
+}
+
+std::unique_ptr<CDialog> MakeEditCity(CMainFrame& frame)
+{
+    auto dialog = std::make_unique<CAddCityDlg>(&frame);
+    dialog->SetEditCity("Seattle, WA");
+    return dialog;
 }
 
 // The dialogs the program opens with classes of their own, and the faces
@@ -67,6 +87,11 @@ std::vector<DialogShot> ClassShots()
          [](testing::DialogHarness& dialog) { dialog.PickDay(IDC_MOON_DATE, 2026, 3, 26); }},
         {IDD_MOON_PHASE, "moon-phase-waning", Make<CMoonPhaseDlg>,
          [](testing::DialogHarness& dialog) { dialog.PickDay(IDC_MOON_DATE, 2026, 4, 10); }},
+        {IDD_SELECT_LOCATION, "select-location", Make<CSelectLocationDlg>, TapEgyptAndCairo},
+        {IDD_ADD_CITY, "add-city-information", Make<CAddCityDlg>, {}},
+        {IDD_ADD_CITY, "edit-city-information", MakeEditCity, {}},
+        {IDD_DELETE_CITY, "delete-city", Make<CDeleteCityDlg>, {}},
+        {IDD_EDIT_TIMEZONE, "edittimezone", Make<CEditTimezoneDlg>, {}},
     };
 }
 

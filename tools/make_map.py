@@ -1,12 +1,15 @@
 #!/usr/bin/python3
 """Build data/map232.png, the 240 x 120 world map the location picker taps on.
 
-Land comes from Natural Earth's 1:50m land polygons. Each land pixel takes the
-region of the nearest shipped city on the same landmass, and that region's key
-colour. The picker tells regions that share a colour apart by the column of
-the tap, so every coloured pixel is then looked up exactly as the picker does;
-a pixel whose colour and column would lead to another region (Greenland's
-eastern tip lies in the Middle East's columns) is left grey instead.
+Land comes from Natural Earth's 1:50m land polygons, laid out across the
+columns as regions.MAP_COLUMNS says (the Atlantic narrowed so that Brazil ends
+in column 90 and Iceland begins in 91). Each land pixel takes the region of
+the nearest shipped city on the same landmass (4-connected, so Greenland and
+Iceland touching at a corner stay two), and that region's key colour. The
+picker tells regions that share a colour apart by the column of the tap, so
+every coloured pixel is then looked up exactly as the picker does; a pixel
+whose colour and column would lead to another region is left grey instead,
+and each column of regions.MAP_TAP_COLUMNS must show its region.
 """
 
 import collections
@@ -20,7 +23,9 @@ from PIL import Image, ImageDraw
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import sources  # noqa: E402
-from regions import COUNTRY_LISTS, MAP_HEIGHT, MAP_REGIONS, MAP_WIDTH, lookup_region  # noqa: E402
+import regions  # noqa: E402
+from regions import (COUNTRY_LISTS, MAP_HEIGHT, MAP_REGIONS, MAP_TAP_COLUMNS, MAP_WIDTH,  # noqa: E402
+                     lookup_region)
 
 SUPERSAMPLE = 8
 LAND_SHARE = 0.35          # keeps Japan, Britain and Sri Lanka visible
@@ -71,11 +76,11 @@ FONT = {
 
 
 def column_of(longitude):
-    return min(MAP_WIDTH - 1, int((longitude + 180.0) / 360.0 * MAP_WIDTH))
+    return min(MAP_WIDTH - 1, int(regions.column_of(longitude)))
 
 
 def row_of(latitude):
-    return min(MAP_HEIGHT - 1, int((90.0 - latitude) / 180.0 * MAP_HEIGHT))
+    return min(MAP_HEIGHT - 1, int(regions.row_of(latitude)))
 
 
 def ring_area(points):
@@ -87,7 +92,6 @@ def land_mask():
     width, height = MAP_WIDTH * SUPERSAMPLE, MAP_HEIGHT * SUPERSAMPLE
     canvas = Image.new("1", (width, height), 0)
     draw = ImageDraw.Draw(canvas)
-    scale_x, scale_y = width / 360.0, height / 180.0
     reader = shapefile.Reader(sources.LAND_SHAPES)
     for shape in reader.shapes():
         bounds = list(shape.parts) + [len(shape.points)]
@@ -97,7 +101,8 @@ def land_mask():
         holes = [r for r in rings if ring_area(r) >= 0]
         for fill, group in ((1, outer), (0, holes)):
             for ring in group:
-                pixels = [((lon + 180.0) * scale_x, (90.0 - lat) * scale_y) for lon, lat in ring]
+                pixels = [(regions.column_of(lon) * SUPERSAMPLE, regions.row_of(lat) * SUPERSAMPLE)
+                          for lon, lat in ring]
                 if len(pixels) >= 3:
                     draw.polygon(pixels, fill=fill)
     fine = numpy.array(canvas, dtype=numpy.float64)
@@ -105,7 +110,7 @@ def land_mask():
 
 
 def components(land):
-    """Landmasses: 8-connected land pixels, joined across the date line."""
+    """Landmasses: 4-connected land pixels, joined across the date line."""
     label = numpy.zeros(land.shape, dtype=numpy.int32)
     count = 0
     for y in range(MAP_HEIGHT):
@@ -116,12 +121,11 @@ def components(land):
                 label[y, x] = count
                 while stack:
                     cy, cx = stack.pop()
-                    for dy in (-1, 0, 1):
-                        for dx in (-1, 0, 1):
-                            ny, nx = cy + dy, (cx + dx) % MAP_WIDTH
-                            if 0 <= ny < MAP_HEIGHT and land[ny, nx] and not label[ny, nx]:
-                                label[ny, nx] = count
-                                stack.append((ny, nx))
+                    for dy, dx in ((-1, 0), (1, 0), (0, -1), (0, 1)):
+                        ny, nx = cy + dy, (cx + dx) % MAP_WIDTH
+                        if 0 <= ny < MAP_HEIGHT and land[ny, nx] and not label[ny, nx]:
+                            label[ny, nx] = count
+                            stack.append((ny, nx))
     return label
 
 
@@ -145,7 +149,7 @@ def city_regions():
 
 
 def centre_of(x, y):
-    return (-180.0 + (x + 0.5) * 360.0 / MAP_WIDTH, 90.0 - (y + 0.5) * 180.0 / MAP_HEIGHT)
+    return (regions.longitude_of(x + 0.5), 90.0 - (y + 0.5) * 180.0 / MAP_HEIGHT)
 
 
 def assign_regions(land, label, cities):
@@ -222,6 +226,10 @@ def main():
                 if region is None or (regions[y][x] and region != regions[y][x]):
                     sys.exit(f"pixel ({x}, {y}) would select {region}, drawn for {regions[y][x]}")
                 counts[region] += 1
+
+    for column, name in MAP_TAP_COLUMNS:
+        if not any(colours[y][column] == KEY_COLOUR[name] for y in range(MAP_HEIGHT)):
+            sys.exit(f"column {column} shows no land of {name}: move the column knots")
 
     image = Image.new("P", (MAP_WIDTH, MAP_HEIGHT))
     image.putpalette([c for colour in PALETTE for c in colour])

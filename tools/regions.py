@@ -21,6 +21,54 @@ MAP_REGIONS = [
 MAP_WIDTH = 240
 MAP_HEIGHT = 120
 
+# How the map lays longitudes out across its columns: (longitude, column edge)
+# knots, linear between them. The picker tells South America from Europe
+# (both yellow) only by column 90 against 91, and a tap on Greenland at
+# column 100 must still find North America, so the map cannot be plainly
+# equirectangular: the Atlantic between Brazil's eastern tip and Iceland's
+# western one narrows to nothing, the Americas are a little narrower and the
+# strip from Iceland to Greenland's east coast a little wider than the rest.
+MAP_COLUMNS = [
+    (-180.0, 0.0),
+    (-34.75, 90.99),   # Brazil ends in column 90
+    (-24.3, 91.0),     # Iceland begins in column 91
+    (-16.5, 100.0),    # Greenland's north-east coast reaches column 100
+    (180.0, 240.0),
+]
+
+
+# Columns where the map must show a region's key colour, so that a tap there
+# selects it: each side of the two column boundaries that yellow and green
+# land straddle, and the middle of the two other green regions.
+MAP_TAP_COLUMNS = [
+    (90, "South America"),
+    (91, "Europe"),
+    (100, "North America"),
+    (150, "Middle East"),
+    (200, "Australia"),
+]
+
+
+def column_of(longitude):
+    """Column position (not yet rounded down) of a longitude in -180..180."""
+    for (lon0, x0), (lon1, x1) in zip(MAP_COLUMNS, MAP_COLUMNS[1:]):
+        if longitude <= lon1:
+            return x0 + (max(longitude, lon0) - lon0) * (x1 - x0) / (lon1 - lon0)
+    return MAP_COLUMNS[-1][1]
+
+
+def longitude_of(column):
+    """Longitude of a column position: the inverse of column_of."""
+    for (lon0, x0), (lon1, x1) in zip(MAP_COLUMNS, MAP_COLUMNS[1:]):
+        if column <= x1:
+            return lon0 + (max(column, x0) - x0) * (lon1 - lon0) / (x1 - x0)
+    return MAP_COLUMNS[-1][0]
+
+
+def row_of(latitude):
+    """Row position (not yet rounded down) of a latitude."""
+    return (90.0 - latitude) / 180.0 * MAP_HEIGHT
+
 COUNTRY_LISTS = {
     "Africa": [
         "Egypt", "Eritrea", "Djibouti", "Uganda", "South Africa", "Libya",

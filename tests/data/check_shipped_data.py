@@ -16,7 +16,8 @@ import zoneinfo
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tools"))
-from regions import LISTED_COUNTRIES, MAP_REGIONS, MAP_HEIGHT, MAP_WIDTH, lookup_region  # noqa: E402
+from regions import (LISTED_COUNTRIES, MAP_REGIONS, MAP_HEIGHT, MAP_TAP_COLUMNS, MAP_WIDTH,  # noqa: E402
+                     column_of, lookup_region, row_of)
 from zone_rules import utc_offset_minutes  # noqa: E402
 
 MAX_LINE = 1023            # the importer reads lines into 1024-unit buffers
@@ -154,7 +155,7 @@ LANDMARKS = [
     (121.5, -30.7, "Australia"),
     (2.35, 48.86, "Europe"), (-3.7, 40.4, "Europe"), (-21.9, 64.1, "Europe"),
     (51.4, 35.7, "Middle East"), (44.4, 33.3, "Middle East"), (69.2, 30.0, "Middle East"),
-    (-87.6, 41.9, "North America"), (-99.1, 19.4, "North America"), (-40.0, 72.0, "North America"),
+    (-84.4, 33.7, "North America"), (-99.1, 19.4, "North America"), (-40.0, 72.0, "North America"),
     (-60.0, -3.1, "South America"), (-64.2, -31.4, "South America"),
 ]
 
@@ -188,9 +189,12 @@ def check_map(data_dir):
     for name, _colour, _low, _high in MAP_REGIONS:
         check(per_region[name] >= 100, f"map: {name} has only {per_region[name]} pixels")
     check(rgb.getpixel((0, 60)) == (255, 255, 255), "map: the mid-Pacific is not white sea")
+    for column, expected in MAP_TAP_COLUMNS:
+        found = {lookup_region(rgb.getpixel((column, y)), column) for y in range(MAP_HEIGHT)}
+        check(expected in found, f"map: no tap in column {column} selects {expected}")
     for lon, lat, expected in LANDMARKS:
-        x = int((lon + 180) / 360 * MAP_WIDTH)
-        y = int((90 - lat) / 180 * MAP_HEIGHT)
+        x = int(column_of(lon))
+        y = int(row_of(lat))
         found = lookup_region(rgb.getpixel((x, y)), x)
         check(found == expected, f"map: tap at ({lon}, {lat}) selects {found}, not {expected}")
 

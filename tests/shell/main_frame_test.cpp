@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -224,7 +225,10 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
     for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_HIJRI_TO_GREG, ID_FILE_CHANGE_DATE,
                          ID_FILE_ISLAMIC_FEASTS, ID_FILE_QIBLA_DIRECTION, ID_FILE_MOON_PHASE})
         EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
-    for (const int id : {ID_LOCATION_SELECT, ID_SETTINGS_PREFERENCES})
+    for (const int id : {ID_LOCATION_SELECT, ID_LOCATION_ADD, ID_LOCATION_EDIT, ID_LOCATION_DELETE,
+                         ID_SETTINGS_EDIT_TIMEZONES})
+        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
+    for (const int id : {ID_SETTINGS_PREFERENCES})
         EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
 }
 
@@ -381,6 +385,178 @@ TEST_F(MainWindow, FileCommandsOpenTheirWindows)
     }
     EXPECT_EQ(Opened(), expected);
     EXPECT_TRUE(Boxes().empty());
+}
+
+// The six times of "tavorin times" for a stored city on a date, in minutes
+// after midnight, read from its text lines ("Zuhr     1:16 PM").
+std::vector<int> TavorinMinutes(const std::string& city, const std::string& date)
+{
+    const std::string command = std::string(HALVO_TAVORIN_CLI) + " times --city '" + city +
+                                "' --date " + date + " 2>/dev/null";
+    std::vector<int> minutes;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return minutes;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe) != nullptr)
+    {
+        int hour = 0, minute = 0;
+        char name[32], half[3];
+        if (std::sscanf(line, "%31s %d:%d %2s", name, &hour, &minute, half) == 4)
+            minutes.push_back((hour % 12 + (half[0] == 'P' ? 12 : 0)) * 60 + minute);
+    }
+    ::pclose(pipe);
+    return minutes;
+}
+
+void ChooseCairo(testing::DialogHarness& dialog)
+{
+    dialog.SelectText(IDC_REGION, "Africa");
+    dialog.SelectText(IDC_COUNTRIES, "Egypt");
+    dialog.SelectText(IDC_CITIES, "Cairo");
+}
+
+// OK stores the chosen city and the display shows it at once; Cancel keeps
+// the city, and the display is refreshed all the same.
+TEST_F(MainWindow, SelectLocationStoresTheChosenCityAndRefreshesTheDisplay)
+{
+    OpenFrame();
+    WriteSetting("AsrMethod", "Hanafi"); // behind the display's back
+    Command(ID_LOCATION_SELECT, {[](testing::DialogHarness& dialog)
+                                 {
+                                     ChooseCairo(dialog);
+                                     dialog.Cancel();
+                                 }});
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(ReadSetting("CityName"), "Seattle, WA");
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+
+    Command(ID_LOCATION_SELECT, {[](testing::DialogHarness& dialog)
+                                 {
+                                     dialog.PressAt(133, 40); // Africa, where Cairo lies
+                                     dialog.SelectText(IDC_COUNTRIES, "Egypt");
+                                     dialog.SelectText(IDC_CITIES, "Cairo");
+                                     dialog.OK();
+                                 }});
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_SELECT_LOCATION, IDD_SELECT_LOCATION}));
+    EXPECT_EQ(ReadSetting("CityName"), "Cairo");
+    EXPECT_EQ(dayTexts[kLocationText], "Cairo");
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+    EXPECT_TRUE(Boxes().empty());
+}
+
+// The city to edit is chosen first; cancelling that opens no city dialog,
+// and editing changes the city without choosing it.
+TEST_F(MainWindow, EditLocationEditsTheCityChosenFirst)
+{
+    OpenFrame();
+    Command(ID_LOCATION_EDIT, {[](testing::DialogHarness& dialog) { dialog.Cancel(); }});
+    EXPECT_EQ(Opened(), std::vector<int>{IDD_SELECT_LOCATION});
+
+    std::string shownName;
+    Command(ID_LOCATION_EDIT, {[](testing::DialogHarness& dialog)
+                               {
+                                   ChooseCairo(dialog);
+                                   dialog.OK();
+                               },
+                               [&](testing::DialogHarness& dialog)
+                               {
+                                   shownName = dialog.Text(IDC_CITY_NAME);
+                                   dialog.Type(IDC_LATITUDE, "30.1");
+                                   dialog.OK();
+                               }});
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_SELECT_LOCATION, IDD_SELECT_LOCATION, IDD_ADD_CITY}));
+    EXPECT_EQ(shownName, "Cairo");
+    EXPECT_EQ(ReadCity("Cairo")->latitude, "3010");
+    EXPECT_EQ(ReadSetting("CityName"), "Seattle, WA");
+}
+
+// A city added by hand can be chosen, is protected while it is the current
+// city, and can be deleted once it is not.
+TEST_F(MainWindow, AddedCityCanBeChosenAndLaterDeleted)
+{
+    OpenFrame();
+    Command(ID_LOCATION_ADD, {[](testing::DialogHarness& dialog)
+                              {
+                                  dialog.Type(IDC_CITY_NAME, "Oasis (Siwa)");
+                                  dialog.Type(IDC_COUNTRY_NAME, "egypt");
+                                  dialog.Type(IDC_LONGITUDE, "25.52");
+                                  dialog.Type(IDC_LATITUDE, "29.2");
+                                  dialog.OK();
+                              }});
+    ASSERT_TRUE(ReadCity("Oasis (Siwa)"));
+    EXPECT_EQ(ReadCity("Oasis (Siwa)")->country, "Egypt");
+    Command(ID_LOCATION_SELECT, {[](testing::DialogHarness& dialog)
+                                 {
+                                     dialog.SelectText(IDC_COUNTRIES, "Egypt");
+                                     dialog.SelectText(IDC_CITIES, "Oasis (Siwa)");
+                                     dialog.OK();
+                                 }});
+    EXPECT_EQ(dayTexts[kLocationText], "Oasis (Siwa)");
+    EXPECT_NE(dayTexts[kFajrText], "--:--");
+
+    const auto deleteOasis = [](testing::DialogHarness& dialog)
+    {
+        dialog.SelectText(IDC_DELETE_CITIES, "Oasis (Siwa) (Egypt)");
+        dialog.OK();
+    };
+    Command(ID_LOCATION_DELETE, {deleteOasis});
+    EXPECT_EQ(Boxes(), std::vector<std::string>{
+                           "Sorry, This is your current location, it can't be deleted"});
+    EXPECT_TRUE(ReadCity("Oasis (Siwa)"));
+
+    WriteSetting("CityName", "Cairo");
+    Command(ID_LOCATION_DELETE, {deleteOasis});
+    EXPECT_FALSE(ReadCity("Oasis (Siwa)"));
+    EXPECT_EQ(Boxes().size(), 1u);
+}
+
+// Daylight saving switched on for India's zone from April to October: the
+// display moves at once, "tavorin times" in July shows every time an hour
+// later, and no other zone changes.
+TEST_F(MainWindow, EditTimezonesMovesTheTimesOfThatZonesCities)
+{
+    WriteSetting("CityName", "New Delhi");
+    clock_.now = MakeDate(2026, 7, 1);
+    OpenFrame();
+    const DayTexts before = dayTexts;
+    const std::vector<int> tavorinBefore = TavorinMinutes("Delhi", "2026-07-01");
+    ASSERT_EQ(tavorinBefore.size(), 6u);
+    const std::vector<int> januaryBefore = TavorinMinutes("Delhi", "2026-01-15");
+    const std::vector<TimeZoneRecord> zonesBefore = ReadAllTimeZones();
+
+    Command(ID_SETTINGS_EDIT_TIMEZONES, {[](testing::DialogHarness& dialog)
+                                         {
+                                             dialog.Select(IDC_START_MONTH, 4);
+                                             dialog.Select(IDC_START_DAY_OF_WEEK, 0);
+                                             dialog.Select(IDC_START_OCCURRENCE, 1);
+                                             dialog.Select(IDC_END_MONTH, 10);
+                                             dialog.Select(IDC_END_DAY_OF_WEEK, 0);
+                                             dialog.Select(IDC_END_OCCURRENCE, 5);
+                                             dialog.OK();
+                                         }});
+    EXPECT_NE(dayTexts[kZuhrText], before[kZuhrText]);
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+
+    const std::vector<int> tavorinAfter = TavorinMinutes("Delhi", "2026-07-01");
+    ASSERT_EQ(tavorinAfter.size(), 6u);
+    for (std::size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(tavorinAfter[k] - tavorinBefore[k], 60) << k;
+    // In January, outside the new daylight period, nothing moves.
+    EXPECT_EQ(TavorinMinutes("Delhi", "2026-01-15"), januaryBefore);
+
+    const std::vector<TimeZoneRecord> zonesAfter = ReadAllTimeZones();
+    ASSERT_EQ(zonesAfter.size(), zonesBefore.size());
+    const std::int32_t india = ReadCity("New Delhi")->zoneId;
+    for (std::size_t k = 0; k < zonesAfter.size(); ++k)
+    {
+        const bool changed = zonesAfter[k].start.month != zonesBefore[k].start.month ||
+                             zonesAfter[k].end.month != zonesBefore[k].end.month ||
+                             zonesAfter[k].end.occurrence != zonesBefore[k].end.occurrence;
+        EXPECT_EQ(changed, zonesAfter[k].id == india) << zonesAfter[k].standardName;
+    }
+    clock_.now = MakeDate(2026, 3, 20);
 }
 
 } // namespace
