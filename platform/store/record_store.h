@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/store/record_cursor.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -44,9 +46,6 @@ struct SortOrder
     std::uint16_t propertyId = 0;
     std::uint32_t flags = 0;
 };
-
-using StoreIdentity = std::uint32_t;  // 0 means none
-using RecordIdentity = std::uint32_t; // 0 means none
 
 // The one database file that holds every store and the registry. Opened
 // once per process before any store is used. A file that is not a valid
@@ -130,20 +129,9 @@ class RecordStore
     RecordIdentity IdentityAt(int position) const;
     const std::vector<SortOrder>& SortOrders() const { return sortOrders_; }
 
-    // Records are fetched from the database a page at a time, so a
-    // traversal costs one query per page, not one per record.
-    struct CachedRecord
-    {
-        RecordIdentity identity = 0;
-        std::string body;
-    };
-
   private:
     bool Load(StoreIdentity identity);
-    bool MakeKeys(const Record& record, std::string (&keys)[4]) const;
-    const CachedRecord* RecordAt(int position);
-    void FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
-                   int limit);
+    bool MakeKeys(const Record& record, std::string (&keys)[kMaxSortOrders]) const;
 
     StoreIdentity identity_ = 0;
     std::uint32_t typeTag_ = 0;
@@ -151,11 +139,7 @@ class RecordStore
     int cursor_ = 0;
     // The record WriteCurrent replaces.
     RecordIdentity current_ = 0;
-    std::vector<CachedRecord> page_;
-    std::string pageLastKeys_[4]; // where the next page starts
-    int pageStart_ = 0;
-    bool pageReachesEnd_ = false;
-    std::uint64_t pageGeneration_ = 0;
+    store_internal::RecordPages pages_;
 };
 
 } // namespace halvo
