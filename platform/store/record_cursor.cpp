@@ -100,7 +100,7 @@ const CachedRecord* RecordPages::At(StoreIdentity store, int position)
             return nullptr;
         // The next page of a traversal starts after the last record held.
         const std::string lastKeys[kMaxSortOrders] = {lastKeys_[0], lastKeys_[1], lastKeys_[2],
-                                                     lastKeys_[3]};
+                                                      lastKeys_[3]};
         Fetch(store, position, lastKeys, page_.back().identity, false, kPageSize);
     }
     if (position >= start_ + static_cast<int>(page_.size()))

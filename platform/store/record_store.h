@@ -58,6 +58,9 @@ struct DatabaseOpenResult
 };
 DatabaseOpenResult OpenDatabase(const std::filesystem::path& file);
 void CloseDatabase();
+// The lock file beside a database. Opening the database holds it; so do
+// the start-up data steps, so that one start at a time copies and imports.
+std::filesystem::path DatabaseLockFile(const std::filesystem::path& database);
 
 // Groups several writes into one durable commit (an import, a rewrite).
 // Rolls back when destroyed without Commit(). A transaction that could not
