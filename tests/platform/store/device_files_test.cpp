@@ -155,8 +155,7 @@ TEST_F(DeviceFiles, KillDuringACopyLeavesNoPartialTarget)
     RemoveUnfinishedCopies(folder_);
     EXPECT_TRUE(PartialCopies(folder_).empty());
     EXPECT_TRUE(std::filesystem::exists(folder_ / "source"));
-    ASSERT_EQ(CopyFileWhole(folder_ / "source", folder_ / "target").outcome,
-              CopyOutcome::kCopied);
+    ASSERT_EQ(CopyFileWhole(folder_ / "source", folder_ / "target").outcome, CopyOutcome::kCopied);
     EXPECT_EQ(FileBytes(folder_ / "target"), bytes);
 }
 
