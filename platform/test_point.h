@@ -10,10 +10,10 @@ namespace halvo
 
 enum class TestPoint
 {
-    kCopyingFile,      // part of a shipped file is in its temporary copy
-    kImportChecked,    // an import has looked for its table, before writing
-    kDamageJudged,     // the database file was found damaged, before the move
-    kWaitingForLock,   // a lock file is held by another process; waiting
+    kCopyingFile,    // part of a shipped file is in its temporary copy
+    kImportChecked,  // an import has looked for its table, before writing
+    kDamageJudged,   // the database file was found damaged, before the move
+    kWaitingForLock, // a lock file is held by another process; waiting
 };
 
 using TestPointHandler = void (*)(TestPoint point);

@@ -127,9 +127,9 @@ CopyResult CopyFileWhole(const std::filesystem::path& source, const std::filesys
     if (in < 0)
         return fail(notRegular ? "it is not a regular file" : "cannot read it", error);
 
-    std::string temporary = (target.parent_path() / ("." + target.filename().string() +
-                                                     kPartialMark + "XXXXXX"))
-                                .string();
+    std::string temporary =
+        (target.parent_path() / ("." + target.filename().string() + kPartialMark + "XXXXXX"))
+            .string();
     const int out = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (out < 0)
     {

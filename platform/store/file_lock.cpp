@@ -83,9 +83,10 @@ FileLock::FileLock(const std::filesystem::path& file, std::chrono::milliseconds 
         }
         if (std::chrono::steady_clock::now() >= deadline)
         {
-            problem_ = "another process has held the lock " + key_ + " for " +
-                       std::to_string(std::chrono::duration_cast<std::chrono::seconds>(wait).count()) +
-                       " seconds";
+            problem_ =
+                "another process has held the lock " + key_ + " for " +
+                std::to_string(std::chrono::duration_cast<std::chrono::seconds>(wait).count()) +
+                " seconds";
             ::close(descriptor);
             return;
         }
