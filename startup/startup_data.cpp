@@ -98,29 +98,27 @@ void RemoveLegacyKey(const std::string& name, bool deleteEvenIfUnreadable)
     }
 }
 
-StartupDataResult Fail(const std::string& failure, UserMessages& messages)
+StartupDataResult Fail(const std::string& failure)
 {
     StartupDataResult result;
     result.ok = false;
     result.failure = "Halvo Tavorin cannot start: " + failure;
-    messages.Show(result.failure);
     return result;
 }
 
-StartupDataResult Check(const ImportResult& import, UserMessages& messages)
+StartupDataResult Check(const ImportResult& import)
 {
     if (import.ok)
     {
         return StartupDataResult{};
     }
-    return Fail(import.failure, messages);
+    return Fail(import.failure);
 }
 
-StartupDataResult SettingsFailure(const std::string& what, UserMessages& messages)
+StartupDataResult SettingsFailure(const std::string& what)
 {
     return Fail(what + " in the store \"" + std::string(kSettingsStoreName) + "\" (database " +
-                    DatabaseFile().string() + ")",
-                messages);
+                DatabaseFile().string() + ")");
 }
 
 // The defaults go only into a new settings table, never over the user's;
@@ -128,37 +126,35 @@ StartupDataResult SettingsFailure(const std::string& what, UserMessages& message
 // write can come between. A table that lacks settings gains them at their
 // defaults. Without settings the program has no city, method or colours to
 // start with: a failure here ends the start like an import's.
-StartupDataResult InstallOrCompleteSettings(UserMessages& messages)
+StartupDataResult InstallOrCompleteSettings()
 {
     if (RecordStore::Exists(kSettingsStoreName))
     {
         return CompleteSettings() ? StartupDataResult{}
-                                  : SettingsFailure("could not add the missing settings", messages);
+                                  : SettingsFailure("could not add the missing settings");
     }
     StoreTransaction transaction;
     if (!transaction.Active())
     {
-        return SettingsFailure("could not lock the database to install the default settings",
-                               messages);
+        return SettingsFailure("could not lock the database to install the default settings");
     }
     if (RecordStore::Exists(kSettingsStoreName))
     {
         return CompleteSettings() ? StartupDataResult{}
-                                  : SettingsFailure("could not add the missing settings", messages);
+                                  : SettingsFailure("could not add the missing settings");
     }
     if (!InstallDefaultSettings())
     {
-        return SettingsFailure("could not install the default settings", messages);
+        return SettingsFailure("could not install the default settings");
     }
     if (!WriteSetting(setting::kCityName, kDefaultCity))
     {
         return SettingsFailure("could not set " + std::string(setting::kCityName) + " to \"" +
-                                   kDefaultCity + "\"",
-                               messages);
+                               kDefaultCity + "\"");
     }
     if (!transaction.Commit())
     {
-        return SettingsFailure("could not save the default settings", messages);
+        return SettingsFailure("could not save the default settings");
     }
     return StartupDataResult{};
 }
@@ -188,13 +184,16 @@ std::filesystem::path ShippedDataFolder()
     return source;
 }
 
-StartupDataResult RunStartupDataSteps(UserMessages& messages)
+namespace
+{
+
+StartupDataResult RunSteps(UserMessages& messages)
 {
     std::string folderError;
     std::vector<std::string> folderWarnings;
     if (!EnsureDeviceFolder(&folderError, &folderWarnings))
     {
-        return Fail(folderError, messages);
+        return Fail(folderError);
     }
     for (const std::string& warning : folderWarnings)
     {
@@ -206,7 +205,7 @@ StartupDataResult RunStartupDataSteps(UserMessages& messages)
     const FileLock lock(DatabaseLockFile(DatabaseFile()), kStartupLockWait);
     if (!lock.Held())
     {
-        return Fail(lock.Problem(), messages);
+        return Fail(lock.Problem());
     }
     const std::filesystem::path windows = WindowsFolder();
     RemoveUnfinishedCopies(windows);
@@ -215,8 +214,7 @@ StartupDataResult RunStartupDataSteps(UserMessages& messages)
     if (!database.ok)
     {
         return Fail(database.note.empty() ? "could not open the database " + DatabaseFile().string()
-                                          : database.note,
-                    messages);
+                                          : database.note);
     }
     if (!database.note.empty())
     {
@@ -229,20 +227,20 @@ StartupDataResult RunStartupDataSteps(UserMessages& messages)
     {
         RemoveLegacyKey("Cities", false);
     }
-    if (auto result = InstallOrCompleteSettings(messages); !result.ok)
+    if (auto result = InstallOrCompleteSettings(); !result.ok)
     {
         return result;
     }
     if (mainCities)
     {
-        if (auto result = Check(ImportCities(windows, messages), messages); !result.ok)
+        if (auto result = Check(ImportCities(windows, messages)); !result.ok)
         {
             return result;
         }
     }
     if (KindOfFile(windows / kMoreCitiesFile) != FileKind::kMissing)
     {
-        if (auto result = Check(ImportMoreCities(windows, messages), messages); !result.ok)
+        if (auto result = Check(ImportMoreCities(windows, messages)); !result.ok)
         {
             return result;
         }
@@ -250,12 +248,26 @@ StartupDataResult RunStartupDataSteps(UserMessages& messages)
     if (KindOfFile(windows / kZonesFile) != FileKind::kMissing)
     {
         RemoveLegacyKey("TimeZones", true);
-        if (auto result = Check(ImportTimeZones(windows, messages), messages); !result.ok)
+        if (auto result = Check(ImportTimeZones(windows, messages)); !result.ok)
         {
             return result;
         }
     }
     return StartupDataResult{};
+}
+
+} // namespace
+
+StartupDataResult RunStartupDataSteps(UserMessages& messages)
+{
+    // Shown after the lock is let go: a message box left open must not hold
+    // up every other start.
+    const StartupDataResult result = RunSteps(messages);
+    if (!result.ok)
+    {
+        messages.Show(result.failure);
+    }
+    return result;
 }
 
 } // namespace halvo
