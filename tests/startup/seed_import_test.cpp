@@ -184,29 +184,6 @@ TEST_F(SeedImport, ImportThatCannotTakeTheLockWritesNothingAndKeepsTheFile)
     EXPECT_EQ(Count(kZonesStoreName), 1);
 }
 
-// A folder, a pipe or a link to a device under a seed file's name is never
-// read (a pipe would hang every start, /dev/zero read one endless line) nor
-// deleted: a warning names it and the import goes on without it.
-TEST_F(SeedImport, SeedPathsThatAreNotRegularFilesAreNeitherReadNorDeleted)
-{
-    std::filesystem::create_directories(windows_ / kMainCitiesFile);
-    ASSERT_EQ(::mkfifo((windows_ / kZonesFile).c_str(), 0600), 0);
-    std::filesystem::create_symlink("/dev/zero", windows_ / kMoreCitiesFile);
-    for (auto import : {&ImportCities, &ImportMoreCities, &ImportTimeZones})
-    {
-        const ImportResult result = import(windows_, messages_);
-        EXPECT_TRUE(result.ok) << result.failure;
-        EXPECT_EQ(result.imported, 0);
-    }
-    EXPECT_EQ(Count(kCitiesStoreName), -1);
-    EXPECT_EQ(Count(kZonesStoreName), -1);
-    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
-    {
-        EXPECT_TRUE(WarnedAbout((windows_ / name).string() + " is not a regular file")) << name;
-        EXPECT_TRUE(std::filesystem::is_symlink(windows_ / name) || Present(name)) << name;
-    }
-}
-
 // A file that cannot be read while its table is missing ends the start (the
 // program cannot work without it) and stays; the supplement is only a
 // warning. A link that loops cannot be read by anyone, root included.

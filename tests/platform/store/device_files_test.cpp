@@ -1,7 +1,7 @@
 // The device folder's files: shipped files copied whole or not at all, and
-// text read line by line from regular files only, with a cap on a line.
+// text read line by line from regular files only, with a cap on a line. A
+// kill in the middle of a copy is in tests/startup/startup_data_test.cpp.
 #include "platform/store/device_files.h"
-#include "tests/support/child_process.h"
 #include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
@@ -133,30 +133,6 @@ TEST_F(DeviceFiles, CopyPutsAWholeFileInPlaceAndNeverReplacesOne)
     EXPECT_NE(missing.problem.find((folder_ / "nothing").string()), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "other"));
     EXPECT_TRUE(PartialCopies(folder_).empty());
-}
-
-// A kill in the middle of a copy leaves the target absent, never partial;
-// the unfinished copy is cleared away by the next start.
-TEST_F(DeviceFiles, KillDuringACopyLeavesNoPartialTarget)
-{
-    const std::string bytes(300000, 'k');
-    WriteBytes(folder_ / "source", bytes);
-    testing::ChildProcess child(&testing::KillAtStopPoint, TestPoint::kCopyingFile, 0,
-                                [&]
-                                {
-                                    CopyFileWhole(folder_ / "source", folder_ / "target");
-                                    return 0;
-                                });
-    ASSERT_TRUE(child.Started());
-    EXPECT_TRUE(child.WasKilled());
-    EXPECT_FALSE(std::filesystem::exists(folder_ / "target"));
-    EXPECT_EQ(PartialCopies(folder_).size(), 1u);
-
-    RemoveUnfinishedCopies(folder_);
-    EXPECT_TRUE(PartialCopies(folder_).empty());
-    EXPECT_TRUE(std::filesystem::exists(folder_ / "source"));
-    ASSERT_EQ(CopyFileWhole(folder_ / "source", folder_ / "target").outcome, CopyOutcome::kCopied);
-    EXPECT_EQ(FileBytes(folder_ / "target"), bytes);
 }
 
 } // namespace
