@@ -70,6 +70,10 @@ FileLock::FileLock(const std::filesystem::path& file, std::chrono::milliseconds 
         const int error = errno;
         if (error == EINTR)
             continue;
+        // A file system without locks (some network mounts): going on
+        // unlocked, as before there was a lock, beats never starting.
+        if (error == ENOLCK || error == EOPNOTSUPP || error == EINVAL)
+            break;
         if (error != EWOULDBLOCK)
         {
             problem_ = "cannot lock " + key_ + ": " + ErrorText(error);
