@@ -127,9 +127,13 @@ CopyResult CopyFileWhole(const std::filesystem::path& source, const std::filesys
     if (in < 0)
         return fail(notRegular ? "it is not a regular file" : "cannot read it", error);
 
-    std::string temporary =
-        (target.parent_path() / ("." + target.filename().string() + kPartialMark + "XXXXXX"))
-            .string();
+    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) about a text
+    // prepended to a temporary string.
+    std::string temporary = target.has_parent_path() ? target.parent_path().string() + "/" : "";
+    temporary += ".";
+    temporary += target.filename().string();
+    temporary += kPartialMark;
+    temporary += "XXXXXX";
     const int out = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (out < 0)
     {
