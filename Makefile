@@ -3,12 +3,15 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+# Seconds each fuzz target runs.
+FUZZ_SECONDS ?= 60
 CMAKE_ARGS ?=
 # Our own builds treat warnings as errors; a plain cmake build does not.
 WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz
 
 all: build
 
@@ -52,6 +55,18 @@ test-sanitize: $(ASAN_BUILD)/build.ninja
 bench: build
 	@./scripts/bench $(BUILD)
 
+$(FUZZ_BUILD)/build.ninja: | deps
+	cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DHALVO_FUZZ=ON \
+	  -DHALVO_BUILD_TESTS=OFF -DHALVO_BUILD_BENCH=OFF $(WERROR) $(CMAKE_ARGS)
+
+# libFuzzer targets for the parsers, each run FUZZ_SECONDS from the seed
+# corpus in tests/fuzz/corpus; any crash, sanitizer report or hang fails.
+# Not part of `make test`.
+fuzz: $(FUZZ_BUILD)/build.ninja
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_targets
+	@./scripts/fuzz $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 install: build
 	cmake --install $(BUILD)
 
@@ -62,4 +77,4 @@ screenshots: build
 	@BUILD=$(BUILD) ./scripts/screenshots $(SHOTS)
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -2,6 +2,7 @@
 
 #include "platform/store/record_store.h"
 #include "platform/text/number_text.h"
+#include "platform/text/utf8.h"
 #include "settings/settings.h"
 
 #include <charconv>
@@ -14,6 +15,9 @@ namespace halvo
 
 namespace
 {
+
+// Names are handled in buffers of 1024 UTF-16 units.
+constexpr std::size_t kMaxNameUnits = 1023;
 
 Convention FromRecord(const Record& record)
 {
@@ -128,9 +132,62 @@ std::optional<Convention> FindConvention(const std::string& name)
     return FromRecord(*record);
 }
 
+bool ValidateConventionName(const std::string& name, std::string* reason)
+{
+    auto refuse = [&](const char* why)
+    {
+        if (reason != nullptr)
+            *reason = why;
+        return false;
+    };
+    if (name.empty())
+        return refuse("a twilight convention needs a name");
+    if (!IsValidUtf8(name))
+        return refuse("a twilight convention's name must be UTF-8 text");
+    if (Utf16Length(name) > kMaxNameUnits)
+        return refuse("a twilight convention's name holds at most 1023 characters");
+    if (!IsPrintableUtf8(name))
+        return refuse("a twilight convention's name must not hold control characters");
+    return true;
+}
+
+bool IsAngleText(std::string_view text, bool isha)
+{
+    if (isha && text == kNinetyMinutesAfterMaghrib)
+    {
+        return true;
+    }
+    if (text.starts_with('-'))
+    {
+        text.remove_prefix(1);
+    }
+    // Up to ten digits within the 32-bit range, as the conversion makes them.
+    std::int64_t value = 0;
+    for (char c : text)
+    {
+        if (c < '0' || c > '9')
+        {
+            return false;
+        }
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<std::int32_t>::max())
+        {
+            return false;
+        }
+    }
+    return !text.empty();
+}
+
 bool AddConvention(const std::string& name, const std::string& fajrText,
                    const std::string& ishaText)
 {
+    // Whatever enters the store is shown in lists and printed as JSON later,
+    // so it must be text that can be.
+    if (!ValidateConventionName(name) || !IsAngleText(fajrText, false) ||
+        !IsAngleText(ishaText, true))
+    {
+        return false;
+    }
     StoreTransaction transaction;
     if (!transaction.Active())
     {

@@ -38,8 +38,17 @@ std::vector<std::string> ListConventions();
 std::vector<Convention> ReadAllConventions();
 // The angles of the first method of that name (case-insensitive), if any.
 std::optional<Convention> FindConvention(const std::string& name);
+// Whether a text may be stored as a method name: not empty, UTF-8 without
+// control characters, at most 1023 characters (UTF-16 units, as the stores
+// count). On refusal, reason (when given) says why in one line.
+bool ValidateConventionName(const std::string& name, std::string* reason = nullptr);
+// Whether a text is an angle text the store holds: tenths of a degree as a
+// whole decimal number ("195", "-50"), or for Isha the 90-minute text.
+bool IsAngleText(std::string_view text, bool isha);
+
 // Adds a method (a repeated name is added again). A store that does not
 // exist yet is created with the built-ins first, so they are never lost.
+// False, with nothing stored, when the name or an angle text is refused.
 bool AddConvention(const std::string& name, const std::string& fajrText,
                    const std::string& ishaText);
 // Copies a method's name and angles into KQMethod, FajrAngle and IshaAngle;

@@ -3,6 +3,7 @@
 #include "locations/daylight_saving.h"
 #include "platform/clock.h"
 #include "platform/text/number_text.h"
+#include "platform/text/utf8.h"
 
 namespace halvo
 {
@@ -64,7 +65,53 @@ template <typename Visit> void Traverse(const char* storeName, Visit visit)
     }
 }
 
+// Names are handled in buffers of 1024 UTF-16 units.
+constexpr std::size_t kMaxNameUnits = 1023;
+
+bool ValidateLocationText(const std::string& text, const char* what, std::string* reason)
+{
+    auto refuse = [&](const std::string& why)
+    {
+        if (reason != nullptr)
+        {
+            *reason = why;
+        }
+        return false;
+    };
+    if (!IsValidUtf8(text))
+    {
+        return refuse(std::string(what) + " must be UTF-8 text");
+    }
+    if (Utf16Length(text) > kMaxNameUnits)
+    {
+        return refuse(std::string(what) + " holds at most 1023 characters");
+    }
+    if (!IsPrintableUtf8(text))
+    {
+        return refuse(std::string(what) + " must not hold control characters");
+    }
+    return true;
+}
+
 } // namespace
+
+bool ValidateCityName(const std::string& name, std::string* reason)
+{
+    if (name.empty())
+    {
+        if (reason != nullptr)
+        {
+            *reason = "a city needs a name";
+        }
+        return false;
+    }
+    return ValidateLocationText(name, "a city's name", reason);
+}
+
+bool ValidateCountryName(const std::string& country, std::string* reason)
+{
+    return ValidateLocationText(country, "a country's name", reason);
+}
 
 int FindCity(const std::string& name)
 {
@@ -89,6 +136,11 @@ AddCityResult AddCity(const std::string& name, const std::string& country,
                       std::int32_t zoneId, UserMessages& messages)
 {
     AddCityResult result;
+    if (!ValidateCityName(name) || !ValidateCountryName(country))
+    {
+        result.outcome = AddCityOutcome::kRefused;
+        return result;
+    }
     RecordStore store;
     if (!RecordStore::Exists(kCitiesStoreName))
     {
@@ -127,7 +179,8 @@ int ReplaceCity(const std::string& name, const std::string& country, const std::
         messages.Show(kCityCannotEditMessage);
         return -1;
     }
-    if (!store.SeekToPosition(position) ||
+    if (!ValidateCityName(name) || !ValidateCountryName(country) ||
+        !store.SeekToPosition(position) ||
         !store.WriteCurrent(UserCityRecord(name, country, longitude, latitude, zoneId)))
     {
         return -1;

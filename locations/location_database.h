@@ -26,11 +26,19 @@ inline constexpr const char* kCityNotFoundMessage = "City is not found in databa
 int FindCity(const std::string& name);
 std::optional<CityRecord> ReadCity(const std::string& name);
 
+// Whether a text may be stored as a city's name (not empty) or its country
+// (may be empty): UTF-8 without control characters, at most 1023
+// characters (UTF-16 units, as the stores count). On refusal, reason (when
+// given) says why in one line.
+bool ValidateCityName(const std::string& name, std::string* reason = nullptr);
+bool ValidateCountryName(const std::string& country, std::string* reason = nullptr);
+
 enum class AddCityOutcome
 {
     kAdded,
     kNameExists,  // the message was shown; position tells where
     kStoreFailed, // the store could not be created or written
+    kRefused,     // the name or the country cannot be stored (nothing shown)
 };
 struct AddCityResult
 {
@@ -42,7 +50,8 @@ AddCityResult AddCity(const std::string& name, const std::string& country,
                       std::int32_t zoneId, UserMessages& messages);
 
 // Rewrites all eight properties of an existing city; the position, or -1
-// after the message when the name is not stored (or the write failed).
+// after the message when the name is not stored (or the write failed, or
+// the country cannot be stored).
 int ReplaceCity(const std::string& name, const std::string& country, const std::string& longitude,
                 const std::string& latitude, std::int32_t zoneId, UserMessages& messages);
 

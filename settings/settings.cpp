@@ -5,6 +5,9 @@
 #include "settings/registry.h"
 
 #include <algorithm>
+#include <cctype>
+#include <string_view>
+#include <vector>
 
 namespace halvo
 {
@@ -16,13 +19,47 @@ Record SettingRecord(const std::string& name, const std::string& value)
     return {{kSettingNameProperty, name}, {kSettingValueProperty, value}};
 }
 
-bool AppendDefaults(RecordStore& store, std::size_t from)
+bool SameName(std::string_view a, std::string_view b)
 {
-    for (std::size_t index = from; index < kDefaultSettings.size(); ++index)
-        if (!store.Append(
-                SettingRecord(kDefaultSettings[index].name, kDefaultSettings[index].value)))
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y)
+                      {
+                          return std::tolower(static_cast<unsigned char>(x)) ==
+                                 std::tolower(static_cast<unsigned char>(y));
+                      });
+}
+
+// The settings a store just opened has no record of, in table order. Names
+// are found as ReadSetting finds them: without regard to case.
+std::vector<const SettingDefault*> MissingSettings(RecordStore& store)
+{
+    std::vector<std::string> stored;
+    while (auto record = store.ReadCurrent())
+        stored.push_back(TextProperty(*record, kSettingNameProperty));
+    std::vector<const SettingDefault*> missing;
+    for (const SettingDefault& entry : kDefaultSettings)
+        if (std::none_of(stored.begin(), stored.end(),
+                         [&](const std::string& name) { return SameName(name, entry.name); }))
+            missing.push_back(&entry);
+    return missing;
+}
+
+// Adds the missing settings at their defaults to a store just opened; the
+// values present stay. A new store gains all sixteen, one of the older
+// eight-record layout records 9 to 16, each in table order.
+bool AppendMissing(RecordStore& store)
+{
+    for (const SettingDefault* entry : MissingSettings(store))
+        if (!store.Append(SettingRecord(entry->name, entry->value)))
             return false;
     return true;
+}
+
+// What any setting can hold: one line of printable text that fits the
+// stores' 1024-unit buffers.
+bool IsStorableValue(const std::string& value)
+{
+    return IsPrintableUtf8(value) && Utf16Length(value) <= kMaxSettingLength;
 }
 
 // A whole decimal number without sign or leading zeros, within [low, high].
@@ -71,6 +108,8 @@ std::string ReadSetting(const std::string& name)
 
 bool WriteSetting(const std::string& name, const std::string& value)
 {
+    if (!IsStorableValue(value))
+        return false;
     RecordStore store;
     if (!store.Open(kSettingsStoreName))
         return false;
@@ -99,17 +138,33 @@ bool InstallDefaultSettings()
     RecordStore store;
     if (RecordStore::Exists(kSettingsStoreName))
     {
-        if (!store.Open(kSettingsStoreName))
-            return false;
-        if (static_cast<std::size_t>(store.Count()) == kOlderLayoutCount &&
-            !AppendDefaults(store, kOlderLayoutCount))
+        if (!store.Open(kSettingsStoreName) || !AppendMissing(store))
             return false;
         return transaction.Commit();
     }
     const StoreIdentity identity = RecordStore::Create(
         kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}});
-    if (identity == 0 || !store.Open(identity) || !AppendDefaults(store, 0))
+    if (identity == 0 || !store.Open(identity) || !AppendMissing(store))
         return false;
+    return transaction.Commit();
+}
+
+bool CompleteSettings()
+{
+    {
+        // Reading first: an ordinary start finds all sixteen and writes
+        // nothing, so it never waits for another process's write lock.
+        RecordStore store;
+        if (!store.Open(kSettingsStoreName))
+            return false;
+        if (MissingSettings(store).empty())
+            return true;
+    }
+    StoreTransaction transaction;
+    RecordStore store;
+    if (!transaction.Active() || !store.Open(kSettingsStoreName) || !AppendMissing(store))
+        return false;
+    store.Close();
     return transaction.Commit();
 }
 
@@ -125,8 +180,12 @@ bool ValidateSettingValue(const std::string& name, const std::string& value, std
                                    [&](const SettingDefault& entry) { return name == entry.name; });
     if (!known)
         return refuse("unknown setting \"" + name + "\"");
-    if (value.size() > kMaxSettingLength)
+    if (!IsValidUtf8(value))
+        return refuse(name + " must be UTF-8 text");
+    if (Utf16Length(value) > kMaxSettingLength)
         return refuse(name + " holds at most 1023 characters");
+    if (!IsPrintableUtf8(value))
+        return refuse(name + " must not hold control characters");
     const std::string quoted = "\"" + value + "\"";
     if (name == setting::kKQMethod)
         return refuse(

@@ -73,17 +73,24 @@ void ReadSetting(const std::string& name, std::string& out);
 std::string ReadSetting(const std::string& name);
 
 // Replaces the value of the existing setting of that name. False when the
-// store cannot be opened, holds no such setting (nothing is added) or the
-// write fails.
+// value is not printable UTF-8 of at most 1023 characters, the store cannot
+// be opened, holds no such setting (nothing is added) or the write fails.
 bool WriteSetting(const std::string& name, const std::string& value);
 
 // Resets the feast reminder numbers to 0, then creates the store with the
-// sixteen defaults, or completes a store of the older eight-record layout.
-// A store with any other number of records is left alone. False when the
-// store cannot be created, opened or filled.
+// sixteen defaults, or completes an existing store as CompleteSettings
+// does. False when the store cannot be created, opened or filled.
 bool InstallDefaultSettings();
 
-// Whether value is a valid text for the named setting. KQMethod is refused:
+// Adds every setting an existing store lacks, at its default, and keeps
+// every value present: a store of the older eight-record layout gains
+// records 9 to 16 in table order. False when there is no store or it cannot
+// be written.
+bool CompleteSettings();
+
+// Whether value is a valid text for the named setting: UTF-8 without
+// control characters, at most 1023 characters (UTF-16 units, as the stores
+// count), in the setting's own format. KQMethod is refused:
 // it only changes together with the angles, by selecting a convention.
 // Whether a CityName names a stored city is for the caller to check. On
 // refusal, reason (when given) says why in one line.

@@ -1,5 +1,6 @@
 #include "shell/prayer_app.h"
 
+#include "platform/ui/quit_on_signal.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -41,6 +42,7 @@ CPrayerApp::~CPrayerApp()
 bool CPrayerApp::InitInstance()
 {
     SetApplicationIcon(IDI_PROGRAM);
+    QuitOnSignals([this] { OnAppExit(); });
 
     // A second start only asks the first to come forward.
     instance_ = std::make_unique<SingleInstance>();

@@ -3,6 +3,7 @@
 #include "locations/location_database.h"
 #include "platform/store/device_folder.h"
 #include "platform/store/record_store.h"
+#include "platform/test_point.h"
 #include "platform/text/quoted.h"
 #include "startup/seed_lines.h"
 
@@ -22,11 +23,12 @@ ImportResult Failure(const std::string& what)
 
 // Committing what came before a read error would lose the rest of the file
 // once it is deleted; the file stays for the next start instead.
-ImportResult ReadFailure(const std::filesystem::path& file)
+ImportResult ReadFailure(const std::filesystem::path& file, const std::string& problem)
 {
     ImportResult result;
     result.ok = false;
-    result.failure = "could not read " + file.string() + "; nothing of it was imported";
+    result.failure =
+        "could not read " + file.string() + " (" + problem + "); nothing of it was imported";
     return result;
 }
 
@@ -35,8 +37,26 @@ std::string LineWhere(const std::filesystem::path& file, int number)
     return file.string() + ":" + std::to_string(number);
 }
 
+void WarnNotRegular(const std::filesystem::path& file, UserMessages& messages)
+{
+    messages.Warn(file.string() + " is not a regular file (a folder, a pipe, a device or a link "
+                                  "to one); it was neither read nor deleted");
+}
+
+// Only a regular file is the program's to delete; anything else under a seed
+// file's name was put there by someone else.
 void DeleteSeedFile(const std::filesystem::path& file, UserMessages& messages)
 {
+    switch (KindOfFile(file))
+    {
+    case FileKind::kMissing:
+        return;
+    case FileKind::kOther:
+        WarnNotRegular(file, messages);
+        return;
+    case FileKind::kRegular:
+        break;
+    }
     std::error_code error;
     std::filesystem::remove(file, error);
     if (error)
@@ -44,6 +64,40 @@ void DeleteSeedFile(const std::filesystem::path& file, UserMessages& messages)
         messages.Warn(file.string() +
                       ": could not be deleted after its import: " + error.message());
     }
+}
+
+enum class WhenUnreadable
+{
+    kFail, // the program cannot work without the file's table
+    kWarn, // an addition the program can do without
+};
+
+// What an import does instead when its seed file is not open. Nothing to
+// read (missing, or not a regular file) imports nothing; an unreadable file
+// is a failure or a warning as the caller's table needs it.
+std::optional<ImportResult> WhenNotOpen(const SeedFileReader& reader,
+                                        const std::filesystem::path& file,
+                                        WhenUnreadable unreadable, UserMessages& messages)
+{
+    switch (reader.OpenState())
+    {
+    case LineFile::State::kOpen:
+        return std::nullopt;
+    case LineFile::State::kMissing:
+        // Another start imported and deleted it a moment ago.
+        return ImportResult{};
+    case LineFile::State::kNotRegular:
+        WarnNotRegular(file, messages);
+        return ImportResult{};
+    case LineFile::State::kUnreadable:
+        break;
+    }
+    if (unreadable == WhenUnreadable::kFail)
+    {
+        return ReadFailure(file, reader.Problem());
+    }
+    messages.Warn(reader.Problem() + "; its cities were not added");
+    return ImportResult{};
 }
 
 // Opens a store that exists, or creates it first; the store is part of the
@@ -66,11 +120,11 @@ enum class Duplicates
 
 // Appends every city line of a file to an open store. Stops at the first
 // line without '['; skips damaged lines with a warning.
-ImportResult AppendCities(RecordStore& store, const std::filesystem::path& file,
-                          Duplicates duplicates, UserMessages& messages)
+ImportResult AppendCities(RecordStore& store, SeedFileReader& reader,
+                          const std::filesystem::path& file, Duplicates duplicates,
+                          UserMessages& messages)
 {
     ImportResult result;
-    SeedFileReader reader(file);
     int alreadyStored = 0;
     while (auto line = reader.Next())
     {
@@ -113,7 +167,7 @@ ImportResult AppendCities(RecordStore& store, const std::filesystem::path& file,
     }
     if (reader.Failed())
     {
-        return ReadFailure(file);
+        return ReadFailure(file, reader.Problem());
     }
     if (alreadyStored > 0)
     {
@@ -123,78 +177,12 @@ ImportResult AppendCities(RecordStore& store, const std::filesystem::path& file,
     return result;
 }
 
-ImportResult ImportCityFile(const std::filesystem::path& file, Duplicates duplicates,
-                            UserMessages& messages)
+// Appends every zone line of a file to an open store. Stops at the first
+// line without ','; skips damaged lines with a warning.
+ImportResult AppendZones(RecordStore& store, SeedFileReader& reader,
+                         const std::filesystem::path& file, UserMessages& messages)
 {
-    StoreTransaction transaction;
-    if (!transaction.Active())
-    {
-        return Failure("could not lock the database to import " + file.string());
-    }
-    RecordStore store;
-    if (!OpenOrCreate(store, kCitiesStoreName, &CreateCitiesStore))
-    {
-        return Failure("could not create or open the store " + Quoted(kCitiesStoreName) +
-                       " to import " + file.string());
-    }
-    ImportResult result = AppendCities(store, file, duplicates, messages);
-    if (!result.ok)
-    {
-        return result;
-    }
-    store.Close();
-    if (!transaction.Commit())
-    {
-        return Failure("could not save the cities imported from " + file.string());
-    }
-    DeleteSeedFile(file, messages);
-    return result;
-}
-
-} // namespace
-
-ImportResult ImportCities(const std::filesystem::path& windowsFolder, UserMessages& messages)
-{
-    const std::filesystem::path file = windowsFolder / kMainCitiesFile;
-    if (RecordStore::Exists(kCitiesStoreName))
-    {
-        // Already seeded (or a kill came between the commit and the delete):
-        // the table, with the user's own cities, stays as it is.
-        DeleteSeedFile(file, messages);
-        return ImportResult{};
-    }
-    return ImportCityFile(file, Duplicates::kKeep, messages);
-}
-
-ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMessages& messages)
-{
-    return ImportCityFile(windowsFolder / kMoreCitiesFile, Duplicates::kSkip, messages);
-}
-
-ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages)
-{
-    const std::filesystem::path file = windowsFolder / kZonesFile;
-    if (RecordStore::Exists(kZonesStoreName))
-    {
-        // As for the cities: the table stays, and a file left by a kill
-        // between the commit and the delete must not wait there forever.
-        DeleteSeedFile(file, messages);
-        return ImportResult{};
-    }
-    StoreTransaction transaction;
-    if (!transaction.Active())
-    {
-        return Failure("could not lock the database to import " + file.string());
-    }
-    RecordStore store;
-    const StoreIdentity identity = CreateZonesStore();
-    if (identity == 0 || !store.Open(identity))
-    {
-        return Failure("could not create the store " + Quoted(kZonesStoreName) + " to import " +
-                       file.string());
-    }
     ImportResult result;
-    SeedFileReader reader(file);
     while (auto line = reader.Next())
     {
         if (!line->problem.empty())
@@ -229,15 +217,86 @@ ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMes
     }
     if (reader.Failed())
     {
-        return ReadFailure(file);
+        return ReadFailure(file, reader.Problem());
+    }
+    return result;
+}
+
+enum class SeedFile
+{
+    kMainCities, // only into a new table; the program cannot work without it
+    kMoreCities, // added whenever it is there; the program can do without it
+    kZones,      // only into a new table; the program cannot work without it
+};
+
+// The whole import of one file is one transaction, and the check whether
+// the table exists is part of it: a start that finds the table missing
+// imports before any other start can, and the other then finds it there.
+ImportResult ImportFile(const std::filesystem::path& file, SeedFile which, UserMessages& messages)
+{
+    const bool zones = which == SeedFile::kZones;
+    const char* storeName = zones ? kZonesStoreName : kCitiesStoreName;
+    StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return Failure("could not lock the database to import " + file.string());
+    }
+    const bool tableExists = RecordStore::Exists(storeName);
+    ReachTestPoint(TestPoint::kImportChecked);
+    if (tableExists && which != SeedFile::kMoreCities)
+    {
+        // Already seeded (or a kill came between the commit and the delete):
+        // the table, with the user's own records, stays as it is.
+        DeleteSeedFile(file, messages);
+        return ImportResult{};
+    }
+    SeedFileReader reader(file);
+    if (auto instead = WhenNotOpen(reader, file,
+                                   which == SeedFile::kMoreCities ? WhenUnreadable::kWarn
+                                                                  : WhenUnreadable::kFail,
+                                   messages))
+    {
+        return *instead;
+    }
+    RecordStore store;
+    if (!OpenOrCreate(store, storeName, zones ? &CreateZonesStore : &CreateCitiesStore))
+    {
+        return Failure("could not create or open the store " + Quoted(storeName) + " to import " +
+                       file.string());
+    }
+    ImportResult result =
+        zones ? AppendZones(store, reader, file, messages)
+              : AppendCities(store, reader, file,
+                             which == SeedFile::kMoreCities ? Duplicates::kSkip : Duplicates::kKeep,
+                             messages);
+    if (!result.ok)
+    {
+        return result;
     }
     store.Close();
     if (!transaction.Commit())
     {
-        return Failure("could not save the zones imported from " + file.string());
+        return Failure("could not save what was imported from " + file.string());
     }
     DeleteSeedFile(file, messages);
     return result;
+}
+
+} // namespace
+
+ImportResult ImportCities(const std::filesystem::path& windowsFolder, UserMessages& messages)
+{
+    return ImportFile(windowsFolder / kMainCitiesFile, SeedFile::kMainCities, messages);
+}
+
+ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMessages& messages)
+{
+    return ImportFile(windowsFolder / kMoreCitiesFile, SeedFile::kMoreCities, messages);
+}
+
+ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages)
+{
+    return ImportFile(windowsFolder / kZonesFile, SeedFile::kZones, messages);
 }
 
 } // namespace halvo

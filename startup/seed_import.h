@@ -22,19 +22,25 @@ struct ImportResult
     int skipped = 0;
 };
 
-// Each importer builds its table in one transaction and deletes its seed
-// file only after the commit, so a process killed at any moment leaves
-// either nothing imported with the file still there, or everything.
-// Damaged lines are skipped with a warning naming the file and the line.
+// Each importer checks for its table and builds it in one transaction, and
+// deletes its seed file only after the commit, so a process killed at any
+// moment leaves either nothing imported with the file still there, or
+// everything, and two imports at once never store a list twice. Damaged
+// lines are skipped with a warning naming the file and the line. A seed
+// path that is not a regular file is never read nor deleted (a warning);
+// a missing one imports nothing.
 
 // Main city list, only when "Cities List" does not exist yet; the file is
-// deleted either way.
+// deleted either way. A file that cannot be read while the table is missing
+// is a failure.
 ImportResult ImportCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
 // Supplementary list, added to "Cities List" whether or not it exists;
-// cities whose name is already stored are left out.
+// cities whose name is already stored are left out. A file that cannot be
+// read is a warning.
 ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMessages& messages);
 // Zones, only when "Timezones List" does not exist yet; the file is deleted
-// either way.
+// either way. A file that cannot be read while the table is missing is a
+// failure.
 ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages);
 
 } // namespace halvo

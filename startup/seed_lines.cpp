@@ -72,6 +72,12 @@ CityLine ParseCityLine(std::string_view line)
         }
         fields[i] = std::move(*field);
     }
+    if (name->empty())
+    {
+        result.kind = SeedLineKind::kSkip;
+        result.problem = "no city name before '['";
+        return result;
+    }
     result.kind = SeedLineKind::kRecord;
     result.city.name = std::move(*name);
     result.city.country = std::move(fields[0]);
@@ -120,28 +126,45 @@ ZoneLine ParseZoneLine(std::string_view line)
     return result;
 }
 
-SeedFileReader::SeedFileReader(const std::filesystem::path& file) : stream_(file, std::ios::binary)
+SeedFileReader::SeedFileReader(const std::filesystem::path& file) : file_(file, kMaxSeedLineBytes)
 {
+}
+
+LineFile::State SeedFileReader::OpenState() const
+{
+    return file_.OpenState();
 }
 
 bool SeedFileReader::IsOpen() const
 {
-    return stream_.is_open();
+    return file_.OpenState() == LineFile::State::kOpen;
+}
+
+const std::string& SeedFileReader::Problem() const
+{
+    return file_.Problem();
 }
 
 bool SeedFileReader::Failed() const
 {
-    return !stream_.is_open() || stream_.bad();
+    return file_.ReadFailed();
 }
 
 std::optional<SeedFileReader::Line> SeedFileReader::Next()
 {
-    Line line;
-    if (!stream_.is_open() || !std::getline(stream_, line.text))
+    std::optional<LineFile::Line> read = file_.Next();
+    if (!read)
     {
         return std::nullopt;
     }
+    Line line;
     line.number = ++lineNumber_;
+    if (read->tooLong)
+    {
+        line.problem = "longer than " + std::to_string(kMaxSeedLineBytes) + " bytes";
+        return line;
+    }
+    line.text = std::move(read->text);
     if (!line.text.empty() && line.text.back() == '\r')
     {
         line.text.pop_back();
@@ -158,15 +181,18 @@ std::optional<SeedFileReader::Line> SeedFileReader::Next()
     {
         line.problem = "longer than " + std::to_string(kMaxTextUnits) + " characters";
     }
+    else if (!IsPrintableUtf8(line.text))
+    {
+        line.problem = "holds a control character";
+    }
     return line;
 }
 
 bool SeedFileReader::HasMoreContent()
 {
-    std::string text;
-    while (std::getline(stream_, text))
+    while (auto line = file_.Next())
     {
-        if (text.find_first_not_of(" \t\r") != std::string::npos)
+        if (line->tooLong || line->text.find_first_not_of(" \t\r") != std::string::npos)
         {
             return true;
         }

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "locations/location_records.h"
+#include "platform/store/device_files.h"
 
 #include <cstddef>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +38,10 @@ struct ZoneLine
 
 // A stored text holds at most this many UTF-16 units.
 inline constexpr std::size_t kMaxTextUnits = 1023;
+// Lines are read with a cap far above the longest valid line (1023 UTF-16
+// units take at most 3069 bytes), so a file without line feeds cannot fill
+// the memory.
+inline constexpr std::size_t kMaxSeedLineBytes = 4096;
 
 // "name[country]longitude,latitude,zone,106,107,108"; the line comes
 // without its line feed.
@@ -47,12 +51,18 @@ ZoneLine ParseZoneLine(std::string_view line);
 
 // Reads a UTF-8 seed file line by line: the line feed and a carriage return
 // before it are dropped, a leading byte-order mark is ignored. A line that
-// is not valid UTF-8 or longer than kMaxTextUnits comes back with a problem.
+// is longer than kMaxSeedLineBytes, not valid UTF-8, holds a control
+// character or is longer than kMaxTextUnits comes back with a problem. Only
+// a regular file is read: a folder, a pipe, a device or a link to one never
+// is.
 class SeedFileReader
 {
   public:
     explicit SeedFileReader(const std::filesystem::path& file);
+    LineFile::State OpenState() const;
     bool IsOpen() const;
+    // Why the file is not open, or why a read failed: one line.
+    const std::string& Problem() const;
 
     struct Line
     {
@@ -63,12 +73,12 @@ class SeedFileReader
     std::optional<Line> Next();
     // Whether anything but blank lines follows the last line read.
     bool HasMoreContent();
-    // Whether the file could not be opened or a read failed: Next() then
-    // ended before the end of the file, so what was read is not all of it.
+    // Whether a read failed: Next() then ended before the end of the file,
+    // so what was read is not all of it.
     bool Failed() const;
 
   private:
-    std::ifstream stream_;
+    LineFile file_;
     int lineNumber_ = 0;
 };
 

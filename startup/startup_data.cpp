@@ -1,14 +1,18 @@
 #include "startup/startup_data.h"
 
+#include "locations/location_records.h"
+#include "platform/store/device_files.h"
 #include "platform/store/device_folder.h"
+#include "platform/store/file_lock.h"
 #include "platform/store/record_store.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "startup/seed_import.h"
 
 #include <array>
+#include <chrono>
 #include <cstdlib>
-#include <fstream>
+#include <vector>
 
 namespace halvo
 {
@@ -16,11 +20,14 @@ namespace halvo
 namespace
 {
 
-constexpr std::array<const char*, 3> kSeedFiles = {kMainCitiesFile, kMoreCitiesFile, kZonesFile};
 constexpr std::array<const char*, 6> kSoundFiles = {"Alarm1.wav", "Alarm2.wav", "Alarm3.wav",
                                                     "Alarm4.wav", "Alarm5.wav", "HalvoAdhan.wav"};
 
 constexpr const char* kDefaultCity = "Seattle, WA";
+
+// Every start waits this long for another start's data steps (a first
+// import takes well under a second) before it gives up.
+constexpr std::chrono::milliseconds kStartupLockWait(60000);
 
 bool IsInside(const std::filesystem::path& file, const std::filesystem::path& folder)
 {
@@ -28,44 +35,56 @@ bool IsInside(const std::filesystem::path& file, const std::filesystem::path& fo
     return !relative.empty() && *relative.begin() != "..";
 }
 
-// Copies the shipped files that windows/ does not hold yet; a file placed
-// there by hand is never overwritten.
-void CopyShippedFiles(const std::filesystem::path& windows, bool withSounds, UserMessages& messages)
+// A store without its settings, cities or zones cannot work: a first start,
+// a start after one that was killed while copying, or a database that was
+// lost or moved aside. The shipped seed files of the missing tables are
+// copied (again), and the sounds that are missing; the imports then fill the
+// tables. A file already in windows/ (placed by hand, say) is never replaced.
+// Under the start-up lock, so no other start copies at the same time.
+void RepairFromShippedFiles(const std::filesystem::path& windows, UserMessages& messages)
 {
+    const bool settings = RecordStore::Exists(kSettingsStoreName);
+    const bool cities = RecordStore::Exists(kCitiesStoreName);
+    const bool zones = RecordStore::Exists(kZonesStoreName);
+    if (settings && cities && zones)
+    {
+        return;
+    }
+    // A main list in windows/ was placed by hand (it comes without the
+    // shipped supplement), or all copies before it were done: it is copied
+    // last.
+    const bool copyCities = !cities && KindOfFile(windows / kMainCitiesFile) == FileKind::kMissing;
+    std::vector<const char*> names;
+    if (copyCities)
+    {
+        names.push_back(kMoreCitiesFile);
+    }
+    if (!zones)
+    {
+        names.push_back(kZonesFile);
+    }
+    for (const char* sound : kSoundFiles)
+    {
+        names.push_back(sound);
+    }
+    if (copyCities)
+    {
+        names.push_back(kMainCitiesFile);
+    }
     const std::filesystem::path shipped = ShippedDataFolder();
-    auto copy = [&](const char* name)
+    for (const char* name : names)
     {
-        const auto source = shipped / name;
-        const auto target = windows / name;
-        std::error_code error;
-        if (!std::filesystem::exists(source, error) || std::filesystem::exists(target, error))
+        const std::filesystem::path source = shipped / name;
+        if (KindOfFile(source) != FileKind::kRegular)
         {
-            return;
+            continue;
         }
-        std::filesystem::copy_file(source, target, error);
-        if (error)
+        const CopyResult copy = CopyFileWhole(source, windows / name);
+        if (copy.outcome == CopyOutcome::kFailed)
         {
-            messages.Warn("could not copy " + source.string() + " to " + target.string() + ": " +
-                          error.message());
-        }
-    };
-    for (const char* name : kSeedFiles)
-    {
-        copy(name);
-    }
-    if (withSounds)
-    {
-        for (const char* name : kSoundFiles)
-        {
-            copy(name);
+            messages.Warn(copy.problem);
         }
     }
-}
-
-bool CanRead(const std::filesystem::path& file)
-{
-    std::ifstream stream(file, std::ios::binary);
-    return stream.is_open();
 }
 
 // Removes a key of the old location registry branch and everything under it.
@@ -79,22 +98,65 @@ void RemoveLegacyKey(const std::string& name, bool deleteEvenIfUnreadable)
     }
 }
 
-StartupDataResult Fail(const std::string& failure, UserMessages& messages)
+StartupDataResult Fail(const std::string& failure)
 {
     StartupDataResult result;
     result.ok = false;
     result.failure = "Halvo Tavorin cannot start: " + failure;
-    messages.Show(result.failure);
     return result;
 }
 
-StartupDataResult Check(const ImportResult& import, UserMessages& messages)
+StartupDataResult Check(const ImportResult& import)
 {
     if (import.ok)
     {
         return StartupDataResult{};
     }
-    return Fail(import.failure, messages);
+    return Fail(import.failure);
+}
+
+StartupDataResult SettingsFailure(const std::string& what)
+{
+    return Fail(what + " in the store \"" + std::string(kSettingsStoreName) + "\" (database " +
+                DatabaseFile().string() + ")");
+}
+
+// The defaults go only into a new settings table, never over the user's;
+// CityName is set with them, in the same commit, so no other process's
+// write can come between. A table that lacks settings gains them at their
+// defaults. Without settings the program has no city, method or colours to
+// start with: a failure here ends the start like an import's.
+StartupDataResult InstallOrCompleteSettings()
+{
+    if (RecordStore::Exists(kSettingsStoreName))
+    {
+        return CompleteSettings() ? StartupDataResult{}
+                                  : SettingsFailure("could not add the missing settings");
+    }
+    StoreTransaction transaction;
+    if (!transaction.Active())
+    {
+        return SettingsFailure("could not lock the database to install the default settings");
+    }
+    if (RecordStore::Exists(kSettingsStoreName))
+    {
+        return CompleteSettings() ? StartupDataResult{}
+                                  : SettingsFailure("could not add the missing settings");
+    }
+    if (!InstallDefaultSettings())
+    {
+        return SettingsFailure("could not install the default settings");
+    }
+    if (!WriteSetting(setting::kCityName, kDefaultCity))
+    {
+        return SettingsFailure("could not set " + std::string(setting::kCityName) + " to \"" +
+                               kDefaultCity + "\"");
+    }
+    if (!transaction.Commit())
+    {
+        return SettingsFailure("could not save the default settings");
+    }
+    return StartupDataResult{};
 }
 
 } // namespace
@@ -122,79 +184,90 @@ std::filesystem::path ShippedDataFolder()
     return source;
 }
 
-StartupDataResult RunStartupDataSteps(UserMessages& messages)
+namespace
 {
-    std::error_code error;
-    const bool firstInstall = !std::filesystem::exists(DeviceFolder(), error);
+
+StartupDataResult RunSteps(UserMessages& messages)
+{
     std::string folderError;
-    if (!EnsureDeviceFolder(&folderError))
+    std::vector<std::string> folderWarnings;
+    if (!EnsureDeviceFolder(&folderError, &folderWarnings))
     {
-        return Fail(folderError, messages);
+        return Fail(folderError);
+    }
+    for (const std::string& warning : folderWarnings)
+    {
+        messages.Warn(warning);
+    }
+
+    // One start at a time copies, repairs and imports. A start that finds
+    // another one at it waits, then finds the work done.
+    const FileLock lock(DatabaseLockFile(DatabaseFile()), kStartupLockWait);
+    if (!lock.Held())
+    {
+        return Fail(lock.Problem());
     }
     const std::filesystem::path windows = WindowsFolder();
-    if (firstInstall)
-    {
-        CopyShippedFiles(windows, true, messages);
-    }
+    RemoveUnfinishedCopies(windows);
 
     const DatabaseOpenResult database = OpenDatabase(DatabaseFile());
     if (!database.ok)
     {
         return Fail(database.note.empty() ? "could not open the database " + DatabaseFile().string()
-                                          : database.note,
-                    messages);
+                                          : database.note);
     }
     if (!database.note.empty())
     {
         messages.Warn(database.note);
     }
 
-    if (!RecordStore::Exists(kSettingsStoreName) &&
-        !std::filesystem::exists(windows / kMainCitiesFile))
-    {
-        CopyShippedFiles(windows, false, messages);
-    }
-
-    if (CanRead(windows / kMainCitiesFile))
+    RepairFromShippedFiles(windows, messages);
+    const bool mainCities = KindOfFile(windows / kMainCitiesFile) != FileKind::kMissing;
+    if (mainCities)
     {
         RemoveLegacyKey("Cities", false);
-        // Without its settings the program has no city, method or colours
-        // to start with: a failure here ends the start like an import's.
-        if (!InstallDefaultSettings())
-        {
-            return Fail("could not install the default settings in the store \"" +
-                            std::string(kSettingsStoreName) + "\" (database " +
-                            DatabaseFile().string() + ")",
-                        messages);
-        }
-        if (!WriteSetting(setting::kCityName, kDefaultCity))
-        {
-            return Fail("could not set " + std::string(setting::kCityName) + " to \"" +
-                            kDefaultCity + "\" in the store \"" + kSettingsStoreName +
-                            "\" (database " + DatabaseFile().string() + ")",
-                        messages);
-        }
-        if (auto result = Check(ImportCities(windows, messages), messages); !result.ok)
-        {
-            return result;
-        }
     }
-    if (CanRead(windows / kMoreCitiesFile))
+    if (auto result = InstallOrCompleteSettings(); !result.ok)
     {
-        if (auto result = Check(ImportMoreCities(windows, messages), messages); !result.ok)
+        return result;
+    }
+    if (mainCities)
+    {
+        if (auto result = Check(ImportCities(windows, messages)); !result.ok)
         {
             return result;
         }
     }
-    if (CanRead(windows / kZonesFile))
+    if (KindOfFile(windows / kMoreCitiesFile) != FileKind::kMissing)
+    {
+        if (auto result = Check(ImportMoreCities(windows, messages)); !result.ok)
+        {
+            return result;
+        }
+    }
+    if (KindOfFile(windows / kZonesFile) != FileKind::kMissing)
     {
         RemoveLegacyKey("TimeZones", true);
-        if (auto result = Check(ImportTimeZones(windows, messages), messages); !result.ok)
+        if (auto result = Check(ImportTimeZones(windows, messages)); !result.ok)
         {
             return result;
         }
     }
     return StartupDataResult{};
+}
+
+} // namespace
+
+StartupDataResult RunStartupDataSteps(UserMessages& messages)
+{
+    // Shown after the lock is let go: a message box left open must not hold
+    // up every other start.
+    const StartupDataResult result = RunSteps(messages);
+    if (!result.ok)
+    {
+        messages.Show(result.failure);
+    }
+    return result;
 }
 
 } // namespace halvo

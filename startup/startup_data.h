@@ -20,17 +20,20 @@ struct StartupDataResult
 };
 
 // The data steps every start runs before anything else, in the desktop
-// program and in tavorin alike:
-//  - installation: a device folder that does not exist yet is created and
-//    the shipped seed files are copied into its windows/ folder;
+// program and in tavorin alike, one start at a time (a lock file beside the
+// database; a start that finds another at it waits):
+//  - the device folder and its windows/ folder are created when missing and
+//    kept private to the user;
 //  - the database is opened (a damaged file is moved aside, with a warning);
-//  - self-healing: no "Settings" store and no main city file means the
-//    database was lost, so the shipped seed files are copied again;
-//  - a main city file present: the old location registry keys go, the
-//    default settings are installed, CityName becomes "Seattle, WA", the
-//    cities are imported;
-//  - a supplementary city file is imported; a zone file present: the old
-//    zone registry keys go and the zones are imported.
+//  - repair: a store that lacks its settings, cities or zones (a first
+//    start, or one after a start that was killed) gets the shipped seed
+//    files of the missing tables, and the missing sounds, copied into
+//    windows/ whole or not at all;
+//  - a main city file present: the old location registry keys go;
+//  - settings: a new table gets the defaults and CityName "Seattle, WA" in
+//    one commit; an existing one only gains the settings it lacks;
+//  - the seed files present are imported (cities, supplementary cities,
+//    then zones, whose old registry keys go first).
 // A failure is shown through messages as one line and the program must end.
 StartupDataResult RunStartupDataSteps(UserMessages& messages);
 

@@ -1,12 +1,16 @@
 #include "platform/store/database.h"
 
+#include "platform/store/file_lock.h"
 #include "platform/store/record_store.h"
 #include "platform/store/sort_key.h"
+#include "platform/test_point.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <ctime>
 #include <map>
@@ -32,6 +36,9 @@ bool g_transactionDoomed = false;
 // A desktop program and the command line may write at the same moment;
 // a lock held by the other for a moment must not fail a call.
 constexpr int kBusyTimeoutMs = 5000;
+// Opening waits for another process's opening (with its integrity check)
+// and for a start's first import, which holds the same lock.
+constexpr std::chrono::milliseconds kOpenLockWait(60000);
 
 constexpr const char* kSchema = R"sql(
 CREATE TABLE IF NOT EXISTS meta(
@@ -87,15 +94,25 @@ enum class OpenOutcome
     Failed
 };
 
+// Which file an attempt judged: device and inode.
+struct FileIdentity
+{
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+
 struct Attempt
 {
     OpenOutcome outcome = OpenOutcome::Failed;
     std::string reason;
+    FileIdentity identity;
 };
 
-Attempt Fail(sqlite3* connection, const std::string& what)
+Attempt Fail(sqlite3* connection, const std::string& what, FileIdentity identity)
 {
     Attempt attempt;
+    attempt.identity = identity;
     const int code = connection != nullptr ? sqlite3_extended_errcode(connection) : SQLITE_CANTOPEN;
     attempt.outcome = IsDamage(code) ? OpenOutcome::Damaged : OpenOutcome::Failed;
     attempt.reason =
@@ -140,32 +157,53 @@ bool PassesQuickCheck(sqlite3* connection, int* code)
 
 Attempt TryOpen(const std::filesystem::path& file)
 {
+    Attempt attempt;
     // Created here, not by SQLite, so the file never exists with wider
     // permissions than the owner's; SQLite gives its -wal and -shm files the
-    // same mode.
-    const int descriptor = ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // same mode. Never through a link: its target could be anyone's file.
+    const int descriptor =
+        ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (descriptor < 0)
     {
-        Attempt attempt;
-        attempt.reason = std::string("cannot create it: ") + std::generic_category().message(errno);
+        attempt.reason = errno == ELOOP ? std::string("it is a symbolic link")
+                                        : std::string("cannot create it: ") +
+                                              std::generic_category().message(errno);
         return attempt;
     }
-    ::fchmod(descriptor, 0600);
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))
+    {
+        ::close(descriptor);
+        attempt.reason = "it is not a regular file";
+        return attempt;
+    }
+    if (status.st_uid != ::geteuid())
+    {
+        ::close(descriptor);
+        attempt.reason = "it belongs to another user";
+        return attempt;
+    }
+    if ((status.st_mode & 07777) != 0600)
+        ::fchmod(descriptor, 0600);
     ::close(descriptor);
+    attempt.identity = {status.st_dev, status.st_ino};
 
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &connection, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
+    if (sqlite3_open_v2(file.c_str(), &connection,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
                         nullptr) != SQLITE_OK)
-        return Fail(connection, "cannot open it");
+        return Fail(connection, "cannot open it", attempt.identity);
     sqlite3_busy_timeout(connection, kBusyTimeoutMs);
     sqlite3_extended_result_codes(connection, 1);
 
     // WAL lets one process read while another writes; FULL makes every
     // commit reach the disk before the call returns.
     if (sqlite3_exec(connection, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return Fail(connection, "cannot read it");
+        return Fail(connection, "cannot read it", attempt.identity);
     if (sqlite3_exec(connection, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return Fail(connection, "cannot set it up");
+        return Fail(connection, "cannot set it up", attempt.identity);
     // A traversal visits the table in sort order, not in storage order: keep
     // the whole file (a few megabytes) mapped and cached rather than read
     // page by page with a system call each.
@@ -174,7 +212,6 @@ Attempt TryOpen(const std::filesystem::path& file)
     int code = SQLITE_OK;
     if (!PassesQuickCheck(connection, &code))
     {
-        Attempt attempt;
         attempt.outcome =
             (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
         attempt.reason = "it fails the integrity check";
@@ -187,16 +224,15 @@ Attempt TryOpen(const std::filesystem::path& file)
     if (SchemaStamp(connection) != kSchemaStamp)
     {
         if (sqlite3_exec(connection, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return Fail(connection, "cannot lock it");
+            return Fail(connection, "cannot lock it", attempt.identity);
         if (sqlite3_exec(connection, kSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
             sqlite3_exec(connection,
                          ("PRAGMA user_version = " + std::to_string(kSchemaStamp)).c_str(), nullptr,
                          nullptr, nullptr) != SQLITE_OK ||
             sqlite3_exec(connection, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-            return Fail(connection, "cannot set up its tables");
+            return Fail(connection, "cannot set up its tables", attempt.identity);
     }
 
-    Attempt attempt;
     attempt.outcome = OpenOutcome::Opened;
     g_connection = connection;
     return attempt;
@@ -361,6 +397,11 @@ bool RebuildSortKeysIfStale();
 
 using namespace store_internal;
 
+std::filesystem::path DatabaseLockFile(const std::filesystem::path& database)
+{
+    return database.string() + ".lock";
+}
+
 DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
 {
     // Closing at exit lets the last connection fold the write-ahead log back
@@ -370,33 +411,53 @@ DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
     (void)closesAtExit;
     CloseDatabase();
     DatabaseOpenResult result;
+    auto addLine = [&](const std::string& line)
+    { result.note = result.note.empty() ? line : result.note + " " + line; };
+
+    // Judging a file damaged and moving it aside is one step under one lock:
+    // a process that judged the old file must never move the fresh one that
+    // another process has started (and written to) since.
+    const FileLock lock(DatabaseLockFile(file), kOpenLockWait);
+    if (!lock.Held())
+    {
+        addLine("Cannot use the database " + file.string() + " (" + lock.Problem() + ").");
+        return result;
+    }
     Attempt attempt = TryOpen(file);
     if (attempt.outcome == OpenOutcome::Damaged)
     {
-        const std::filesystem::path aside = MoveAside(file);
-        if (aside.empty())
+        ReachTestPoint(TestPoint::kDamageJudged);
+        // The name must still lead to the file that was judged.
+        struct stat now
         {
-            result.note = "The database " + file.string() + " is damaged (" + attempt.reason +
-                          ") and could not be moved aside.";
-            return result;
+        };
+        const bool same = ::lstat(file.c_str(), &now) == 0 &&
+                          FileIdentity{now.st_dev, now.st_ino} == attempt.identity;
+        if (!same)
+        {
+            attempt = TryOpen(file);
         }
-        result.note = "The database " + file.string() + " is damaged (" + attempt.reason +
-                      "); it was moved to " + aside.string() + " and a fresh one was started.";
-        attempt = TryOpen(file);
+        else
+        {
+            const std::filesystem::path aside = MoveAside(file);
+            if (aside.empty())
+            {
+                addLine("The database " + file.string() + " is damaged (" + attempt.reason +
+                        ") and could not be moved aside.");
+                return result;
+            }
+            addLine("The database " + file.string() + " is damaged (" + attempt.reason +
+                    "); it was moved to " + aside.string() + " and a fresh one was started.");
+            attempt = TryOpen(file);
+        }
     }
     if (attempt.outcome != OpenOutcome::Opened)
     {
-        const std::string line =
-            "Cannot use the database " + file.string() + " (" + attempt.reason + ").";
-        result.note = result.note.empty() ? line : result.note + " " + line;
+        addLine("Cannot use the database " + file.string() + " (" + attempt.reason + ").");
         return result;
     }
     if (!RebuildSortKeysIfStale())
-    {
-        const std::string line =
-            "Cannot rebuild the sort keys of the database " + file.string() + ".";
-        result.note = result.note.empty() ? line : result.note + " " + line;
-    }
+        addLine("Cannot rebuild the sort keys of the database " + file.string() + ".");
     result.ok = true;
     return result;
 }

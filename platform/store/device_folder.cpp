@@ -1,10 +1,12 @@
 #include "platform/store/device_folder.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
 
@@ -50,6 +52,55 @@ bool MakeFolder(const std::filesystem::path& folder, std::string* error)
     return true;
 }
 
+std::string OctalMode(mode_t mode)
+{
+    char text[8];
+    std::snprintf(text, sizeof text, "%04o", static_cast<unsigned>(mode & 07777));
+    return text;
+}
+
+// Others have no business in the user's prayer data: a folder of ours that
+// others may read or enter is made private. The folder is opened without
+// following a link, so a link's target is never changed.
+void MakePrivate(const std::filesystem::path& folder, std::vector<std::string>* warnings)
+{
+    auto warn = [&](const std::string& line)
+    {
+        if (warnings != nullptr)
+            warnings->push_back(line);
+    };
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0)
+    {
+        struct stat status
+        {
+        };
+        if (errno == ELOOP || errno == ENOTDIR)
+        {
+            if (::stat(folder.c_str(), &status) == 0 && (status.st_mode & 077) != 0)
+                warn(folder.string() + " is a link to a folder others can reach (mode " +
+                     OctalMode(status.st_mode) + "); its permissions were left as they are");
+            return;
+        }
+        warn("cannot check the permissions of " + folder.string() + ": " +
+             std::generic_category().message(errno));
+        return;
+    }
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) == 0 && (status.st_mode & 077) != 0)
+    {
+        if (status.st_uid != ::geteuid())
+            warn(folder.string() + " belongs to another user and others can reach it (mode " +
+                 OctalMode(status.st_mode) + ")");
+        else if (::fchmod(descriptor, 0700) != 0)
+            warn("cannot make " + folder.string() + " private (mode " + OctalMode(status.st_mode) +
+                 "): " + std::generic_category().message(errno));
+    }
+    ::close(descriptor);
+}
+
 } // namespace
 
 std::filesystem::path DeviceFolder()
@@ -73,17 +124,13 @@ std::filesystem::path DatabaseFile()
     return DeviceFolder() / "halvo-tavorin.db";
 }
 
-bool EnsureDeviceFolder(std::string* error)
+bool EnsureDeviceFolder(std::string* error, std::vector<std::string>* warnings)
 {
     const std::filesystem::path device = DeviceFolder();
-    struct stat status
-    {
-    };
-    const bool existed = ::stat(device.c_str(), &status) == 0;
     if (!MakeFolder(device, error) || !MakeFolder(WindowsFolder(), error))
         return false;
-    if (!existed)
-        ::chmod(device.c_str(), 0700);
+    MakePrivate(device, warnings);
+    MakePrivate(WindowsFolder(), warnings);
     return true;
 }
 

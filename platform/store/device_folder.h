@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace halvo
 {
@@ -15,8 +16,10 @@ std::filesystem::path DeviceFolder();
 std::filesystem::path WindowsFolder();
 std::filesystem::path DatabaseFile();
 
-// Creates the device folder (mode 0700) and its windows/ folder when
-// missing. On failure, error holds one line naming the folder.
-bool EnsureDeviceFolder(std::string* error = nullptr);
+// Creates the device folder and its windows/ folder when missing, and
+// makes both private to the user (0700) when they are not; never through a
+// link. On failure, error holds one line naming the folder; a folder that
+// could not be made private is a line in warnings.
+bool EnsureDeviceFolder(std::string* error = nullptr, std::vector<std::string>* warnings = nullptr);
 
 } // namespace halvo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/store/record_cursor.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -45,9 +47,6 @@ struct SortOrder
     std::uint32_t flags = 0;
 };
 
-using StoreIdentity = std::uint32_t;  // 0 means none
-using RecordIdentity = std::uint32_t; // 0 means none
-
 // The one database file that holds every store and the registry. Opened
 // once per process before any store is used. A file that is not a valid
 // database is renamed aside (never deleted) and a fresh one is started; the
@@ -59,6 +58,9 @@ struct DatabaseOpenResult
 };
 DatabaseOpenResult OpenDatabase(const std::filesystem::path& file);
 void CloseDatabase();
+// The lock file beside a database. Opening the database holds it; so do
+// the start-up data steps, so that one start at a time copies and imports.
+std::filesystem::path DatabaseLockFile(const std::filesystem::path& database);
 
 // Groups several writes into one durable commit (an import, a rewrite).
 // Rolls back when destroyed without Commit(). A transaction that could not
@@ -130,20 +132,9 @@ class RecordStore
     RecordIdentity IdentityAt(int position) const;
     const std::vector<SortOrder>& SortOrders() const { return sortOrders_; }
 
-    // Records are fetched from the database a page at a time, so a
-    // traversal costs one query per page, not one per record.
-    struct CachedRecord
-    {
-        RecordIdentity identity = 0;
-        std::string body;
-    };
-
   private:
     bool Load(StoreIdentity identity);
-    bool MakeKeys(const Record& record, std::string (&keys)[4]) const;
-    const CachedRecord* RecordAt(int position);
-    void FetchPage(int position, const std::string (&keys)[4], RecordIdentity from, bool inclusive,
-                   int limit);
+    bool MakeKeys(const Record& record, std::string (&keys)[kMaxSortOrders]) const;
 
     StoreIdentity identity_ = 0;
     std::uint32_t typeTag_ = 0;
@@ -151,11 +142,7 @@ class RecordStore
     int cursor_ = 0;
     // The record WriteCurrent replaces.
     RecordIdentity current_ = 0;
-    std::vector<CachedRecord> page_;
-    std::string pageLastKeys_[4]; // where the next page starts
-    int pageStart_ = 0;
-    bool pageReachesEnd_ = false;
-    std::uint64_t pageGeneration_ = 0;
+    store_internal::RecordPages pages_;
 };
 
 } // namespace halvo

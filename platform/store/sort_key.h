@@ -10,8 +10,6 @@
 namespace halvo::store_internal
 {
 
-inline constexpr int kMaxSortOrders = 4;
-
 // The key of one property under a sort order's flags. An absent property
 // gives the empty key (it sorts first); numbers sort before texts; texts are
 // compared by the root collation, case-insensitively with

@@ -37,6 +37,48 @@ TEST_F(TwilightConventions, AddingBeforeTheStoreExistsKeepsTheBuiltIns)
     EXPECT_EQ(ListConventions().size(), 6u);
 }
 
+// A name stored once is listed and printed as JSON on every later run, and
+// nothing removes a convention: a name that cannot be shown must never get
+// in. Angle texts are whole tenths, or the 90-minute text for Isha.
+TEST_F(TwilightConventions, NamesAndAnglesThatCannotBeStoredAreRefused)
+{
+    std::string accented;
+    for (int i = 0; i < 600; ++i)
+        accented += "\xC3\xA9"; // é, 1200 bytes but 600 units
+    const struct
+    {
+        std::string name;
+        std::string fajr;
+        std::string isha;
+        bool added;
+    } cases[] = {
+        {accented, "150", "150", true},
+        {"Mine", "195", kNinetyMinutesAfterMaghrib, true},
+        {"Negative", "-50", "0", true},
+        {"", "150", "150", false},
+        {"Bad \xC3\x28", "150", "150", false},
+        {"Line\nbreak", "150", "150", false},
+        {"Escape \x1B[31m", "150", "150", false},
+        {std::string(1024, 'n'), "150", "150", false},
+        {"Angles", "15abc", "150", false},
+        {"Angles", "150", "15 16", false},
+        {"Angles", "", "150", false},
+        {"Angles", kNinetyMinutesAfterMaghrib, "150", false},
+        {"Angles", "99999999999", "150", false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name.substr(0, 20) + " " + c.fajr + " " + c.isha);
+        std::string reason;
+        EXPECT_EQ(ValidateConventionName(c.name, &reason) && IsAngleText(c.fajr, false) &&
+                      IsAngleText(c.isha, true),
+                  c.added)
+            << reason;
+        EXPECT_EQ(AddConvention(c.name, c.fajr, c.isha), c.added);
+    }
+    EXPECT_EQ(ReadAllConventions().size(), BuiltInConventions().size() + 3);
+}
+
 TEST_F(TwilightConventions, AddingWithoutTheLockCreatesNothing)
 {
     {

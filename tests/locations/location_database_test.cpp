@@ -76,6 +76,48 @@ TEST_F(LocationDatabase, AddCityRefusesAnExistingNameInAnyCaseAndReportsStoreFai
               AddCityOutcome::kStoreFailed);
 }
 
+// A name that is not UTF-8, holds a control character or is too long for
+// the 1024-unit buffers never enters the store: lists and JSON show every
+// stored name later.
+TEST_F(LocationDatabase, NamesThatCannotBeShownNeverEnterTheStore)
+{
+    std::string accented;
+    for (int i = 0; i < 600; ++i)
+        accented += "\xC3\xB6"; // ö
+    const struct
+    {
+        std::string name;
+        std::string country;
+        bool stored;
+    } cases[] = {
+        {accented, "Sweden", true},
+        {"Place", "", true},
+        {"", "Land", false},
+        {"Bad \xC3\x28", "Land", false},
+        {"Good", "Bad \xFF", false},
+        {"Two\nLines", "Land", false},
+        {"Tab\tName", "Land", false},
+        {std::string(1024, 'n'), "Land", false},
+        {"Fits", std::string(1024, 'c'), false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.name.size()) + " bytes, country of " +
+                     std::to_string(c.country.size()));
+        std::string reason;
+        EXPECT_EQ(ValidateCityName(c.name, &reason) && ValidateCountryName(c.country, &reason),
+                  c.stored)
+            << reason;
+        const AddCityResult added = AddCity(c.name, c.country, "1", "2", 4, messages_);
+        EXPECT_EQ(added.outcome, c.stored ? AddCityOutcome::kAdded : AddCityOutcome::kRefused);
+    }
+    EXPECT_EQ(ReadAllCities().size(), 2u);
+    EXPECT_TRUE(messages_.shown.empty());
+    // An edit cannot bring such a country in either.
+    EXPECT_EQ(ReplaceCity("Place", "Bad \xC3\x28", "1", "2", 4, messages_), -1);
+    EXPECT_EQ(ReadCity("Place")->country, "");
+}
+
 TEST_F(LocationDatabase, ReplaceRewritesEveryPropertyAndDeleteRemovesOnlyThatCity)
 {
     RecordStore store;

@@ -64,15 +64,17 @@ TEST_F(StoreTest, FirstInstallSeedsSixteenDefaultsInOrder)
     }
 }
 
-// Only a store of exactly the older eight records is completed; any other
-// count is left as it is, and the kept values are never re-seeded.
-TEST_F(StoreTest, MigrationCompletesOnlyTheEightRecordLayout)
+// A store that lacks settings gains each missing one at its default (the
+// older eight-record layout its records 9 to 16), and the values present
+// are never re-seeded. A store lacking some used to stay so, and every
+// start that set CityName then failed.
+TEST_F(StoreTest, CompletionAddsTheMissingSettingsAndKeepsEveryValue)
 {
     const struct
     {
         std::size_t before;
         std::size_t after;
-    } cases[] = {{8, 16}, {16, 16}, {7, 7}, {9, 9}, {0, 0}};
+    } cases[] = {{8, 16}, {16, 16}, {7, 16}, {9, 16}, {0, 16}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE("records before: " + std::to_string(c.before));
@@ -91,7 +93,26 @@ TEST_F(StoreTest, MigrationCompletesOnlyTheEightRecordLayout)
         // Running it again changes nothing more.
         ASSERT_TRUE(InstallDefaultSettings());
         EXPECT_EQ(StoredSettings(), settings);
+        ASSERT_TRUE(CompleteSettings());
+        EXPECT_EQ(StoredSettings(), settings);
     }
+
+    // Six records left, CityName among the missing: completion alone (no
+    // feast reset) adds the ten others in table order.
+    TearDown();
+    SetUp();
+    MakeOlderStore(6);
+    ASSERT_TRUE(WriteRegistryNumber(kFeastSubkey, kFeastValue, 1));
+    ASSERT_TRUE(CompleteSettings());
+    EXPECT_EQ(StoredSettings().size(), 16u);
+    EXPECT_EQ(ReadSetting(setting::kReminder), "kept 6");
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Seattle, WA");
+    std::uint32_t feast = 0;
+    ReadRegistryNumber(kFeastSubkey, kFeastValue, feast);
+    EXPECT_EQ(feast, 1u);
+    TearDown();
+    SetUp();
+    EXPECT_FALSE(CompleteSettings()) << "no store to complete";
 }
 
 TEST_F(StoreTest, InstallAlwaysResetsTheFeastReminder)
@@ -202,8 +223,54 @@ TEST(SettingValues, FormatsAreCheckedPerSetting)
             << c.name << " = \"" << c.value << "\"";
         EXPECT_EQ(reason.empty(), c.valid) << c.name << ": " << reason;
     }
-    EXPECT_FALSE(ValidateSettingValue("CityName", std::string(1024, 'a')));
-    EXPECT_TRUE(ValidateSettingValue("CityName", std::string(1023, 'a')));
+}
+
+// Lengths are counted in UTF-16 units, as the stores define their limits:
+// an accented name of 600 characters is 1200 bytes and still fits.
+TEST(SettingValues, StoredTextIsPrintableUtf8OfAtMost1023Units)
+{
+    std::string accented;
+    for (int i = 0; i < 600; ++i)
+        accented += "\xC3\xA9"; // é
+    std::string emoji;
+    for (int i = 0; i < 512; ++i)
+        emoji += "\xF0\x9F\x95\x8C"; // two units each
+    const struct
+    {
+        std::string value;
+        bool valid;
+    } cases[] = {
+        {std::string(1023, 'a'), true},
+        {std::string(1024, 'a'), false},
+        {accented, true},
+        {emoji, false},
+        {emoji.substr(4), true}, // 1022 units
+        {"Bad \xC3\x28", false},
+        {"tab\there", false},
+        {"bell\x07", false},
+        {"C1 \xC2\x85", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+    {
+        std::string reason;
+        EXPECT_EQ(ValidateSettingValue("CityName", c.value, &reason), c.valid)
+            << c.value.size() << " bytes: " << reason;
+    }
+}
+
+// Whatever a caller passes, nothing that a list or JSON could not show is
+// written: the value stays as it was.
+TEST_F(StoreTest, WriteSettingRefusesTextThatCannotBeStored)
+{
+    ASSERT_TRUE(InstallDefaultSettings());
+    for (const std::string& value :
+         {std::string("Bad \xC3\x28"), std::string("two\nlines"), std::string(1024, 'x')})
+    {
+        EXPECT_FALSE(WriteSetting(setting::kCityName, value));
+        EXPECT_EQ(ReadSetting(setting::kCityName), "Seattle, WA");
+    }
+    EXPECT_TRUE(WriteSetting(setting::kCityName, std::string(1023, 'x')));
 }
 
 TEST_F(StoreTest, RegistryKeysCountNameAndDelete)

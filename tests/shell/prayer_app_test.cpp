@@ -3,11 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
+#include <thread>
 #include <vector>
 
 namespace halvo
@@ -42,6 +47,64 @@ TEST(StartupFailure, IsShownInAMessageBoxAndOnStderrBeforeTheProgramEnds)
     EXPECT_NE(errors.find(boxes[0]), std::string::npos) << errors;
     EXPECT_EQ(app.Frame(), nullptr);
     std::filesystem::remove_all(base);
+}
+
+// Asked to stop by the session (SIGTERM) or a closed terminal (SIGHUP), the
+// desktop program ends as its Exit does: status 0, the database closed and
+// its write-ahead log folded back, rather than killed where it stood.
+TEST(EndingOnASignal, TermAndHupEndTheProgramAsExitDoes)
+{
+    using namespace std::chrono_literals;
+    for (const int signal : {SIGTERM, SIGHUP})
+    {
+        const auto base =
+            std::filesystem::temp_directory_path() /
+            ("halvo-ui-signal-" + std::to_string(getpid()) + "-" + std::to_string(signal));
+        std::filesystem::remove_all(base);
+        std::filesystem::create_directories(base);
+        const auto database = base / "halvo-tavorin" / "halvo-tavorin.db";
+        // Under the sanitizers: fontconfig keeps a few blocks for the life of
+        // the process, as the test programs' built-in suppressions say.
+        const auto suppressions = base / "lsan.supp";
+        std::ofstream(suppressions) << "leak:libfontconfig.so\n";
+        const std::string lsanOptions = "suppressions=" + suppressions.string();
+        const pid_t program = fork();
+        ASSERT_GE(program, 0);
+        if (program == 0)
+        {
+            setenv("XDG_DATA_HOME", base.c_str(), 1);
+            setenv("HALVO_DATA_DIR", HALVO_TEST_DATA_DIR "/startup/shipped", 1);
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            setenv("LSAN_OPTIONS", lsanOptions.c_str(), 1);
+            execl(HALVO_TAVORIN_EXE, HALVO_TAVORIN_EXE, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        // The database appears after the handlers are in place.
+        for (int wait = 0; wait < 400 && !std::filesystem::exists(database); ++wait)
+            std::this_thread::sleep_for(25ms);
+        ASSERT_TRUE(std::filesystem::exists(database));
+        std::this_thread::sleep_for(300ms);
+        ASSERT_EQ(kill(program, signal), 0);
+        int status = 0;
+        pid_t ended = 0;
+        for (int wait = 0; wait < 400 && ended == 0; ++wait)
+        {
+            ended = waitpid(program, &status, WNOHANG);
+            if (ended == 0)
+                std::this_thread::sleep_for(25ms);
+        }
+        if (ended == 0)
+        {
+            kill(program, SIGKILL);
+            waitpid(program, &status, 0);
+            FAIL() << "the program did not end on signal " << signal;
+        }
+        EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_FALSE(std::filesystem::exists(database.string() + "-wal"))
+            << "the database was not closed";
+        std::filesystem::remove_all(base);
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // failures that must be reported, and a process killed in the middle.
 #include "locations/location_database.h"
 #include "startup/seed_import.h"
+#include "tests/support/child_process.h"
 #include "tests/support/lock_held_once.h"
 #include "tests/support/store_fixture.h"
 
@@ -9,6 +10,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +20,8 @@ namespace
 {
 
 using testing::StoreTest;
+
+testing::ChildProcess* g_first = nullptr;
 
 class SeedImport : public StoreTest
 {
@@ -40,6 +44,11 @@ class SeedImport : public StoreTest
     {
         RecordStore records;
         return records.Open(store) ? records.Count() : -1;
+    }
+
+    std::string LineWhereForTest(const char* name, int number) const
+    {
+        return (windows_ / name).string() + ":" + std::to_string(number);
     }
 
     bool WarnedAbout(const std::string& where) const
@@ -175,26 +184,108 @@ TEST_F(SeedImport, ImportThatCannotTakeTheLockWritesNothingAndKeepsTheFile)
     EXPECT_EQ(Count(kZonesStoreName), 1);
 }
 
-TEST_F(SeedImport, SeedFileThatCannotBeReadIsNeitherImportedNorDeleted)
+// A file that cannot be read while its table is missing ends the start (the
+// program cannot work without it) and stays; the supplement is only a
+// warning. A link that loops cannot be read by anyone, root included.
+TEST_F(SeedImport, UnreadableSeedFileFailsOnlyWhereItsTableIsNeeded)
 {
-    // A directory opens like a file, and its first read fails as a disk
-    // error would.
     for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
     {
-        std::filesystem::create_directories(windows_ / name);
+        std::filesystem::create_symlink(name, windows_ / name);
     }
-    for (auto import : {&ImportCities, &ImportMoreCities, &ImportTimeZones})
+    for (auto import : {&ImportCities, &ImportTimeZones})
     {
         const ImportResult result = import(windows_, messages_);
         EXPECT_FALSE(result.ok);
-        EXPECT_NE(result.failure.find("could not read"), std::string::npos) << result.failure;
+        EXPECT_NE(result.failure.find("could not read " + windows_.string()), std::string::npos)
+            << result.failure;
     }
+    const ImportResult more = ImportMoreCities(windows_, messages_);
+    EXPECT_TRUE(more.ok) << more.failure;
+    EXPECT_TRUE(WarnedAbout((windows_ / kMoreCitiesFile).string()));
     EXPECT_EQ(Count(kCitiesStoreName), -1);
     EXPECT_EQ(Count(kZonesStoreName), -1);
-    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+
+    // A file of mode 000, where permissions apply (root reads it anyway).
+    if (::geteuid() != 0)
     {
-        EXPECT_TRUE(Present(name)) << name;
+        std::filesystem::remove(windows_ / kMainCitiesFile);
+        Write(kMainCitiesFile, "Seattle, WA[USA]-12233,4761,4,a,b,c\n");
+        ::chmod((windows_ / kMainCitiesFile).c_str(), 0);
+        const ImportResult result = ImportCities(windows_, messages_);
+        EXPECT_FALSE(result.ok);
+        EXPECT_NE(result.failure.find((windows_ / kMainCitiesFile).string()), std::string::npos);
+        EXPECT_TRUE(Present(kMainCitiesFile));
     }
+}
+
+// Lines are read with a cap of 4 KiB, far above the longest valid line; a
+// longer one is skipped with its number like any other damaged line.
+TEST_F(SeedImport, OverlongLinesAreSkippedWithTheirNumberAndMemoryStaysBounded)
+{
+    Write(kMainCitiesFile, "Seattle, WA[USA]-12233,4761,4,a,b,c\n" + std::string(1 << 20, 'z') +
+                               "\nTacoma, WA[USA]-12244,4725,4,a,b,c\n");
+    const ImportResult result = ImportCities(windows_, messages_);
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_EQ(result.imported, 2);
+    EXPECT_EQ(result.skipped, 1);
+    EXPECT_TRUE(WarnedAbout(LineWhereForTest(kMainCitiesFile, 2) + ": line skipped, longer than"));
+}
+
+// Two first starts overlap: the second looked for the table before the first
+// committed, and imports after it. The look and the import are one
+// transaction, so the second waits for the first and then finds its table:
+// every city once, and neither fails.
+TEST_F(SeedImport, OverlappingImportsStoreEveryCityOnce)
+{
+    constexpr int kCities = 200;
+    std::string cities;
+    for (int i = 0; i < kCities; ++i)
+    {
+        cities += "City " + std::to_string(i) + "[Land]" + std::to_string(i) + ",0,4,a,b,c\n";
+    }
+    Write(kMainCitiesFile, cities);
+    CloseDatabase();
+    testing::ChildProcess first(&testing::PauseAtStopPoint, TestPoint::kImportChecked, 0,
+                                [&]
+                                {
+                                    testing::RecordingMessages quiet;
+                                    if (!OpenDatabase(database_).ok)
+                                    {
+                                        return 3;
+                                    }
+                                    return ImportCities(windows_, quiet).ok ? 0 : 4;
+                                });
+    ASSERT_TRUE(first.AwaitTold()) << "the first import never looked for its table";
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    // This import lets the first go on as soon as it has to wait for it.
+    g_first = &first;
+    sqlite3_busy_handler(
+        store_internal::Connection(),
+        [](void*, int attempts)
+        {
+            if (attempts == 0 && g_first != nullptr)
+            {
+                g_first->Go();
+            }
+            ::usleep(1000);
+            return attempts < 10000 ? 1 : 0;
+        },
+        nullptr);
+    const ImportResult second = ImportCities(windows_, messages_);
+    sqlite3_busy_timeout(store_internal::Connection(), 5000);
+    // The first may go on only now when the second never had to wait; it
+    // then still finds the file, as when it opened it before the second's
+    // delete.
+    Write(kMainCitiesFile, cities);
+    first.Go();
+    g_first = nullptr;
+    EXPECT_TRUE(first.ExitedWith(0));
+    EXPECT_TRUE(second.ok) << second.failure;
+    EXPECT_EQ(Count(kCitiesStoreName), kCities);
+    ASSERT_TRUE(ImportCities(windows_, messages_).ok);
+    EXPECT_EQ(Count(kCitiesStoreName), kCities);
+    EXPECT_FALSE(Present(kMainCitiesFile));
 }
 
 // A child imports a large city file and is killed at a growing delay; each

@@ -1,18 +1,25 @@
 // The start-up data steps on a fresh device folder: installation, first
 // import, a second start, hand-placed seed files, self-healing, the legacy
-// registry keys and a failure that must be shown.
+// registry keys and a failure that must be shown; then, grouped by fault:
+// settings reset by a seed file found again, kills while copying, starts
+// at the same moment, seed paths that are not files, folder permissions.
 #include "locations/location_database.h"
 #include "platform/store/device_folder.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
 #include "startup/seed_import.h"
 #include "startup/startup_data.h"
+#include "tests/support/child_process.h"
 #include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 
 namespace halvo
 {
@@ -42,6 +49,12 @@ class StartupData : public ::testing::Test
     {
         RecordStore records;
         return records.Open(store) ? records.Count() : -1;
+    }
+
+    static std::string Bytes(const std::filesystem::path& file)
+    {
+        std::ifstream stream(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
     }
 
     static bool AnySeedFileLeft()
@@ -137,30 +150,209 @@ TEST_F(StartupData, FailureIsShownOnceNamingWhatAndWhere)
         << messages_.shown[0];
 }
 
-TEST_F(StartupData, SettingsThatCannotBeInstalledEndTheStartWithAMessage)
+// --- Settings: defaults only into a new table, never over the user's ---
+
+// A seed file that is back at a later start (a reinstall, a folder that
+// would not let it be deleted) is no first start: the user's settings and
+// feast reminder stay, and the tables are not imported again.
+TEST_F(StartupData, SeedFileFoundAgainNeverResetsTheUsersSettings)
 {
-    // A "Settings" store of neither known layout is left alone, so it never
-    // gains a CityName record to set.
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    ASSERT_TRUE(WriteSetting(setting::kCityName, "Sydney"));
+    ASSERT_TRUE(WriteSetting(setting::kReminder, "3"));
+    ASSERT_TRUE(WriteRegistryNumber(kFeastSubkey, kFeastValue, 1));
+    ASSERT_TRUE(WriteRegistryNumber(kFeastSubkey, kNumDaysValue, 7));
+    for (const char* name : {kMainCitiesFile, kZonesFile})
+    {
+        std::filesystem::copy_file(kShipped / name, WindowsFolder() / name);
+    }
+    CloseDatabase();
+
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Sydney");
+    EXPECT_EQ(ReadSetting(setting::kReminder), "3");
+    std::uint32_t feast = 0;
+    std::uint32_t days = 0;
+    ReadRegistryNumber(kFeastSubkey, kFeastValue, feast);
+    ReadRegistryNumber(kFeastSubkey, kNumDaysValue, days);
+    EXPECT_EQ(feast, 1u);
+    EXPECT_EQ(days, 7u);
+    EXPECT_EQ(Count(kCitiesStoreName), 7);
+    EXPECT_EQ(Count(kZonesStoreName), 4);
+    EXPECT_FALSE(AnySeedFileLeft());
+}
+
+// A settings table that lost records (here CityName among ten) is completed
+// at the defaults, keeping the values it has; the start no longer ends with
+// "could not set CityName" for as long as the seed file is there.
+TEST_F(StartupData, SettingsTableLackingRecordsIsCompletedAndTheStartGoesOn)
+{
     ASSERT_TRUE(EnsureDeviceFolder());
     ASSERT_TRUE(OpenDatabase(DatabaseFile()).ok);
     const StoreIdentity identity = RecordStore::Create(
         kSettingsStoreName, kSettingsTypeTag, {{kSettingNameProperty, kSortCaseInsensitive}});
     RecordStore store;
     ASSERT_TRUE(store.Open(identity));
-    ASSERT_TRUE(store.Append({{kSettingNameProperty, std::string(setting::kBg)},
-                              {kSettingValueProperty, std::string("9")}}));
+    for (std::size_t i = 0; i < 6; ++i)
+    {
+        ASSERT_TRUE(store.Append({{kSettingNameProperty, std::string(kDefaultSettings[i].name)},
+                                  {kSettingValueProperty, std::string("kept")}}));
+    }
     store.Close();
     std::filesystem::copy_file(kShipped / kMainCitiesFile, WindowsFolder() / kMainCitiesFile);
     CloseDatabase();
 
     const StartupDataResult result = RunStartupDataSteps(messages_);
-    EXPECT_FALSE(result.ok);
-    ASSERT_EQ(messages_.shown.size(), 1u);
-    EXPECT_NE(messages_.shown[0].find(setting::kCityName), std::string::npos) << messages_.shown[0];
-    EXPECT_NE(messages_.shown[0].find(DatabaseFile().string()), std::string::npos)
-        << messages_.shown[0];
-    // The seed file stays for a start that can use it.
-    EXPECT_TRUE(std::filesystem::exists(WindowsFolder() / kMainCitiesFile));
+    ASSERT_TRUE(result.ok) << result.failure;
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_EQ(Count(kSettingsStoreName), 16);
+    EXPECT_EQ(ReadSetting(setting::kAsrMethod), "kept");
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Seattle, WA");
+    EXPECT_EQ(ReadSetting(setting::kIsha), "0");
+    EXPECT_EQ(Count(kCitiesStoreName), 6) << "the main list alone, as placed";
+    EXPECT_FALSE(AnySeedFileLeft());
+}
+
+// --- The shipped files: whole or absent, and a store that lacks a table is
+// repaired from them ---
+
+// A start killed while it copies the shipped files (each of them in turn)
+// leaves no partial seed file; the next start finds the store incomplete,
+// copies what is missing and ends with the whole shipped data.
+TEST_F(StartupData, KillWhileCopyingTheShippedFilesNeverLeavesAPartialInstall)
+{
+    const std::string shippedCities = Bytes(kShipped / kMainCitiesFile);
+    for (int copy = 0; copy < 3; ++copy)
+    {
+        SCOPED_TRACE("killed in copy " + std::to_string(copy + 1));
+        CloseDatabase();
+        std::filesystem::remove_all(home_);
+        std::filesystem::create_directories(home_);
+        testing::ChildProcess start(&testing::KillAtStopPoint, TestPoint::kCopyingFile, copy,
+                                    []
+                                    {
+                                        testing::RecordingMessages quiet;
+                                        return RunStartupDataSteps(quiet).ok ? 0 : 1;
+                                    });
+        ASSERT_TRUE(start.WasKilled());
+        for (const auto& entry : std::filesystem::directory_iterator(WindowsFolder()))
+        {
+            const std::string name = entry.path().filename().string();
+            if (!name.starts_with("."))
+            {
+                EXPECT_EQ(Bytes(entry.path()), Bytes(kShipped / name)) << name << " is partial";
+            }
+        }
+
+        const StartupDataResult result = RunStartupDataSteps(messages_);
+        ASSERT_TRUE(result.ok) << result.failure;
+        EXPECT_EQ(Count(kSettingsStoreName), 16);
+        EXPECT_EQ(Count(kCitiesStoreName), 7);
+        EXPECT_EQ(Count(kZonesStoreName), 4);
+        EXPECT_TRUE(std::filesystem::is_empty(WindowsFolder())) << "copies left behind";
+    }
+    EXPECT_EQ(shippedCities, Bytes(kShipped / kMainCitiesFile));
+}
+
+// A store left without its zones (by an earlier kill, or a zone file that
+// never arrived) no longer computes every city in UTC for ever: the next
+// start copies the shipped zone file and imports it, and keeps the rest.
+TEST_F(StartupData, StoreWithoutZonesIsRepairedFromTheShippedFiles)
+{
+    const std::filesystem::path partial = home_ / "partial-shipped";
+    std::filesystem::create_directories(partial);
+    std::filesystem::copy_file(kShipped / kMainCitiesFile, partial / kMainCitiesFile);
+    ::setenv("HALVO_DATA_DIR", partial.c_str(), 1);
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    ASSERT_EQ(Count(kZonesStoreName), -1);
+    ASSERT_TRUE(WriteSetting(setting::kCityName, "Sydney"));
+    CloseDatabase();
+
+    ::setenv("HALVO_DATA_DIR", kShipped.c_str(), 1);
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    EXPECT_EQ(Count(kZonesStoreName), 4);
+    EXPECT_EQ(Count(kCitiesStoreName), 6) << "the cities are not imported again";
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Sydney");
+    EXPECT_FALSE(AnySeedFileLeft());
+}
+
+// --- Starts at the same moment ---
+
+// A start that finds another start at its first import waits for it, then
+// finds everything done: no "database is locked", no failed start.
+TEST_F(StartupData, StartThatFindsAnotherImportingWaitsAndSucceeds)
+{
+    testing::ChildProcess first(&testing::PauseAtStopPoint, TestPoint::kImportChecked, 0,
+                                []
+                                {
+                                    testing::RecordingMessages quiet;
+                                    return RunStartupDataSteps(quiet).ok ? 0 : 1;
+                                });
+    ASSERT_TRUE(first.AwaitTold());
+    testing::g_childToRelease = &first;
+    testing::g_releasePoint = TestPoint::kWaitingForLock;
+    SetTestPointHandler(&testing::ReleaseChildAtPoint);
+    const StartupDataResult second = RunStartupDataSteps(messages_);
+    SetTestPointHandler(nullptr);
+    EXPECT_EQ(testing::g_childToRelease, nullptr) << "the second start did not wait";
+    testing::g_childToRelease = nullptr;
+    EXPECT_TRUE(first.ExitedWith(0));
+    ASSERT_TRUE(second.ok) << second.failure;
+    EXPECT_TRUE(messages_.shown.empty());
+    EXPECT_TRUE(messages_.warnings.empty()) << messages_.warnings[0];
+    EXPECT_EQ(Count(kSettingsStoreName), 16);
+    EXPECT_EQ(Count(kCitiesStoreName), 7);
+    EXPECT_EQ(Count(kZonesStoreName), 4);
+    EXPECT_FALSE(AnySeedFileLeft());
+}
+
+// --- Seed paths that are not regular files, or cannot be read ---
+
+// A pipe would hang every start, a link to /dev/zero read one endless line
+// and a folder fail every start: none of them is read, a warning names
+// each, and the start goes on with the rest. Run in a child that an alarm
+// ends, so a hang fails the test instead of stopping it.
+TEST_F(StartupData, SpecialSeedFilesAreNeverReadAndTheStartGoesOn)
+{
+    ASSERT_TRUE(EnsureDeviceFolder());
+    const std::filesystem::path windows = WindowsFolder();
+    ASSERT_EQ(::mkfifo((windows / kMainCitiesFile).c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", windows / kZonesFile);
+    std::filesystem::create_directories(windows / kMoreCitiesFile);
+    testing::ChildProcess start(
+        nullptr, TestPoint::kCopyingFile, 0,
+        []
+        {
+            ::alarm(20);
+            testing::RecordingMessages messages;
+            if (!RunStartupDataSteps(messages).ok)
+            {
+                return 1;
+            }
+            int warned = 0;
+            for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+            {
+                for (const std::string& warning : messages.warnings)
+                {
+                    if (warning.find((WindowsFolder() / name).string() +
+                                     " is not a regular file") != std::string::npos)
+                    {
+                        ++warned;
+                        break;
+                    }
+                }
+            }
+            return warned == 3 ? 0 : 2;
+        });
+    EXPECT_TRUE(start.ExitedWith(0));
+    ASSERT_TRUE(OpenDatabase(DatabaseFile()).ok);
+    EXPECT_EQ(Count(kSettingsStoreName), 16) << "the start went on without the files";
+    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+    {
+        EXPECT_TRUE(std::filesystem::is_symlink(windows / name) ||
+                    std::filesystem::exists(windows / name))
+            << name << " is not the program's to delete";
+    }
 }
 
 } // namespace

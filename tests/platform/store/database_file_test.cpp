@@ -1,5 +1,6 @@
 #include "platform/store/device_folder.h"
 #include "platform/store/record_store.h"
+#include "tests/support/child_process.h"
 #include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,103 @@ TEST_F(StoreTest, DamagedDatabaseIsMovedAsideAndReplaced)
     }
 }
 
+void Damage(const std::filesystem::path& database)
+{
+    FillStore(3000);
+    CloseDatabase();
+    ASSERT_TRUE(OpenDatabase(database).ok);
+    CloseDatabase();
+    std::string bytes = FileBytes(database);
+    bytes.resize(bytes.size() / 2);
+    std::ofstream(database, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+// Moving a damaged file aside twice: one process judged the old file
+// damaged, another moved it aside meanwhile, started a fresh database and
+// wrote to it; the first must not then move the fresh one aside too.
+TEST_F(StoreTest, DamagedDatabaseIsMovedAsideByExactlyOneProcess)
+{
+    Damage(database_);
+    // The judge stops between its judgement and the move.
+    testing::ChildProcess judge(&testing::PauseAtStopPoint, TestPoint::kDamageJudged, 0,
+                                [&] { return OpenDatabase(database_).ok ? 0 : 1; });
+    ASSERT_TRUE(judge.AwaitTold());
+    // The writer opens the same file now; it says so if it has to wait.
+    testing::ChildProcess writer(&testing::TellAtStopPoint, TestPoint::kWaitingForLock, 0,
+                                 [&]
+                                 {
+                                     if (!OpenDatabase(database_).ok)
+                                         return 1;
+                                     return RecordStore::Create("written", 1, {}) != 0 ? 0 : 2;
+                                 });
+    // Either it waits for the judge, or (without the lock) it is done.
+    writer.AwaitTold(5000);
+    judge.Go();
+    EXPECT_TRUE(judge.ExitedWith(0));
+    ASSERT_TRUE(writer.ExitedWith(0));
+
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    EXPECT_TRUE(RecordStore::Exists("written")) << "a write that reported success was lost";
+    EXPECT_EQ(AsideFiles(folder_).size(), 1u);
+}
+
+// The name no longer leads to the judged file when the move comes (another
+// program put a healthy database there): the healthy one is opened, not
+// moved aside.
+std::filesystem::path g_healthyReplacement;
+std::filesystem::path g_judgedFile;
+
+TEST_F(StoreTest, DamagedDatabaseReplacedBeforeTheMoveIsOpenedNotMoved)
+{
+    g_healthyReplacement = folder_ / "healthy.db";
+    g_judgedFile = database_;
+    CloseDatabase();
+    ASSERT_TRUE(OpenDatabase(g_healthyReplacement).ok);
+    ASSERT_NE(RecordStore::Create("healthy", 1, {}), 0u);
+    CloseDatabase();
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    Damage(database_);
+
+    SetTestPointHandler(
+        [](TestPoint point)
+        {
+            if (point == TestPoint::kDamageJudged)
+                std::filesystem::rename(g_healthyReplacement, g_judgedFile);
+        });
+    const DatabaseOpenResult opened = OpenDatabase(database_);
+    SetTestPointHandler(nullptr);
+    ASSERT_TRUE(opened.ok) << opened.note;
+    EXPECT_EQ(opened.note, "");
+    EXPECT_TRUE(RecordStore::Exists("healthy"));
+    EXPECT_TRUE(AsideFiles(folder_).empty());
+}
+
+// Permissions are changed only on the program's own regular file, never
+// through a link to someone else's.
+TEST_F(StoreTest, DatabaseIsNeverOpenedThroughALink)
+{
+    CloseDatabase();
+    const std::filesystem::path target = folder_ / "someone-elses-file";
+    std::ofstream(target) << "not a database";
+    ::chmod(target.c_str(), 0644);
+    const std::filesystem::path link = folder_ / "linked.db";
+    std::filesystem::create_symlink(target, link);
+
+    const DatabaseOpenResult opened = OpenDatabase(link);
+    EXPECT_FALSE(opened.ok);
+    EXPECT_NE(opened.note.find(link.string()), std::string::npos) << opened.note;
+    EXPECT_EQ(Mode(target), 0644u);
+    EXPECT_EQ(FileBytes(target), "not a database");
+    EXPECT_TRUE(AsideFiles(folder_).empty());
+
+    // A regular file of the user's that others may read is made private.
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    CloseDatabase();
+    ::chmod(database_.c_str(), 0644);
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    EXPECT_EQ(Mode(database_), 0600u);
+}
+
 TEST_F(StoreTest, UnopenableDatabaseFailsWithoutMovingAnything)
 {
     CloseDatabase();
@@ -186,6 +284,28 @@ TEST_F(StoreTest, DeviceFolderFollowsXdgDataHome)
     EXPECT_EQ(Mode(fallback), 0700u);
     EXPECT_EQ(Mode(fallback / "windows"), 0700u);
     EXPECT_TRUE(EnsureDeviceFolder(&error)) << "a second call finds it in place";
+
+    // Folders of ours that others can reach are made private again; a
+    // folder reached through a link is left as it is, with a warning.
+    ::chmod(fallback.c_str(), 0777);
+    ::chmod((fallback / "windows").c_str(), 0755);
+    std::vector<std::string> warnings;
+    ASSERT_TRUE(EnsureDeviceFolder(&error, &warnings)) << error;
+    EXPECT_EQ(Mode(fallback), 0700u);
+    EXPECT_EQ(Mode(fallback / "windows"), 0700u);
+    EXPECT_TRUE(warnings.empty());
+
+    const std::filesystem::path shared = folder_ / "shared";
+    std::filesystem::create_directories(shared / "halvo-tavorin" / "windows");
+    ::chmod((shared / "halvo-tavorin").c_str(), 0755);
+    const std::filesystem::path linked = folder_ / "linked";
+    std::filesystem::create_directories(linked);
+    std::filesystem::create_directory_symlink(shared / "halvo-tavorin", linked / "halvo-tavorin");
+    environment.Set("XDG_DATA_HOME", linked.c_str());
+    ASSERT_TRUE(EnsureDeviceFolder(&error, &warnings)) << error;
+    EXPECT_EQ(Mode(shared / "halvo-tavorin"), 0755u);
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find((linked / "halvo-tavorin").string()), std::string::npos);
 
     // A file where the folder should be is reported, naming the path.
     const std::filesystem::path blocked = folder_ / "blocked";
