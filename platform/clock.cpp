@@ -10,6 +10,19 @@ namespace halvo
 namespace
 {
 
+// Date and time of day from the C library's broken-down time; the
+// milliseconds are left as they are.
+void CopyFields(const std::tm& fields, DateRecord& record)
+{
+    record.year = static_cast<std::uint16_t>(fields.tm_year + 1900);
+    record.month = static_cast<std::uint16_t>(fields.tm_mon + 1);
+    record.dayOfWeek = static_cast<std::uint16_t>(fields.tm_wday);
+    record.day = static_cast<std::uint16_t>(fields.tm_mday);
+    record.hour = static_cast<std::uint16_t>(fields.tm_hour);
+    record.minute = static_cast<std::uint16_t>(fields.tm_min);
+    record.second = static_cast<std::uint16_t>(fields.tm_sec);
+}
+
 class SystemClock : public Clock
 {
   public:
@@ -23,13 +36,7 @@ class SystemClock : public Clock
         const auto milliseconds =
             duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
         DateRecord record;
-        record.year = static_cast<std::uint16_t>(local.tm_year + 1900);
-        record.month = static_cast<std::uint16_t>(local.tm_mon + 1);
-        record.dayOfWeek = static_cast<std::uint16_t>(local.tm_wday);
-        record.day = static_cast<std::uint16_t>(local.tm_mday);
-        record.hour = static_cast<std::uint16_t>(local.tm_hour);
-        record.minute = static_cast<std::uint16_t>(local.tm_min);
-        record.second = static_cast<std::uint16_t>(local.tm_sec);
+        CopyFields(local, record);
         record.milliseconds = static_cast<std::uint16_t>(milliseconds < 0 ? 0 : milliseconds);
         return record;
     }
@@ -65,13 +72,7 @@ DateRecord UniversalFromLocal(const DateRecord& local)
     if (gmtime_r(&moment, &universal) == nullptr)
         return local;
     DateRecord record = local;
-    record.year = static_cast<std::uint16_t>(universal.tm_year + 1900);
-    record.month = static_cast<std::uint16_t>(universal.tm_mon + 1);
-    record.dayOfWeek = static_cast<std::uint16_t>(universal.tm_wday);
-    record.day = static_cast<std::uint16_t>(universal.tm_mday);
-    record.hour = static_cast<std::uint16_t>(universal.tm_hour);
-    record.minute = static_cast<std::uint16_t>(universal.tm_min);
-    record.second = static_cast<std::uint16_t>(universal.tm_sec);
+    CopyFields(universal, record);
     return record;
 }
 

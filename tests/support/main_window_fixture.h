@@ -16,6 +16,7 @@
 #include "settings/settings.h"
 #include "shell/main_frame.h"
 #include "startup/startup_data.h"
+#include "tests/support/test_clock.h"
 
 #include <gtest/gtest.h>
 
@@ -29,13 +30,6 @@
 
 namespace halvo::testing
 {
-
-class TestClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2026, 3, 20);
-};
 
 // The application object whose Exit command the frame falls back on.
 class TestApp : public CWinApp

@@ -8,6 +8,8 @@
 #include "tests/support/store_fixture.h"
 #include "tests/support/test_cities.h"
 
+#include "tests/support/test_clock.h"
+
 #include <gtest/gtest.h>
 
 namespace halvo
@@ -16,13 +18,6 @@ namespace
 {
 
 using testing::DialogHarness;
-
-class FixedClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2004, 10, 15); // 1 Ramadan 1425
-};
 
 class ConverterDialogs : public testing::StoreTest
 {
@@ -41,7 +36,7 @@ class ConverterDialogs : public testing::StoreTest
         SetClock(nullptr);
         StoreTest::TearDown();
     }
-    FixedClock clock_;
+    testing::TestClock clock_{MakeDate(2004, 10, 15)}; // 1 Ramadan 1425
 };
 
 // It opens on what the main display shows and converts every day picked

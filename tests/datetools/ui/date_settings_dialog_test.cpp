@@ -4,6 +4,8 @@
 #include "platform/ui/dialog_harness.h"
 #include "resources/resource_ids.h"
 
+#include "tests/support/test_clock.h"
+
 #include <gtest/gtest.h>
 
 namespace halvo
@@ -12,13 +14,6 @@ namespace
 {
 
 using testing::DialogHarness;
-
-class FixedClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2026, 3, 20); // 1 Shawwal 1447
-};
 
 class DateSettingsDialog : public ::testing::Test
 {
@@ -37,7 +32,7 @@ class DateSettingsDialog : public ::testing::Test
                 dialog.Text(IDC_HIJRI_YEAR)};
     }
 
-    FixedClock clock_;
+    testing::TestClock clock_; // 1 Shawwal 1447
 };
 
 // Each side moves the other; a Hijri year outside its list leaves the Hijri

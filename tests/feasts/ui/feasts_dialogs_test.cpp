@@ -8,6 +8,8 @@
 #include "settings/screen_colours.h"
 #include "tests/support/store_fixture.h"
 
+#include "tests/support/test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -20,12 +22,6 @@ namespace
 
 using testing::DialogHarness;
 using Numbers = std::pair<std::uint32_t, std::uint32_t>; // Feast, NumDays
-
-class FixedClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return MakeDate(2004, 6, 1); } // in Hijri 1425
-};
 
 class FeastsDialogs : public testing::StoreTest
 {
@@ -53,7 +49,7 @@ class FeastsDialogs : public testing::StoreTest
         ReadRegistryNumber(kFeastSubkey, kNumDaysValue, numbers.second);
         return numbers;
     }
-    FixedClock clock_;
+    testing::TestClock clock_{MakeDate(2004, 6, 1)}; // in Hijri 1425
 };
 
 // The whole current year, past feasts included, on a white table whatever

@@ -12,6 +12,8 @@
 #include "settings/settings.h"
 #include "tests/support/store_fixture.h"
 
+#include "tests/support/test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -19,13 +21,6 @@
 
 namespace halvo::testing
 {
-
-class FixedClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2026, 7, 1); // daylight saving in force in Seattle
-};
 
 inline constexpr std::int32_t kPacificZone = 4;
 inline constexpr std::int32_t kEgyptZone = 39;
@@ -108,7 +103,7 @@ class LocationDialogs : public StoreTest
         return false;
     }
 
-    FixedClock clock_;
+    testing::TestClock clock_{MakeDate(2026, 7, 1)}; // daylight saving in force in Seattle
 };
 
 } // namespace halvo::testing

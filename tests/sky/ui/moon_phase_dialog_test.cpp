@@ -5,6 +5,8 @@
 #include "resources/resource_ids.h"
 #include "settings/screen_colours.h"
 
+#include "tests/support/test_clock.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,13 +19,6 @@ namespace
 {
 
 using testing::DialogHarness;
-
-class FixedClock : public Clock
-{
-  public:
-    DateRecord Now() const override { return now; }
-    DateRecord now = MakeDate(2026, 3, 20);
-};
 
 DateRecord Moment(int year, int month, int day, int hour, int minute)
 {
@@ -66,7 +61,7 @@ class MoonPhaseDialog : public ::testing::Test
         return harness.Snapshot();
     }
 
-    FixedClock clock_;
+    testing::TestClock clock_;
     std::string savedZone_;
 };
 
