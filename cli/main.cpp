@@ -1,6 +1,7 @@
 // tavorin: the prayer-times system on the command line. Every subcommand
 // prints text, or JSON with --json; bad input is one line on stderr and exit
 // status 2, with nothing on stdout.
+#include "cli/adhan_command.h"
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     halvo::cli::AddCalendarCommands(app);
     halvo::cli::AddSkyCommands(app);
     halvo::cli::AddStoreCommands(app);
+    halvo::cli::AddAdhanCommand(app);
 
     try
     {

@@ -1,6 +1,7 @@
 #include "conventions/twilight_conventions.h"
 
 #include "platform/store/record_store.h"
+#include "platform/text/collation.h"
 #include "platform/text/number_text.h"
 #include "platform/text/utf8.h"
 #include "settings/settings.h"
@@ -279,6 +280,64 @@ std::optional<std::string> DegreesToAngleText(std::string_view typed)
         return std::nullopt;
     }
     return std::to_string(static_cast<std::int32_t>(tenths));
+}
+
+std::string TrimBlanks(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+    {
+        return {};
+    }
+    const std::size_t last = text.find_last_not_of(" \t");
+    return std::string(text.substr(first, last - first + 1));
+}
+
+std::optional<std::string> TypedAngleToText(std::string_view typed)
+{
+    const std::string number = TrimBlanks(typed);
+    float degrees = 0;
+    const char* end = number.data() + number.size();
+    const auto parsed = std::from_chars(number.data(), end, degrees, std::chars_format::general);
+    if (number.empty() || parsed.ec != std::errc{} || parsed.ptr != end ||
+        !std::isfinite(degrees) || !(degrees > 0.0f && degrees < 90.0f))
+    {
+        return std::nullopt;
+    }
+    auto text = DegreesToAngleText(number);
+    // 0.05 degrees would be stored as "0": no angle at all.
+    if (!text || LeadingInteger(*text) < 1)
+    {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool ConventionNameTaken(std::string_view name)
+{
+    const std::string wanted = TrimBlanks(name);
+    auto same = [&wanted](const std::string& stored)
+    { return CompareCaseInsensitive(TrimBlanks(stored), wanted) == 0; };
+    if (!RecordStore::Exists(kConventionsStoreName))
+    {
+        // Adding creates the store with the built-ins first.
+        for (const Convention& convention : BuiltInConventions())
+        {
+            if (same(convention.name))
+            {
+                return true;
+            }
+        }
+        return false;
+    }
+    for (const std::string& stored : ListConventions())
+    {
+        if (same(stored))
+        {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace halvo

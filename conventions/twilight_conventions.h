@@ -66,4 +66,17 @@ std::string AngleTextForDisplay(std::string_view text);
 // Empty when the text does not start with a number.
 std::optional<std::string> DegreesToAngleText(std::string_view typed);
 
+// An angle typed into the add dialog, as the tenths text it stores: only a
+// text that is a number as a whole (blanks around it allowed), strictly
+// between 0 and 90 degrees and at least a tenth. Empty otherwise.
+std::optional<std::string> TypedAngleToText(std::string_view typed);
+
+// The text without the blanks and tabs around it.
+std::string TrimBlanks(std::string_view text);
+
+// Whether a name is a stored convention's (the built-ins when the store does
+// not exist yet) but for case or surrounding blanks: adding it would make a
+// second entry people cannot tell from the first.
+bool ConventionNameTaken(std::string_view name);
+
 } // namespace halvo

@@ -193,12 +193,15 @@ std::map<int, DialogTemplate> BuildTemplates()
              Bitmap(IDB_TODAY_IN_HIJRI, 9, 24, 13, 12),
          }});
 
+    // Wider and taller than the screen the texts were placed for: the
+    // longest painted lines need 250 pixels in the desktop's font, and the
+    // last one needs room above OK.
     add({IDD_TWILIGHT_HELP,
          "Twilight Angles Help",
-         160,
-         165,
+         176,
+         174,
          {
-             DefaultButton(IDOK, "OK", 55, 151, 50, 12),
+             DefaultButton(IDOK, "OK", 63, 156, 50, 12),
          }});
 
     add({IDD_INSTRUCTIONS,

@@ -1,6 +1,8 @@
 #include "shell/main_frame.h"
 
+#include "conventions/ui/add_twilight_angles_dialog.h"
 #include "conventions/ui/asr_method_dialog.h"
+#include "conventions/ui/twilight_conventions_dialog.h"
 #include "datetools/ui/date_settings_dialog.h"
 #include "datetools/ui/hijri_to_greg_dialog.h"
 #include "datetools/ui/today_in_hijri_dialog.h"
@@ -11,14 +13,25 @@
 #include "locations/ui/edit_timezone_dialog.h"
 #include "locations/ui/select_location_dialog.h"
 #include "platform/clock.h"
+#include "platform/process.h"
+#include "platform/store/device_folder.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
+#include "shell/adhan_switches.h"
+#include "shell/set_adhan_dialog.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
 
 namespace halvo
 {
+
+CMainFrame::CMainFrame()
+    : alarm_({adhanServices_.Player(), adhanServices_.Timer(), adhanServices_.Notifier(),
+              adhanMessages_},
+             WindowsFolder(), ExecutablePath())
+{
+}
 
 const MessageMap& CMainFrame::GetMessageMap() const
 {
@@ -40,6 +53,12 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
         MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
+        MapCommand(ID_SETTINGS_TWILIGHT_ANGLES, &CMainFrame::OnTwilightAngles),
+        MapCommand(ID_SETTINGS_ADD_ANGLES, &CMainFrame::OnAddAngles),
+        MapCommand(ID_SETTINGS_ADHAN, &CMainFrame::OnSetAdhan),
+        MapAppMessage(WM_FIRST_ADHAN_CHECK, &CMainFrame::OnFirstAdhanCheck),
+        MapLButtonDown(&CMainFrame::OnLButtonDown),
+        MapKeyDown(&CMainFrame::OnKeyDown),
     };
     return map;
 }
@@ -66,6 +85,7 @@ int CMainFrame::OnCreate()
     if (!m_wndView.Create(this, kFirstPaneId, CRect{}))
         return -1;
     SetTimer(kRefreshTimerId, kRefreshMilliseconds);
+    PostMessage(WM_FIRST_ADHAN_CHECK);
     WindowMessages reminderMessages(&m_wndView);
     CheckFeastReminder(reminderMessages);
     return 0;
@@ -79,7 +99,11 @@ void CMainFrame::OnSetFocus()
 void CMainFrame::OnTimer(unsigned)
 {
     // Back to today: a date chosen by hand stays only until the next tick.
-    OnRestoreDate();
+    // One reading of the clock for both steps, so the times checked are
+    // always those of the day checked.
+    const DateRecord now = LocalNow();
+    m_wndView.SetDisplayDate(now);
+    CheckAdhan(now);
 }
 
 void CMainFrame::OnRestoreDate()
@@ -177,6 +201,50 @@ int CMainFrame::OnBringForward()
 {
     BringToFront();
     return 0;
+}
+
+void CMainFrame::OnTwilightAngles()
+{
+    CTwilightConventionsDlg dialog(this);
+    dialog.DoModal();
+    m_wndView.Refresh();
+}
+
+void CMainFrame::OnAddAngles()
+{
+    CAddTwilightAnglesDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnSetAdhan()
+{
+    CSetAdhanDlg dialog(this, adhanServices_.Player());
+    dialog.DoModal();
+}
+
+int CMainFrame::OnFirstAdhanCheck()
+{
+    // The display shows today from its first paint on: computing it is
+    // enough, and keeps the time of day that paint takes.
+    m_wndView.Refresh();
+    CheckAdhan(LocalNow());
+    return 0;
+}
+
+void CMainFrame::CheckAdhan(const DateRecord& now)
+{
+    alarm_.Check(dayTexts, adhanSwitches, now);
+}
+
+// A click or a key in the main window stops a playing Adhan.
+void CMainFrame::OnLButtonDown(CPoint)
+{
+    alarm_.Stop();
+}
+
+void CMainFrame::OnKeyDown(KeyCode)
+{
+    alarm_.Stop();
 }
 
 } // namespace halvo

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "day/adhan_alarm.h"
 #include "platform/ui/framework.h"
+#include "platform/ui/window_messages.h"
+#include "shell/adhan_services.h"
 #include "shell/prayer_view.h"
 
 namespace halvo
@@ -10,12 +13,15 @@ inline constexpr unsigned kRefreshTimerId = 105;
 inline constexpr int kRefreshMilliseconds = 20000;
 // Asks the running program to come forward.
 inline constexpr unsigned WM_BRING_FORWARD = WM_APP + 0x64;
+// The Adhan's first check, right after the first paint: a program the
+// system started at a prayer minute sounds at once, not a tick later.
+inline constexpr unsigned WM_FIRST_ADHAN_CHECK = WM_APP + 0x6A;
 
 // The program's one top-level window: the menu bar over the main display.
 class CMainFrame : public CFrameWnd
 {
   public:
-    CMainFrame() = default;
+    CMainFrame();
 
     CPrayerView& View() { return m_wndView; }
 
@@ -45,8 +51,19 @@ class CMainFrame : public CFrameWnd
     void OnDeleteLocation();
     void OnEditTimezones();
     int OnBringForward();
+    void OnTwilightAngles();
+    void OnAddAngles();
+    void OnSetAdhan();
+    int OnFirstAdhanCheck();
+    void OnLButtonDown(CPoint point);
+    void OnKeyDown(KeyCode key);
+    // The Adhan step of a tick, on the day just computed for now.
+    void CheckAdhan(const DateRecord& now);
 
     CPrayerView m_wndView;
+    AdhanServiceSet adhanServices_;
+    WindowMessages adhanMessages_{nullptr};
+    AdhanAlarm alarm_;
 };
 
 } // namespace halvo

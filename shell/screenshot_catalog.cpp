@@ -1,6 +1,9 @@
 #include "shell/screenshot_catalog.h"
 
+#include "conventions/ui/add_twilight_angles_dialog.h"
 #include "conventions/ui/asr_method_dialog.h"
+#include "conventions/ui/twilight_conventions_dialog.h"
+#include "conventions/ui/twilight_help_dialog.h"
 #include "datetools/ui/date_settings_dialog.h"
 #include "datetools/ui/hijri_to_greg_dialog.h"
 #include "datetools/ui/today_in_hijri_dialog.h"
@@ -12,6 +15,7 @@
 #include "locations/ui/select_location_dialog.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "shell/set_adhan_dialog.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
 
@@ -43,6 +47,21 @@ std::unique_ptr<CDialog> MakeEditCity(CMainFrame& frame)
     auto dialog = std::make_unique<CAddCityDlg>(&frame);
     dialog->SetEditCity("Seattle, WA");
     return dialog;
+}
+
+// A picture makes no sound: "Test Sound" plays nothing here.
+class SilentPlayer : public SoundPlayer
+{
+  public:
+    void Play(const std::filesystem::path&, int) override {}
+    void Stop() override {}
+    bool IsPlaying() const override { return false; }
+};
+
+std::unique_ptr<CDialog> MakeSetAdhan(CMainFrame& frame)
+{
+    static SilentPlayer silent;
+    return std::make_unique<CSetAdhanDlg>(&frame, silent);
 }
 
 // The dialogs the program opens with classes of their own, and the faces
@@ -92,6 +111,26 @@ std::vector<DialogShot> ClassShots()
         {IDD_ADD_CITY, "edit-city-information", MakeEditCity, {}},
         {IDD_DELETE_CITY, "delete-city", Make<CDeleteCityDlg>, {}},
         {IDD_EDIT_TIMEZONE, "edittimezone", Make<CEditTimezoneDlg>, {}},
+        {IDD_TWILIGHT_CONVENTIONS, "twilight-conventions", Make<CTwilightConventionsDlg>, {}},
+        {IDD_TWILIGHT_CONVENTIONS, "twilight-conventions-makkah", Make<CTwilightConventionsDlg>,
+         [](testing::DialogHarness& dialog)
+         { dialog.SelectText(IDC_CONVENTION, "Um Ul-Qura, Makkah"); }},
+        {IDD_ADD_TWILIGHT_ANGLES, "add-twilight-angles", Make<CAddTwilightAnglesDlg>,
+         [](testing::DialogHarness& dialog)
+         {
+             dialog.Type(IDC_METHOD_NAME, "Moonsighting Committee");
+             dialog.Type(IDC_FAJR_ANGLE, "18");
+             dialog.Type(IDC_ISHA_ANGLE, "18");
+         }},
+        {IDD_TWILIGHT_HELP, "twilight-angles-help", Make<CTwilightHelpDlg>, {}},
+        {IDD_SET_ADHAN, "set-adhan", MakeSetAdhan, {}},
+        {IDD_SET_ADHAN, "set-adhan-maghrib", MakeSetAdhan,
+         [](testing::DialogHarness& dialog)
+         {
+             dialog.Click(IDC_ADHAN_ON);
+             dialog.Click(IDC_ADHAN_MAGHRIB);
+             dialog.SelectText(IDC_ADHAN_REPEAT, "3");
+         }},
     };
 }
 

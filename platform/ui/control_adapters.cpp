@@ -2,6 +2,7 @@
 
 #include "platform/text/collation.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,6 +202,11 @@ class ComboAdapter : public ControlAdapter
         const Quiet quiet(combo());
         const int selected = combo()->currentIndex();
         combo()->insertItem(index, text);
+        // The drop-down shows whole entries where the box is narrower than
+        // its longest one (room for the frame, margins and scroll bar).
+        const int wanted = combo()->fontMetrics().horizontalAdvance(text) + 40;
+        if (combo()->view()->minimumWidth() < wanted)
+            combo()->view()->setMinimumWidth(wanted);
         // A new entry selects nothing by itself.
         combo()->setCurrentIndex(selected >= index && selected >= 0 ? selected + 1 : selected);
         if (combo()->isEditable() && selected < 0)
@@ -210,6 +216,7 @@ class ComboAdapter : public ControlAdapter
     {
         const Quiet quiet(combo());
         combo()->clear();
+        combo()->view()->setMinimumWidth(0);
     }
     int Selection() const override { return combo()->currentIndex(); }
     void Select(int index) override

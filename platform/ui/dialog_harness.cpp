@@ -260,4 +260,29 @@ Picture DialogHarness::WindowPicture()
     return picture;
 }
 
+void PressOnWindow(CWnd& window, int x, int y)
+{
+    QWidget* surface = window.impl().Surface();
+    const QPointF local(x, y);
+    QMouseEvent press(QEvent::MouseButtonPress, local, surface->mapToGlobal(local), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, surface->mapToGlobal(local),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(surface, &release);
+    ProcessPendingMessages();
+}
+
+void PressKeyOnWindow(CWnd& window, KeyCode key)
+{
+    const int code = key == KeyCode::kReturn   ? Qt::Key_Return
+                     : key == KeyCode::kEscape ? Qt::Key_Escape
+                     : key == KeyCode::kSpace  ? Qt::Key_Space
+                                               : Qt::Key_X;
+    QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier,
+                    key == KeyCode::kOther ? QStringLiteral("x") : QString());
+    QApplication::sendEvent(window.impl().Surface(), &press);
+    ProcessPendingMessages();
+}
+
 } // namespace halvo::testing

@@ -104,4 +104,11 @@ class DialogHarness
     ModalScripts scripts_;
 };
 
+// A press of the primary button, and a key, on a window that is no dialog
+// (the main window), delivered as the toolkit delivers them: what the window
+// does not take goes on to its parent.
+void PressOnWindow(CWnd& window, int x, int y);
+// kOther stands for a letter key.
+void PressKeyOnWindow(CWnd& window, KeyCode key);
+
 } // namespace halvo::testing

@@ -145,5 +145,48 @@ TEST(AngleTexts, ConvertBothWaysAsTheDialogsDo)
     EXPECT_EQ(AngleTextToDegrees(kNinetyMinutesAfterMaghrib), 9.0);
 }
 
+// Only a text that is a number as a whole, strictly between 0 and 90 and
+// at least a tenth, becomes an angle the add dialog stores.
+TEST(TypedAngles, OnlyNumbersStrictlyBetweenZeroAndNinetyAreTaken)
+{
+    struct Case
+    {
+        const char* typed;
+        const char* stored; // nullptr: refused
+    };
+    for (const Case& c :
+         {Case{"19.5", "195"}, Case{" 18 ", "180"}, Case{"19.35", "193"}, Case{"9", "90"},
+          Case{"0.1", "1"}, Case{"89.99", "899"}, Case{"abc", nullptr}, Case{"19.5abc", nullptr},
+          Case{"19,5", nullptr}, Case{"0", nullptr}, Case{"-15", nullptr}, Case{"90", nullptr},
+          Case{"120", nullptr}, Case{"0.05", nullptr}, Case{"nan", nullptr}, Case{"inf", nullptr},
+          Case{"1e1", "100"}, Case{"", nullptr}, Case{"   ", nullptr}})
+    {
+        const auto text = TypedAngleToText(c.typed);
+        EXPECT_EQ(text.value_or("refused"), c.stored != nullptr ? c.stored : "refused") << c.typed;
+    }
+}
+
+// A name that differs from a stored one only in case or surrounding blanks
+// is taken, whether the store exists yet or still holds only the built-ins.
+TEST_F(TwilightConventions, NamesTakenButForCaseOrBlanks)
+{
+    struct Case
+    {
+        const char* name;
+        bool taken;
+    };
+    const Case cases[] = {
+        Case{"World Islamic League", true},   Case{"  world islamic league ", true},
+        Case{"WORLD ISLAMIC LEAGUE", true},   Case{"World Islamic", false},
+        Case{"World  Islamic League", false}, Case{"My Own", false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(ConventionNameTaken(c.name), c.taken) << "before the store: " << c.name;
+    ASSERT_TRUE(AddConvention("My Own", "160", "160"));
+    EXPECT_TRUE(ConventionNameTaken("my own  "));
+    for (const Case& c : cases)
+        EXPECT_EQ(ConventionNameTaken(c.name), c.taken || std::string(c.name) == "My Own")
+            << c.name;
+}
+
 } // namespace
 } // namespace halvo

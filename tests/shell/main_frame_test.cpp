@@ -1,5 +1,6 @@
 #include "tests/support/main_window_fixture.h"
 
+#include "conventions/twilight_conventions.h"
 #include "datetools/ui/today_in_hijri_dialog.h"
 #include "day/day_model.h"
 #include "engine/compass_needle.h"
@@ -220,7 +221,8 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
 {
     CMainFrame& frame = OpenFrame();
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
-    for (const int id : {ID_FILE_RESTORE_DATE, ID_FILE_EXIT, ID_SETTINGS_ASR_METHOD})
+    for (const int id : {ID_FILE_RESTORE_DATE, ID_FILE_EXIT, ID_SETTINGS_ASR_METHOD,
+                         ID_SETTINGS_TWILIGHT_ANGLES, ID_SETTINGS_ADD_ANGLES, ID_SETTINGS_ADHAN})
         EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
     for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_HIJRI_TO_GREG, ID_FILE_CHANGE_DATE,
                          ID_FILE_ISLAMIC_FEASTS, ID_FILE_QIBLA_DIRECTION, ID_FILE_MOON_PHASE})
@@ -556,6 +558,115 @@ TEST_F(MainWindow, EditTimezonesMovesTheTimesOfThatZonesCities)
                              zonesAfter[k].end.occurrence != zonesBefore[k].end.occurrence;
         EXPECT_EQ(changed, zonesAfter[k].id == india) << zonesAfter[k].standardName;
     }
+    clock_.now = MakeDate(2026, 3, 20);
+}
+
+// The convention chosen in its dialog reaches the display at once; a new
+// convention is added without being selected.
+TEST_F(MainWindow, ConventionCommandsSelectAndAdd)
+{
+    OpenFrame();
+    const std::string isnaFajr = dayTexts[kFajrText];
+    Command(ID_SETTINGS_TWILIGHT_ANGLES, {[](testing::DialogHarness& dialog)
+                                          {
+                                              dialog.SelectText(IDC_CONVENTION,
+                                                                "Um Ul-Qura, Makkah");
+                                              dialog.OK();
+                                          }});
+    EXPECT_EQ(ReadSetting("FajrAngle"), "190");
+    EXPECT_NE(dayTexts[kFajrText], isnaFajr);
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+
+    Command(ID_SETTINGS_ADD_ANGLES, {[](testing::DialogHarness& dialog)
+                                     {
+                                         dialog.Type(IDC_METHOD_NAME, "Frame Test Method");
+                                         dialog.Type(IDC_FAJR_ANGLE, "16");
+                                         dialog.Type(IDC_ISHA_ANGLE, "14");
+                                         dialog.OK();
+                                     }});
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_TWILIGHT_CONVENTIONS, IDD_ADD_TWILIGHT_ANGLES}));
+    EXPECT_TRUE(FindConvention("Frame Test Method"));
+    EXPECT_EQ(ReadSetting("KQMethod"), "Um Ul-Qura, Makkah");
+    ASSERT_TRUE(SelectConvention("Islamic Society of North America"));
+}
+
+// Seattle's Maghrib on 20 March 2026 is 7:21 PM. With the Adhan switched on
+// in its dialog, the ticks of that minute sound it once, and a click or a
+// key in the main window stops it.
+TEST_F(MainWindow, SetAdhanThenTheTicksAtMaghribSoundItOnceAndAKeyStopsIt)
+{
+    clock_.now.hour = 19;
+    clock_.now.minute = 20;
+    OpenFrame();
+    EXPECT_EQ(timer_.cancels, 1); // off at start: our waiting start is withdrawn
+    EXPECT_TRUE(timer_.requests.empty());
+    Command(ID_SETTINGS_ADHAN, {[](testing::DialogHarness& dialog)
+                                {
+                                    dialog.Click(IDC_ADHAN_ON);
+                                    dialog.Click(IDC_ADHAN_MAGHRIB);
+                                    dialog.SelectText(IDC_ADHAN_REPEAT, "2");
+                                    dialog.SelectText(IDC_ADHAN_SOUND, "Alarm1");
+                                    dialog.OK();
+                                }});
+    EXPECT_EQ(Opened(), std::vector<int>{IDD_SET_ADHAN});
+    EXPECT_TRUE(adhanSwitches.enabled && adhanSwitches.maghrib);
+
+    Tick();
+    ASSERT_EQ(timer_.requests.size(), 1u);
+    EXPECT_EQ(timer_.requests[0].hour, 19);
+    EXPECT_EQ(timer_.requests[0].minute, 21);
+    EXPECT_TRUE(player_.played.empty());
+
+    clock_.now.minute = 21;
+    for (const int second : {0, 20, 40})
+    {
+        clock_.now.second = static_cast<std::uint16_t>(second);
+        Tick();
+    }
+    using Played = testing::RecordingPlayer::Played;
+    EXPECT_EQ(player_.played, (std::vector<Played>{{WindowsFolder() / "Alarm1.wav", 2}}));
+    EXPECT_EQ(notifier_.shown, std::vector<std::string>{"Maghrib 7:21 PM, Seattle, WA"});
+    ASSERT_EQ(timer_.requests.size(), 2u);
+    EXPECT_EQ(timer_.requests[1].hour, 20); // Isha, 8:46 PM
+    EXPECT_EQ(timer_.requests[1].minute, 46);
+
+    testing::PressKeyOnWindow(frame_->View(), KeyCode::kOther);
+    EXPECT_FALSE(player_.playing);
+    EXPECT_EQ(player_.stops, 1);
+    EXPECT_EQ(notifier_.withdrawn, 1);
+
+    // The next day's Maghrib, then a click on the display stops it.
+    clock_.now = MakeDate(2026, 3, 21);
+    Tick();
+    int hour = 0, minute = 0;
+    ParseTimeText(dayTexts[kMaghribText], hour, minute);
+    clock_.now.hour = static_cast<std::uint16_t>(hour);
+    clock_.now.minute = static_cast<std::uint16_t>(minute);
+    Tick();
+    ASSERT_EQ(player_.played.size(), 2u);
+    testing::PressOnWindow(frame_->View(), 120, 230);
+    EXPECT_FALSE(player_.playing);
+    EXPECT_EQ(player_.stops, 2);
+    // With nothing playing a key changes nothing.
+    testing::PressKeyOnWindow(frame_->View(), KeyCode::kEscape);
+    EXPECT_EQ(player_.stops, 2);
+    clock_.now = MakeDate(2026, 3, 20);
+}
+
+// A program the system starts at a prayer minute sounds at once, before the
+// first tick.
+TEST_F(MainWindow, StartedAtAPrayerMinuteSoundsBeforeTheFirstTick)
+{
+    adhanSwitches = AdhanSwitches{true, false, false, false, true, false};
+    clock_.now.hour = 19;
+    clock_.now.minute = 21;
+    clock_.now.second = 2;
+    OpenFrame();
+    EXPECT_EQ(player_.played.size(), 1u);
+    Tick();
+    EXPECT_EQ(player_.played.size(), 1u);
+    EXPECT_EQ(timer_.cancels, 0);
     clock_.now = MakeDate(2026, 3, 20);
 }
 

@@ -14,8 +14,11 @@
 #include "settings/registry.h"
 #include "settings/screen_colours.h"
 #include "settings/settings.h"
+#include "shell/adhan_services.h"
+#include "shell/adhan_switches.h"
 #include "shell/main_frame.h"
 #include "startup/startup_data.h"
+#include "tests/support/adhan_fakes.h"
 #include "tests/support/test_clock.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +69,10 @@ class MainWindow : public ::testing::Test
     void SetUp() override
     {
         SetClock(&clock_);
+        // The Adhan's sound, timer and notifications are recorded, never real.
+        adhanServices_ = {&player_, &timer_, &notifier_};
+        InstallAdhanServices(&adhanServices_);
+        adhanSwitches = AdhanSwitches{};
         scripts_ = std::make_unique<ModalScripts>();
         WriteSetting("CityName", "Seattle, WA");
         WriteSetting("AsrMethod", "Shafi");
@@ -82,6 +89,7 @@ class MainWindow : public ::testing::Test
         scripts_.reset();
         SetMessageBoxSink({});
         SetClock(nullptr);
+        InstallAdhanServices(nullptr);
     }
 
     // What the start-up sequence does after the data steps.
@@ -120,6 +128,11 @@ class MainWindow : public ::testing::Test
     TestApp app_;
     TestClock clock_;
     std::unique_ptr<ModalScripts> scripts_;
+    // Before the frame, which uses them until it is gone.
+    RecordingPlayer player_;
+    RecordingTimer timer_;
+    RecordingNotifier notifier_;
+    AdhanServices adhanServices_;
     std::unique_ptr<CMainFrame> frame_;
 };
 

@@ -1,0 +1,132 @@
+#include "platform/ui/desktop_notifier.h"
+
+#include "platform/ui/desktop_notifier_receiver.h"
+#include "platform/ui/framework.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QStringList>
+#include <QVariantMap>
+
+namespace halvo
+{
+
+namespace
+{
+
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+const QString kStopAction = QStringLiteral("stop");
+const QString kDefaultAction = QStringLiteral("default");
+
+} // namespace
+
+DesktopNotifier::Receiver::Receiver()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    connected_ = true;
+    bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                SLOT(OnActionInvoked(uint, QString)));
+    bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                SLOT(OnClosed(uint, uint)));
+}
+
+void DesktopNotifier::Receiver::Notify(const QString& summary, std::function<void()> onStop)
+{
+    if (!connected_)
+        return;
+    Withdraw();
+    onStop_ = std::move(onStop);
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
+    // The body stays empty: the summary says it all. A click on the
+    // notification itself stops the sound too.
+    const QStringList actions = {kDefaultAction, QStringLiteral("Stop"), kStopAction,
+                                 QStringLiteral("Stop")};
+    QVariantMap hints;
+    hints.insert(QStringLiteral("category"), QStringLiteral("im.received"));
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("halvo-tavorin"));
+    call << QStringLiteral("Halvo Tavorin") << uint{0} << QStringLiteral("halvo-tavorin") << summary
+         << QString() << actions << hints << int{-1};
+    // Asynchronous: a service that is slow to start never holds the window.
+    const unsigned asked = ++asked_;
+    auto* watcher =
+        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, this,
+                     [this, asked](QDBusPendingCallWatcher* finished)
+                     {
+                         const QDBusPendingReply<uint> reply = *finished;
+                         finished->deleteLater();
+                         if (reply.isError())
+                             return;
+                         if (asked == asked_)
+                             shown_ = reply.value();
+                         else // withdrawn before the service answered
+                             Close(reply.value());
+                     });
+}
+
+void DesktopNotifier::Receiver::Withdraw()
+{
+    ++asked_;
+    onStop_ = nullptr;
+    Close(shown_);
+    shown_ = 0;
+}
+
+void DesktopNotifier::Receiver::Close(uint id)
+{
+    if (id == 0)
+        return;
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("CloseNotification"));
+    call << id;
+    QDBusConnection::sessionBus().asyncCall(call);
+}
+
+void DesktopNotifier::Receiver::OnActionInvoked(uint id, const QString& action)
+{
+    if (id == 0 || id != shown_ || (action != kStopAction && action != kDefaultAction))
+        return;
+    // The callback may notify again; take it out first.
+    std::function<void()> onStop = std::move(onStop_);
+    onStop_ = nullptr;
+    if (onStop)
+        onStop();
+}
+
+void DesktopNotifier::Receiver::OnClosed(uint id, uint)
+{
+    if (id != 0 && id == shown_)
+    {
+        shown_ = 0;
+        onStop_ = nullptr;
+    }
+}
+
+DesktopNotifier::DesktopNotifier() = default;
+
+DesktopNotifier::~DesktopNotifier() = default;
+
+void DesktopNotifier::Notify(const std::string& summary, std::function<void()> onStop)
+{
+    if (!receiver_)
+    {
+        EnsureApplication();
+        receiver_ = std::make_unique<Receiver>();
+    }
+    receiver_->Notify(QString::fromStdString(summary), std::move(onStop));
+}
+
+void DesktopNotifier::Withdraw()
+{
+    if (receiver_)
+        receiver_->Withdraw();
+}
+
+} // namespace halvo

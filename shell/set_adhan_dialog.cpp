@@ -1,0 +1,135 @@
+#include "shell/set_adhan_dialog.h"
+
+#include "day/adhan_alarm.h"
+#include "platform/store/device_folder.h"
+#include "platform/store/record_store.h"
+#include "resources/resource_ids.h"
+#include "resources/resources.h"
+#include "settings/screen_colours.h"
+#include "settings/settings.h"
+#include "shell/adhan_switches.h"
+
+#include <array>
+
+namespace halvo
+{
+
+namespace
+{
+
+// Every label in the heading colour, beside its box or list.
+constexpr PaintedText kLabels[] = {
+    {60, 15, "Fajr", TextColour::kHeader},
+    {60, 40, "Asr", TextColour::kHeader},
+    {60, 65, "Isha", TextColour::kHeader},
+    {145, 15, "Zuhr", TextColour::kHeader},
+    {145, 40, "Maghrib", TextColour::kHeader},
+    {145, 65, "All", TextColour::kHeader},
+    {60, 110, "Adhan Sound ON/OFF", TextColour::kHeader},
+    {30, 140, "Repeat Adhan", TextColour::kHeader},
+    {30, 170, "Alarm/Adhan", TextColour::kHeader},
+};
+
+// The prayers' boxes with their settings and switches, in the order OK
+// stores them.
+struct PrayerBox
+{
+    int id;
+    const char* setting;
+    bool AdhanSwitches::*on;
+};
+constexpr std::array<PrayerBox, 5> kPrayerBoxes = {{
+    {IDC_ADHAN_FAJR, setting::kFajr, &AdhanSwitches::fajr},
+    {IDC_ADHAN_ZUHR, setting::kZuhr, &AdhanSwitches::zuhr},
+    {IDC_ADHAN_ASR, setting::kAsr, &AdhanSwitches::asr},
+    {IDC_ADHAN_MAGHRIB, setting::kMaghrib, &AdhanSwitches::maghrib},
+    {IDC_ADHAN_ISHA, setting::kIsha, &AdhanSwitches::isha},
+}};
+
+} // namespace
+
+CSetAdhanDlg::CSetAdhanDlg(CWnd* parent, SoundPlayer& player)
+    : CDialog(FindDialog(IDD_SET_ADHAN), parent), player_(player)
+{
+}
+
+const MessageMap& CSetAdhanDlg::GetMessageMap() const
+{
+    static const MessageMap map = {
+        MapPaint(&CSetAdhanDlg::OnPaint),
+        MapClicked(IDC_ADHAN_ALL, &CSetAdhanDlg::OnAll),
+        MapClicked(IDC_TEST_SOUND, &CSetAdhanDlg::OnTestSound),
+    };
+    return map;
+}
+
+bool CSetAdhanDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    Button(IDC_ADHAN_ON).SetCheck(adhanSwitches.enabled);
+    bool all = true;
+    for (const PrayerBox& box : kPrayerBoxes)
+    {
+        Button(box.id).SetCheck(adhanSwitches.*box.on);
+        all = all && adhanSwitches.*box.on;
+    }
+    Button(IDC_ADHAN_ALL).SetCheck(all);
+
+    CComboBox repeats = Combo(IDC_ADHAN_REPEAT);
+    for (const char* count : kRepeatCounts)
+        repeats.AddString(count);
+    CComboBox sounds = Combo(IDC_ADHAN_SOUND);
+    for (const char* sound : kSoundNames)
+        sounds.AddString(sound);
+
+    repeats.SelectString(-1, ReadSetting(setting::kReminder));
+    // The sound that will play: a stored value that names none plays the
+    // default, so the list shows the default rather than a look-alike.
+    sounds.SelectString(-1, SoundOfAlarm(ReadSetting(setting::kAlarm)));
+    return true;
+}
+
+void CSetAdhanDlg::OnAll()
+{
+    for (const PrayerBox& box : kPrayerBoxes)
+        Button(box.id).SetCheck(true);
+}
+
+void CSetAdhanDlg::OnTestSound()
+{
+    const CComboBox sounds = Combo(IDC_ADHAN_SOUND);
+    const int index = sounds.GetCurSel();
+    if (index < 0)
+        return;
+    player_.Play(WindowsFolder() / (sounds.GetText(index) + ".wav"), 1);
+}
+
+void CSetAdhanDlg::OnOK()
+{
+    // The switches and the sound belong together: one commit.
+    StoreTransaction transaction;
+    adhanSwitches.enabled = Button(IDC_ADHAN_ON).GetCheck();
+    WriteSetting(setting::kAdhan, adhanSwitches.enabled ? "On" : "Off");
+    for (const PrayerBox& box : kPrayerBoxes)
+    {
+        adhanSwitches.*box.on = Button(box.id).GetCheck();
+        WriteSetting(box.setting, adhanSwitches.*box.on ? "1" : "0");
+    }
+    // A list left without a choice stores nothing for its value.
+    const CComboBox sounds = Combo(IDC_ADHAN_SOUND);
+    if (const int sound = sounds.GetCurSel(); sound >= 0)
+        WriteSetting(setting::kAlarm, sounds.GetText(sound));
+    const CComboBox repeats = Combo(IDC_ADHAN_REPEAT);
+    if (const int repeat = repeats.GetCurSel(); repeat >= 0)
+        WriteSetting(setting::kReminder, repeats.GetText(repeat));
+    transaction.Commit();
+    CDialog::OnOK();
+}
+
+void CSetAdhanDlg::OnPaint(CDC& dc)
+{
+    dc.FillSolidRect(GetClientRect(), screenColours.background);
+    PaintTexts(dc, kLabels, screenColours.text, screenColours.header);
+}
+
+} // namespace halvo
