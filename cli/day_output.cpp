@@ -51,11 +51,13 @@ std::string SignedMinutes(int minutes)
 
 void AddTimeOptions(CLI::App& command, DayOptions& options)
 {
-    command.add_option("--method", options.method,
-                       "Published parameters: MWL, ISNA, Egypt, Karachi, UmmAlQura, Dubai, "
-                       "Kuwait, Qatar, Singapore, Turkey ('tavorin methods' lists them)");
-    command.add_option("--adjust", options.adjust,
-                       "Whole minutes added to each time: FAJR,SUNRISE,ZUHR,ASR,MAGHRIB,ISHA");
+    options.methodOption =
+        command.add_option("--method", options.method,
+                           "Published parameters: MWL, ISNA, Egypt, Karachi, UmmAlQura, Dubai, "
+                           "Kuwait, Qatar, Singapore, Turkey ('tavorin methods' lists them)");
+    options.adjustOption =
+        command.add_option("--adjust", options.adjust,
+                           "Whole minutes added to each time: FAJR,SUNRISE,ZUHR,ASR,MAGHRIB,ISHA");
     command.add_flag("--round", options.round,
                      "Round each time to the nearest minute instead of truncating it");
     command.add_flag("--24h", options.clock24, "Times on the 24-hour clock, HH:MM");
@@ -104,7 +106,7 @@ MinuteAdjustments DayStyle::TotalAdjustments() const
 DayStyle ParseDayStyle(const DayOptions& options)
 {
     DayStyle style;
-    if (!options.method.empty())
+    if (options.methodOption != nullptr && options.methodOption->count() > 0)
     {
         style.method = FindCalculationMethod(options.method);
         if (style.method == nullptr)
@@ -117,7 +119,7 @@ DayStyle ParseDayStyle(const DayOptions& options)
             RefuseChoice("--method", options.method, names);
         }
     }
-    if (!options.adjust.empty())
+    if (options.adjustOption != nullptr && options.adjustOption->count() > 0)
     {
         style.extra = ParseAdjustments(options.adjust);
     }
@@ -163,8 +165,8 @@ ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
 
 std::string CalendarText(const CalendarChoice& choice)
 {
-    std::string text = choice.calendar == HijriCalendar::kCivil ? "civil calendar"
-                                                                : "Umm al-Qura calendar";
+    std::string text =
+        choice.calendar == HijriCalendar::kCivil ? "civil calendar" : "Umm al-Qura calendar";
     if (choice.adjustDays != 0)
     {
         text += ", moved " + SignedMinutes(choice.adjustDays) +
@@ -212,8 +214,7 @@ ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style)
     day.gregorian = engine.GregorianDateText();
     if (style.calendar.calendar == HijriCalendar::kCivil && style.calendar.adjustDays == 0)
     {
-        day.hijri = {engine.hijriDay, engine.hijriMonth, engine.hijriYear,
-                     engine.HijriDateText()};
+        day.hijri = {engine.hijriDay, engine.hijriMonth, engine.hijriYear, engine.HijriDateText()};
     }
     else
     {
@@ -245,8 +246,7 @@ nlohmann::ordered_json ShownTimesJson(const std::array<PrayerTime, kPrayerCount>
     for (std::size_t i = 0; i < times.size(); ++i)
     {
         const PrayerTime& time = times[i];
-        nlohmann::ordered_json entry = {{"name", kPrayerNames[i]},
-                                        {"text", halvo::TimeText(time)}};
+        nlohmann::ordered_json entry = {{"name", kPrayerNames[i]}, {"text", halvo::TimeText(time)}};
         if (time.hasTime)
         {
             entry["time24"] = Time24Text(time);
@@ -294,8 +294,7 @@ nlohmann::ordered_json ConventionJson(const ConventionFacts& facts)
     return out;
 }
 
-void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts,
-                  const DayStyle& style)
+void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts, const DayStyle& style)
 {
     out["convention"] = ConventionJson(facts);
     out["asrMethod"] = facts.hanafi ? "Hanafi" : "Shafi";

@@ -18,7 +18,8 @@
 namespace CLI
 {
 class App;
-}
+class Option;
+} // namespace CLI
 
 namespace halvo::cli
 {
@@ -46,6 +47,10 @@ struct DayOptions
     bool clock24 = false;
     std::string calendar = "civil";
     std::string hijriAdjust = "0";
+    // Whether --method and --adjust were given at all: an empty text given
+    // is refused, not taken as none.
+    CLI::Option* methodOption = nullptr;
+    CLI::Option* adjustOption = nullptr;
 };
 
 // --method, --adjust, --round and --24h.
@@ -121,15 +126,13 @@ std::string MinutesAddedText(const MinuteAdjustments& minutes);
 nlohmann::ordered_json ConventionJson(const ConventionFacts& facts);
 // The fields that say how the times were made: convention, asrMethod,
 // adjustMinutes, rounded.
-void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts,
-                  const DayStyle& style);
+void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts, const DayStyle& style);
 
 // The header line of times and table: "Seattle, WA (USA), UTC-7:00;
 // Islamic Society of North America, Fajr 15.0°, Isha 15.0°; Asr Shafi;
 // Hijri civil calendar", with the minutes added and the rounding when
 // asked. offsets are the UTC offsets the days use, in order.
 std::string HeaderLine(const std::string& place, const std::vector<double>& offsets,
-                       const ConventionFacts& facts, const DayStyle& style,
-                       bool withCalendar);
+                       const ConventionFacts& facts, const DayStyle& style, bool withCalendar);
 
 } // namespace halvo::cli

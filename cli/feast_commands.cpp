@@ -53,7 +53,8 @@ void AddFeastsCommand(CLI::App& app)
     auto year = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     CLI::App* feasts = app.add_subcommand(
-        "feasts", "The nine feasts of a Hijri year with their Gregorian dates (default: this year)");
+        "feasts",
+        "The nine feasts of a Hijri year with their Gregorian dates (default: this year)");
     feasts->add_option("--year", *year, "Hijri year (default: the current one)");
     feasts->add_flag("--json", *json, "Print JSON");
     feasts->callback(

@@ -96,9 +96,9 @@ LooseSearch::LooseSearch(std::string_view pattern) : state_(std::make_unique<Sta
     // The search needs some text to start with; each In() replaces it.
     static const UChar placeholder[] = {u' '};
     UErrorCode status = U_ZERO_ERROR;
-    state_->search = usearch_openFromCollator(
-        state_->pattern16.data(), static_cast<int32_t>(state_->pattern16.size()), placeholder, 1,
-        collator, nullptr, &status);
+    state_->search = usearch_openFromCollator(state_->pattern16.data(),
+                                              static_cast<int32_t>(state_->pattern16.size()),
+                                              placeholder, 1, collator, nullptr, &status);
     if (U_FAILURE(status))
     {
         state_->search = nullptr;
@@ -129,7 +129,7 @@ LooseMatch LooseSearch::In(std::string_view text)
             return LooseMatch::kNone;
         }
         const std::size_t at = haystack.find(needle);
-        return at == std::string::npos      ? LooseMatch::kNone
+        return at == std::string::npos            ? LooseMatch::kNone
                : haystack.size() == needle.size() ? LooseMatch::kWhole
                : at == 0                          ? LooseMatch::kPrefix
                                                   : LooseMatch::kContains;

@@ -22,7 +22,11 @@ void AppendHexByte(std::string& out, unsigned char byte)
 std::size_t SequenceLength(std::string_view text)
 {
     const auto lead = static_cast<unsigned char>(text[0]);
-    const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3 : (lead & 0xF8) == 0xF0 ? 4 : 0;
+    const std::size_t length = lead < 0x80             ? 1
+                               : (lead & 0xE0) == 0xC0 ? 2
+                               : (lead & 0xF0) == 0xE0 ? 3
+                               : (lead & 0xF8) == 0xF0 ? 4
+                                                       : 0;
     if (length == 0 || length > text.size() || !IsValidUtf8(text.substr(0, length)))
     {
         return 0;
