@@ -71,8 +71,7 @@ TEST_F(TavorinCities, SearchIgnoresCaseAndAccentsAndPutsTheBestMatchFirst)
         ASSERT_EQ(r.status, 0) << c.text << ": " << r.err;
         const std::vector<std::string> lines = Lines(r.out);
         ASSERT_GE(lines.size(), c.first.size()) << c.text << "\n" << r.out;
-        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.first.size()),
-                  c.first)
+        EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + c.first.size()), c.first)
             << c.text;
     }
     const RunResult none = Run({"cities", "--search", "xqzv"});

@@ -41,10 +41,7 @@ class DataFolder
     {
         return RunTavorinInto(file, args, Environment());
     }
-    std::filesystem::path Database() const
-    {
-        return home_ / "halvo-tavorin" / "halvo-tavorin.db";
-    }
+    std::filesystem::path Database() const { return home_ / "halvo-tavorin" / "halvo-tavorin.db"; }
 
   private:
     std::vector<std::string> Environment() const

@@ -79,8 +79,7 @@ TEST(TavorinJson, EveryKeyOfEveryCommandIsCamelCase)
         EXPECT_FALSE(keys.empty()) << Joined(args);
         for (const std::string& key : keys)
         {
-            EXPECT_TRUE(IsCamelCase(key.substr(key.rfind('.') + 1)))
-                << Joined(args) << ": " << key;
+            EXPECT_TRUE(IsCamelCase(key.substr(key.rfind('.') + 1))) << Joined(args) << ": " << key;
         }
     }
 }
@@ -152,8 +151,7 @@ bool Matches(const nlohmann::json& shown, const nlohmann::json& actual, std::str
         }
         for (auto item = shown.begin(); item != shown.end(); ++item)
         {
-            if (!actual.contains(item.key()) ||
-                !Matches(item.value(), actual[item.key()], where))
+            if (!actual.contains(item.key()) || !Matches(item.value(), actual[item.key()], where))
             {
                 where = "." + item.key() + where;
                 return false;

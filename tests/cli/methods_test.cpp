@@ -72,9 +72,9 @@ const Method kMethods[] = {
 };
 
 const Place kPlaces[] = {
-    {"Makkah", 39.83, 21.42, 3}, {"Kuwait", 47.98, 29.37, 3},  {"Doha", 51.53, 25.29, 3},
+    {"Makkah", 39.83, 21.42, 3}, {"Kuwait", 47.98, 29.37, 3},    {"Doha", 51.53, 25.29, 3},
     {"Dubai", 55.30, 25.27, 4},  {"Singapore", 103.85, 1.29, 8}, {"Ankara", 32.85, 39.93, 3},
-    {"Cairo", 31.24, 30.04, 2},  {"Karachi", 67.01, 24.86, 5},  {"Toronto", -79.38, 43.65, -5},
+    {"Cairo", 31.24, 30.04, 2},  {"Karachi", 67.01, 24.86, 5},   {"Toronto", -79.38, 43.65, -5},
 };
 
 const int kDates[][3] = {{2026, 1, 15}, {2026, 4, 10}, {2026, 7, 1}, {2026, 10, 20}};
@@ -142,9 +142,9 @@ TEST(TavorinMethods, RoundedTimesWithEachMethodsMinutesMatchAnIndependentComputa
                 std::snprintf(lon, sizeof lon, "%.2f", place.longitude);
                 std::snprintf(lat, sizeof lat, "%.2f", place.latitude);
                 std::snprintf(zone, sizeof zone, "%g", place.zone);
-                const RunResult r = RunTavorin({"day", "--lon", lon, "--lat", lat, "--tz", zone,
-                                                "--date", iso, "--method", method.name,
-                                                "--round", "--json"});
+                const RunResult r =
+                    RunTavorin({"day", "--lon", lon, "--lat", lat, "--tz", zone, "--date", iso,
+                                "--method", method.name, "--round", "--json"});
                 ASSERT_EQ(r.status, 0) << method.name << " " << place.name << ": " << r.err;
                 const auto times = nlohmann::json::parse(r.out)["times"];
                 const std::vector<double> hours = ExpectedHours(place, method, date);
@@ -157,8 +157,8 @@ TEST(TavorinMethods, RoundedTimesWithEachMethodsMinutesMatchAnIndependentComputa
                     {
                         continue;
                     }
-                    const int expected = static_cast<int>(
-                        Wrap(std::round(minutes) + method.adjust[i], 24 * 60));
+                    const int expected =
+                        static_cast<int>(Wrap(std::round(minutes) + method.adjust[i], 24 * 60));
                     char clock[32];
                     std::snprintf(clock, sizeof clock, "%02d:%02d", expected / 60, expected % 60);
                     EXPECT_EQ(times[static_cast<std::size_t>(i)]["time24"], clock)
@@ -173,8 +173,8 @@ TEST(TavorinMethods, RoundedTimesWithEachMethodsMinutesMatchAnIndependentComputa
 
 TEST(TavorinMethods, AdjustAddsWholeMinutesToTheTruncatedTimes)
 {
-    const std::vector<std::string> place = {"day",    "--lon",  "-122.33",    "--lat", "47.61",
-                                            "--tz",   "-8",     "--date",     "2004-01-15"};
+    const std::vector<std::string> place = {"day",  "--lon", "-122.33", "--lat",     "47.61",
+                                            "--tz", "-8",    "--date",  "2004-01-15"};
     auto run = [&place](std::vector<std::string> extra)
     {
         std::vector<std::string> args = place;
@@ -196,9 +196,9 @@ TEST(TavorinMethods, AdjustAddsWholeMinutesToTheTruncatedTimes)
                         "Isha     6:16 PM\n");
     // A time pushed past midnight wraps on the clock: Isha at 23:24 in
     // Seattle at midsummer, an hour later.
-    const RunResult late = RunTavorin({"day", "--lon", "-122.33", "--lat", "47.61", "--tz", "-7",
-                                       "--date", "2004-06-21", "--adjust", "0,0,0,0,0,60",
-                                       "--24h"});
+    const RunResult late =
+        RunTavorin({"day", "--lon", "-122.33", "--lat", "47.61", "--tz", "-7", "--date",
+                    "2004-06-21", "--adjust", "0,0,0,0,0,60", "--24h"});
     EXPECT_NE(late.out.find("\nIsha     00:24\n"), std::string::npos) << late.out;
     for (const char* bad :
          {"1,2,3", "1,2,3,4,5,6,7", "a,0,0,0,0,0", "1.5,0,0,0,0,0", "0,0,0,0,0,-400", ""})

@@ -159,9 +159,8 @@ TEST(TavorinOutput, AWriteThatFailsIsStatusOneWithAMessage)
     {
         const RunResult r = folder.RunInto("/dev/full", args);
         EXPECT_EQ(r.status, 1) << Joined(args);
-        EXPECT_EQ(r.err.rfind("tavorin: could not write the output", 0), 0u)
-            << Joined(args) << "\n"
-            << r.err;
+        EXPECT_EQ(r.err.rfind("tavorin: could not write the output", 0), 0u) << Joined(args) << "\n"
+                                                                             << r.err;
     }
 }
 
@@ -196,8 +195,7 @@ void ReplaceStoredBytes(const std::filesystem::path& database, const std::string
         ASSERT_EQ(sqlite3_prepare_v2(db, "UPDATE records SET body = ? WHERE id = ?", -1, &update,
                                      nullptr),
                   SQLITE_OK);
-        sqlite3_bind_blob(update, 1, body.data(), static_cast<int>(body.size()),
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_blob(update, 1, body.data(), static_cast<int>(body.size()), SQLITE_TRANSIENT);
         sqlite3_bind_int64(update, 2, id);
         EXPECT_EQ(sqlite3_step(update), SQLITE_DONE);
         sqlite3_finalize(update);
@@ -225,13 +223,13 @@ TEST(TavorinOutput, JsonSurvivesStoredBytesThatAreNotUtf8)
     ReplaceStoredBytes(folder.Database(), "World Islamic League", "World Islamic Leag\xff\xfe");
     ReplaceStoredBytes(folder.Database(), "HalvoAdhan", "HalvoAdh\xc3\x28");
     ReplaceStoredBytes(folder.Database(), "Tacoma, WA", "Tacoma, W\x80");
-    for (const auto& args : std::vector<std::vector<std::string>>{{"conventions", "--json"},
-                                                                  {"settings", "--json"},
-                                                                  {"cities", "--json"},
-                                                                  {"cities", "--search", "taco",
-                                                                   "--json"},
-                                                                  {"conventions"},
-                                                                  {"settings"}})
+    for (const auto& args :
+         std::vector<std::vector<std::string>>{{"conventions", "--json"},
+                                               {"settings", "--json"},
+                                               {"cities", "--json"},
+                                               {"cities", "--search", "taco", "--json"},
+                                               {"conventions"},
+                                               {"settings"}})
     {
         const RunResult r = folder.Run(args);
         EXPECT_EQ(r.status, 0) << Joined(args) << ": " << r.err;

@@ -99,11 +99,11 @@ TEST(TavorinHeader, JsonCarriesTheSameFacts)
     EXPECT_EQ(day["hijri"]["calendar"], "civil");
     EXPECT_EQ(day["hijri"]["adjustDays"], 0);
 
-    const auto makkah = nlohmann::json::parse(
-        folder
-            .Run({"day", "--lon", "39.82", "--lat", "21.42", "--tz", "3", "--date", "2026-01-10",
-                  "--method", "UmmAlQura", "--json"})
-            .out);
+    const auto makkah =
+        nlohmann::json::parse(folder
+                                  .Run({"day", "--lon", "39.82", "--lat", "21.42", "--tz", "3",
+                                        "--date", "2026-01-10", "--method", "UmmAlQura", "--json"})
+                                  .out);
     EXPECT_EQ(makkah["convention"]["method"], "UmmAlQura");
     EXPECT_EQ(makkah["convention"]["fajrAngle"].get<double>(), 18.5);
     EXPECT_TRUE(makkah["convention"]["ishaAngle"].is_null());
@@ -113,8 +113,8 @@ TEST(TavorinHeader, JsonCarriesTheSameFacts)
 TEST(TavorinClock, TwentyFourHourTimesInTextCsvAndJson)
 {
     DataFolder folder("clock24", kSmallShippedData);
-    const std::vector<std::string> base = {"--city", "mumbai", "--from", "2026-06-01",
-                                           "--to",   "2026-06-03"};
+    const std::vector<std::string> base = {"--city",     "mumbai", "--from",
+                                           "2026-06-01", "--to",   "2026-06-03"};
     auto with = [&base](std::vector<std::string> head, std::vector<std::string> tail)
     {
         head.insert(head.end(), base.begin(), base.end());
@@ -147,7 +147,8 @@ TEST(TavorinClock, TwentyFourHourTimesInTextCsvAndJson)
     EXPECT_EQ(text.out.find(" PM"), std::string::npos);
 
     const RunResult times = folder.Run({"times", "--date", "2026-06-01", "--24h"});
-    const auto json = nlohmann::json::parse(folder.Run({"times", "--date", "2026-06-01", "--json"}).out);
+    const auto json =
+        nlohmann::json::parse(folder.Run({"times", "--date", "2026-06-01", "--json"}).out);
     for (const auto& time : json["times"])
     {
         std::string label = time["name"];
