@@ -1,5 +1,6 @@
 // One JSON vocabulary: every key of every command's output is camelCase,
-// and every example in docs/cli.md is what the program prints.
+// and every example in docs/cli.md is what the program prints (after a
+// change, tools/fill_cli_examples.py fills them in again).
 #include "tests/cli/data_folder.h"
 
 #include <nlohmann/json.hpp>
