@@ -49,35 +49,39 @@ struct Place
     double zone;
 };
 
+const Place kMakkah = {"Makkah", 39.83, 21.42, 3};
+const Place kKuwait = {"Kuwait", 47.98, 29.37, 3};
+const Place kDoha = {"Doha", 51.53, 25.29, 3};
+const Place kDubai = {"Dubai", 55.30, 25.27, 4};
+const Place kSingapore = {"Singapore", 103.85, 1.29, 8};
+const Place kAnkara = {"Ankara", 32.85, 39.93, 3};
+const Place kCairo = {"Cairo", 31.24, 30.04, 2};
+const Place kKarachi = {"Karachi", 67.01, 24.86, 5};
+const Place kToronto = {"Toronto", -79.38, 43.65, -5};
+const Place kLondon = {"London", -0.13, 51.51, 0};
+
 struct Method
 {
     const char* name;
     double fajr;
     double isha; // 0: 90 minutes after Maghrib
     int adjust[6];
+    Place places[2]; // where the method is used, and one more
 };
 
 // The parameters as the organisations publish them.
 const Method kMethods[] = {
-    {"MWL", 18, 17, {}},
-    {"ISNA", 15, 15, {}},
-    {"Egypt", 19.5, 17.5, {}},
-    {"Karachi", 18, 18, {}},
-    {"UmmAlQura", 18.5, 0, {}},
-    {"Dubai", 18.2, 18.2, {0, -3, 3, 3, 3, 0}},
-    {"Kuwait", 18, 17.5, {}},
-    {"Qatar", 18, 0, {}},
-    {"Singapore", 20, 18, {0, 0, 1, 0, 0, 0}},
-    {"Turkey", 18, 17, {0, -7, 5, 4, 7, 0}},
+    {"MWL", 18, 17, {}, {kLondon, kCairo}},
+    {"ISNA", 15, 15, {}, {kToronto, kKarachi}},
+    {"Egypt", 19.5, 17.5, {}, {kCairo, kSingapore}},
+    {"Karachi", 18, 18, {}, {kKarachi, kLondon}},
+    {"UmmAlQura", 18.5, 0, {}, {kMakkah, kToronto}},
+    {"Dubai", 18.2, 18.2, {0, -3, 3, 3, 3, 0}, {kDubai, kAnkara}},
+    {"Kuwait", 18, 17.5, {}, {kKuwait, kMakkah}},
+    {"Qatar", 18, 0, {}, {kDoha, kDubai}},
+    {"Singapore", 20, 18, {0, 0, 1, 0, 0, 0}, {kSingapore, kKuwait}},
+    {"Turkey", 18, 17, {0, -7, 5, 4, 7, 0}, {kAnkara, kDoha}},
 };
-
-const Place kPlaces[] = {
-    {"Makkah", 39.83, 21.42, 3}, {"Kuwait", 47.98, 29.37, 3},    {"Doha", 51.53, 25.29, 3},
-    {"Dubai", 55.30, 25.27, 4},  {"Singapore", 103.85, 1.29, 8}, {"Ankara", 32.85, 39.93, 3},
-    {"Cairo", 31.24, 30.04, 2},  {"Karachi", 67.01, 24.86, 5},   {"Toronto", -79.38, 43.65, -5},
-};
-
-const int kDates[][3] = {{2026, 1, 15}, {2026, 4, 10}, {2026, 7, 1}, {2026, 10, 20}};
 
 // Julian date at 12:00 universal time of a Gregorian date.
 double JulianDateAtNoon(int year, int month, int day)
@@ -132,25 +136,35 @@ TEST(TavorinMethods, RoundedTimesWithEachMethodsMinutesMatchAnIndependentComputa
     for (const Method& method : kMethods)
     {
         int compared = 0;
-        for (const Place& place : kPlaces)
+        for (const Place& place : method.places)
         {
-            for (const auto& date : kDates)
+            // A whole year, every day, in one run.
+            char lon[16], lat[16], zone[16];
+            std::snprintf(lon, sizeof lon, "%.2f", place.longitude);
+            std::snprintf(lat, sizeof lat, "%.2f", place.latitude);
+            std::snprintf(zone, sizeof zone, "%g", place.zone);
+            const RunResult r = RunTavorin({"table", "--lon", lon, "--lat", lat, "--tz", zone,
+                                            "--from", "2026-01-01", "--to", "2026-12-31",
+                                            "--method", method.name, "--round", "--json"});
+            ASSERT_EQ(r.status, 0) << method.name << " " << place.name << ": " << r.err;
+            const auto table = nlohmann::json::parse(r.out);
+            for (const auto& day : table["days"])
             {
-                char iso[16];
-                std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date[0], date[1], date[2]);
-                char lon[16], lat[16], zone[16];
-                std::snprintf(lon, sizeof lon, "%.2f", place.longitude);
-                std::snprintf(lat, sizeof lat, "%.2f", place.latitude);
-                std::snprintf(zone, sizeof zone, "%g", place.zone);
-                const RunResult r =
-                    RunTavorin({"day", "--lon", lon, "--lat", lat, "--tz", zone, "--date", iso,
-                                "--method", method.name, "--round", "--json"});
-                ASSERT_EQ(r.status, 0) << method.name << " " << place.name << ": " << r.err;
-                const auto times = nlohmann::json::parse(r.out)["times"];
+                const std::string iso = day["date"];
+                const int date[3] = {std::stoi(iso.substr(0, 4)), std::stoi(iso.substr(5, 2)),
+                                     std::stoi(iso.substr(8, 2))};
                 const std::vector<double> hours = ExpectedHours(place, method, date);
                 for (int i = 0; i < 6; ++i)
                 {
                     const double minutes = hours[static_cast<std::size_t>(i)] * 60;
+                    // Summer nights at London's latitude never get 18 degrees
+                    // dark: the program then places Fajr and Isha by dividing
+                    // the night, which is not what this test is about.
+                    const bool dividedNight = !std::isfinite(hours[0]) && (i == 0 || i == 5);
+                    if (dividedNight)
+                    {
+                        continue;
+                    }
                     // Two computations of the same sky differ by seconds; a time
                     // within 15 s of a half minute could round either way.
                     if (std::fabs(minutes - std::floor(minutes) - 0.5) < 0.25)
@@ -161,13 +175,13 @@ TEST(TavorinMethods, RoundedTimesWithEachMethodsMinutesMatchAnIndependentComputa
                         static_cast<int>(Wrap(std::round(minutes) + method.adjust[i], 24 * 60));
                     char clock[32];
                     std::snprintf(clock, sizeof clock, "%02d:%02d", expected / 60, expected % 60);
-                    EXPECT_EQ(times[static_cast<std::size_t>(i)]["time24"], clock)
+                    EXPECT_EQ(day["times"][static_cast<std::size_t>(i)]["time24"], clock)
                         << method.name << " " << place.name << " " << iso << " " << names[i];
                     ++compared;
                 }
             }
         }
-        EXPECT_GE(compared, 100) << method.name;
+        EXPECT_GE(compared, 2000) << method.name;
     }
 }
 

@@ -30,12 +30,10 @@ TEST(AdjustedTime, MinutesAndRoundingAsPublishedTablesPrintThem)
         {6.3586, 0, true, 6, 22, 0},   // 6:21.5 rounds up
         {6.3586, -2, false, 6, 19, 0}, // minutes after the truncation
         {11.9999, 0, true, 12, 0, 1},  // rounding into the next hour and half
-        {11.9999, 0, false, 11, 59, 0},
-        {23.9, 7, false, 12, 0, 0},    // past midnight
-        {0.05, -5, false, 11, 58, 1},  // before midnight
-        {25.1, 0, false, 1, 6, 0},     // the engine's wrap comes first
-        {-0.5, 1, false, 11, 31, 1},
-        {12.5, 5, true, 12, 35, 1},
+        {11.9999, 0, false, 11, 59, 0}, {23.9, 7, false, 12, 0, 0}, // past midnight
+        {0.05, -5, false, 11, 58, 1},                               // before midnight
+        {25.1, 0, false, 1, 6, 0},                                  // the engine's wrap comes first
+        {-0.5, 1, false, 11, 31, 1},    {12.5, 5, true, 12, 35, 1},
     };
     for (const Case& c : cases)
     {

@@ -54,7 +54,7 @@ TEST(UmmAlQura, KnownMonthStartsAndARoundTripOverNinetyYears)
     };
     // Month starts of the official calendar, as announced.
     const Case cases[] = {
-        {2025, 3, 1, 1446, 9},  {2025, 3, 30, 1446, 10}, {2026, 2, 18, 1447, 9},
+        {2025, 3, 1, 1446, 9},   {2025, 3, 30, 1446, 10}, {2026, 2, 18, 1447, 9},
         {2026, 3, 20, 1447, 10}, {2026, 6, 16, 1448, 1},
     };
     for (const Case& c : cases)
@@ -76,8 +76,8 @@ TEST(UmmAlQura, KnownMonthStartsAndARoundTripOverNinetyYears)
         ASSERT_TRUE(hijri) << day;
         ASSERT_EQ(UmmAlQuraToJulianDay(hijri->year, hijri->month, hijri->day), day);
         const HijriDay civil = HijriFromJulianDay(day);
-        agree += civil.day == hijri->day && civil.month == hijri->month &&
-                 civil.year == hijri->year;
+        agree +=
+            civil.day == hijri->day && civil.month == hijri->month && civil.year == hijri->year;
         // The two calendars never drift apart by more than a couple of days.
         ASSERT_LE(std::abs(HijriToJulianDay(hijri->year, hijri->month, hijri->day) - day), 2);
     }
