@@ -1,9 +1,11 @@
 #include "platform/text/loose_match.h"
 
 #include <unicode/ucol.h>
-#include <unicode/usearch.h>
+#include <unicode/ucoleitr.h>
 #include <unicode/ustring.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace halvo
@@ -76,82 +78,132 @@ bool LooselyEqual(std::string_view a, std::string_view b)
     return U_SUCCESS(status) && result == UCOL_EQUAL;
 }
 
+// Where the typed text stands among a text's primary weights: the sequence
+// of weights that remains at primary strength, so case and accents (the
+// weights beyond the primary) drop out. A string search over ICU's
+// collation elements: ICU's own usearch builds tables on first use that
+// cost more than searching every city.
 struct LooseSearch::State
 {
     std::string pattern;
-    std::vector<UChar> pattern16;
+    bool patternAscii = false;
+    std::string patternFolded;          // lower-case ASCII, when patternAscii
+    std::vector<std::uint32_t> weights; // the pattern's primary weights
+    std::vector<std::uint32_t> textWeights;
     std::vector<UChar> text16;
-    UStringSearch* search = nullptr;
+    UCollationElements* elements = nullptr;
 };
+
+namespace
+{
+
+bool IsAscii(std::string_view text)
+{
+    for (char c : text)
+    {
+        if (static_cast<unsigned char>(c) >= 0x80)
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The primary weights of a text, in order; each collation element that has
+// one gives one (a long weight comes as two halves, the same for every text).
+void PrimaryWeights(UCollationElements* elements, std::string_view text, std::vector<UChar>& text16,
+                    std::vector<std::uint32_t>& weights)
+{
+    weights.clear();
+    ToUtf16(text, text16);
+    UErrorCode status = U_ZERO_ERROR;
+    ucol_setText(elements, text16.data(), static_cast<int32_t>(text16.size()), &status);
+    while (U_SUCCESS(status))
+    {
+        const int32_t element = ucol_next(elements, &status);
+        if (element == UCOL_NULLORDER || U_FAILURE(status))
+        {
+            break;
+        }
+        const std::uint32_t primary = ucol_primaryOrder(element);
+        if (primary != 0)
+        {
+            weights.push_back(primary);
+        }
+    }
+}
+
+template <typename Sequence> LooseMatch Locate(const Sequence& pattern, const Sequence& text)
+{
+    if (pattern.empty())
+    {
+        return LooseMatch::kNone;
+    }
+    const auto at = std::search(text.begin(), text.end(), pattern.begin(), pattern.end());
+    if (at == text.end())
+    {
+        return LooseMatch::kNone;
+    }
+    if (at != text.begin())
+    {
+        return LooseMatch::kContains;
+    }
+    return pattern.size() == text.size() ? LooseMatch::kWhole : LooseMatch::kPrefix;
+}
+
+} // namespace
 
 LooseSearch::LooseSearch(std::string_view pattern) : state_(std::make_unique<State>())
 {
     state_->pattern = std::string(pattern);
-    ToUtf16(pattern, state_->pattern16);
+    // In the root collation every printable ASCII character has a primary
+    // weight of its own, shared only by the other case of a letter: between
+    // two ASCII texts, primary strength is comparison without case.
+    state_->patternAscii = IsAscii(pattern);
+    if (state_->patternAscii)
+    {
+        state_->patternFolded = AsciiLower(pattern);
+    }
     UCollator* collator = PrimaryCollator();
-    if (collator == nullptr || state_->pattern16.empty())
+    if (collator == nullptr)
     {
         return;
     }
-    // The search needs some text to start with; each In() replaces it.
-    static const UChar placeholder[] = {u' '};
     UErrorCode status = U_ZERO_ERROR;
-    state_->search = usearch_openFromCollator(state_->pattern16.data(),
-                                              static_cast<int32_t>(state_->pattern16.size()),
-                                              placeholder, 1, collator, nullptr, &status);
+    state_->elements = ucol_openElements(collator, nullptr, 0, &status);
     if (U_FAILURE(status))
     {
-        state_->search = nullptr;
+        state_->elements = nullptr;
+        return;
     }
+    PrimaryWeights(state_->elements, pattern, state_->text16, state_->weights);
 }
 
 LooseSearch::~LooseSearch()
 {
-    if (state_->search != nullptr)
+    if (state_->elements != nullptr)
     {
-        usearch_close(state_->search);
+        ucol_closeElements(state_->elements);
     }
 }
 
 bool LooseSearch::Equals(std::string_view text)
 {
-    return LooselyEqual(text, state_->pattern);
+    return In(text) == LooseMatch::kWhole;
 }
 
 LooseMatch LooseSearch::In(std::string_view text)
 {
-    if (state_->search == nullptr)
+    if (state_->patternAscii && (IsAscii(text) || state_->elements == nullptr))
     {
-        const std::string haystack = AsciiLower(text);
-        const std::string needle = AsciiLower(state_->pattern);
-        if (needle.empty())
-        {
-            return LooseMatch::kNone;
-        }
-        const std::size_t at = haystack.find(needle);
-        return at == std::string::npos            ? LooseMatch::kNone
-               : haystack.size() == needle.size() ? LooseMatch::kWhole
-               : at == 0                          ? LooseMatch::kPrefix
-                                                  : LooseMatch::kContains;
+        return Locate(state_->patternFolded, AsciiLower(text));
     }
-    ToUtf16(text, state_->text16);
-    if (state_->text16.empty())
+    if (state_->elements == nullptr)
     {
         return LooseMatch::kNone;
     }
-    UErrorCode status = U_ZERO_ERROR;
-    usearch_setText(state_->search, state_->text16.data(),
-                    static_cast<int32_t>(state_->text16.size()), &status);
-    const int32_t at = usearch_first(state_->search, &status);
-    if (U_FAILURE(status) || at == USEARCH_DONE)
-    {
-        return LooseMatch::kNone;
-    }
-    if (at != 0)
-    {
-        return LooseMatch::kContains;
-    }
-    return Equals(text) ? LooseMatch::kWhole : LooseMatch::kPrefix;
+    PrimaryWeights(state_->elements, text, state_->text16, state_->textWeights);
+    return Locate(state_->weights, state_->textWeights);
 }
 
 } // namespace halvo
