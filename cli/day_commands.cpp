@@ -208,16 +208,20 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     rows.reserve(static_cast<std::size_t>(last - first + 1) * 128);
     nlohmann::ordered_json days = nlohmann::ordered_json::array();
     std::vector<double> offsets;
-    DateRecord date = from;
-    for (int day = first; day <= last; ++day, date = DaysLater(date, 1))
+    for (int day = first; day <= last; ++day)
     {
+        // The civil date of each day number: the calendar reform's ten
+        // missing days are skipped as the conversions define them.
+        const GregorianDay civil = GregorianFromJulianDay(day);
+        const DateRecord date = MakeDate(civil.year, civil.month, civil.day);
         double offset = 0;
         const PrayerEngine engine = source.dayFor(date, offset);
         if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
         {
             offsets.push_back(offset);
         }
-        const ShownDay shown = ShowDay(engine, style);
+        // The text table has no column for the Gregorian date line.
+        const ShownDay shown = ShowDay(engine, style, format != TableFormat::Text);
         const std::string iso = DateIso(date);
         if (format == TableFormat::Json)
         {

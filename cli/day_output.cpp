@@ -207,11 +207,14 @@ const char* CalendarKey(HijriCalendar calendar)
     return calendar == HijriCalendar::kCivil ? "civil" : "umalqura";
 }
 
-ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style)
+ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style, bool withGregorian)
 {
     ShownDay day;
     day.date = engine.date;
-    day.gregorian = engine.GregorianDateText();
+    if (withGregorian)
+    {
+        day.gregorian = engine.GregorianDateText();
+    }
     if (style.calendar.calendar == HijriCalendar::kCivil && style.calendar.adjustDays == 0)
     {
         day.hijri = {engine.hijriDay, engine.hijriMonth, engine.hijriYear, engine.HijriDateText()};

@@ -108,7 +108,7 @@ struct ShownDay
     ShownHijri hijri;
     std::array<PrayerTime, kPrayerCount> times{};
 };
-ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style);
+ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style, bool withGregorian = true);
 
 // The two date lines and the six labelled times.
 std::string ShownDayText(const ShownDay& day, bool clock24);
