@@ -1,8 +1,12 @@
-// `tavorin hijri` and `tavorin gregorian`: single-date conversions.
+// `tavorin hijri` and `tavorin gregorian`: single-date conversions, in the
+// seed's arithmetic calendar or the Umm al-Qura calendar.
 #include "cli/cli_support.h"
 #include "cli/commands.h"
+#include "cli/day_output.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
+#include "platform/calendar/umm_al_qura.h"
+#include "platform/clock.h"
 
 #include <CLI/CLI.hpp>
 
@@ -18,12 +22,27 @@ namespace
 {
 
 // "1 January, 2000": the converter's form of a civil date.
-std::string ConvertedGregorianText(const HijriDate& date)
+std::string ConvertedGregorianText(const GregorianDay& date)
 {
     char text[64];
-    std::snprintf(text, sizeof text, "%d %s, %d", date.gregorianDay,
-                  GregorianMonthName(date.gregorianMonth), date.gregorianYear);
+    std::snprintf(text, sizeof text, "%d %s, %d", date.day, GregorianMonthName(date.month),
+                  date.year);
     return text;
+}
+
+// The day number a Hijri date stands for in the chosen calendar, with the
+// shown date's adjustment taken back out.
+int JulianDayOfHijri(int year, int month, int day, const CalendarChoice& choice)
+{
+    int julianDay = HijriToJulianDay(year, month, day);
+    if (choice.calendar == HijriCalendar::kUmmAlQura)
+    {
+        if (const auto official = UmmAlQuraToJulianDay(year, month, day))
+        {
+            julianDay = *official;
+        }
+    }
+    return julianDay - choice.adjustDays;
 }
 
 } // namespace
@@ -32,25 +51,36 @@ void AddCalendarCommands(CLI::App& app)
 {
     {
         auto date = std::make_shared<std::string>();
+        auto style = std::make_shared<DayOptions>();
         auto json = std::make_shared<bool>(false);
-        CLI::App* hijri = app.add_subcommand("hijri", "The Hijri date of a Gregorian date");
-        hijri->add_option("date", *date, "Gregorian date YYYY-MM-DD")->required();
+        CLI::App* hijri =
+            app.add_subcommand("hijri", "The Hijri date of a Gregorian date (default today)");
+        hijri->add_option("date", *date, "Gregorian date YYYY-MM-DD");
+        AddCalendarOptions(*hijri, *style);
         hijri->add_flag("--json", *json, "Print JSON");
         hijri->callback(
-            [date, json]
+            [date, style, json, hijri]
             {
-                PrayerEngine engine;
-                engine.SetDate(ParseDate(*date, "date"));
+                const CalendarChoice choice =
+                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
+                const DateRecord civil =
+                    hijri->count("date") == 0 ? LocalNow() : ParseDate(*date, "date");
+                const ShownHijri shown = HijriFor(civil, choice);
                 if (*json)
                 {
-                    nlohmann::ordered_json out = HijriJson(engine);
-                    out["jdn"] = static_cast<long long>(
-                        JulianDayNumber(engine.year, engine.month, engine.day));
-                    PrintJson(out);
+                    PrintJson({{"day", shown.day},
+                               {"month", shown.month},
+                               {"year", shown.year},
+                               {"text", shown.text},
+                               {"calendar", CalendarKey(choice.calendar)},
+                               {"adjustDays", choice.adjustDays},
+                               {"date", DateIso(civil)},
+                               {"jdn", static_cast<long long>(
+                                           JulianDayNumber(civil.year, civil.month, civil.day))}});
                 }
                 else
                 {
-                    std::cout << engine.HijriDateText() << '\n';
+                    std::cout << shown.text << " (" << CalendarText(choice) << ")\n";
                 }
             });
     }
@@ -58,32 +88,41 @@ void AddCalendarCommands(CLI::App& app)
         auto year = std::make_shared<std::string>();
         auto month = std::make_shared<std::string>();
         auto day = std::make_shared<std::string>();
+        auto style = std::make_shared<DayOptions>();
         auto json = std::make_shared<bool>(false);
         CLI::App* gregorian = app.add_subcommand("gregorian", "The Gregorian date of a Hijri date");
         gregorian->add_option("year", *year, "Hijri year")->required();
         gregorian->add_option("month", *month, "Hijri month 1 to 12")->required();
         gregorian->add_option("day", *day, "Day 1 to 31")->required();
+        AddCalendarOptions(*gregorian, *style);
         gregorian->add_flag("--json", *json, "Print JSON");
         gregorian->callback(
-            [year, month, day, json]
+            [year, month, day, style, json]
             {
+                const CalendarChoice choice =
+                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
                 // Any day 1 to 31 is taken, as the converter offers it; day 30 of a
                 // 29-day month simply lands on the next month's first day.
-                const HijriDate date(ParseInteger(*year, "year", 1, 9999),
-                                     ParseInteger(*month, "month", 1, 12),
-                                     ParseInteger(*day, "day", 1, 31));
-                const std::string text = ConvertedGregorianText(date);
+                const int hijriYear = ParseInteger(*year, "year", 1, 9999);
+                const int hijriMonth = ParseInteger(*month, "month", 1, 12);
+                const int hijriDay = ParseInteger(*day, "day", 1, 31);
+                const int julianDay = JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice);
+                const GregorianDay civil = GregorianFromJulianDay(julianDay);
+                const std::string text = ConvertedGregorianText(civil);
                 if (*json)
                 {
-                    PrintJson({{"day", date.gregorianDay},
-                               {"month", date.gregorianMonth},
-                               {"year", date.gregorianYear},
-                               {"jdn", HijriToJulianDay(date.year, date.month, date.day)},
-                               {"text", text}});
+                    PrintJson({{"day", civil.day},
+                               {"month", civil.month},
+                               {"year", civil.year},
+                               {"jdn", julianDay},
+                               {"text", text},
+                               {"date", DateIso(MakeDate(civil.year, civil.month, civil.day))},
+                               {"calendar", CalendarKey(choice.calendar)},
+                               {"adjustDays", choice.adjustDays}});
                 }
                 else
                 {
-                    std::cout << text << '\n';
+                    std::cout << text << " (" << CalendarText(choice) << ")\n";
                 }
             });
     }

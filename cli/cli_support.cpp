@@ -3,6 +3,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/text/quoted.h"
+#include "platform/text/utf8.h"
 
 #include <charconv>
 #include <cmath>
@@ -91,9 +92,41 @@ DateRecord ParseDate(std::string_view text, std::string_view what)
 
 std::string DateIso(const DateRecord& date)
 {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", date.year, date.month, date.day);
-    return buffer;
+    if (date.year > 9999)
+    {
+        char wide[32];
+        std::snprintf(wide, sizeof wide, "%04d-%02d-%02d", date.year, date.month, date.day);
+        return wide;
+    }
+    // Built by hand: a timetable formats tens of thousands of dates.
+    char buffer[10];
+    const auto put = [&buffer](int at, int digits, int value)
+    {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+        {
+            buffer[at + i] = static_cast<char>('0' + value % 10);
+        }
+    };
+    put(0, 4, date.year);
+    buffer[4] = '-';
+    put(5, 2, date.month);
+    buffer[7] = '-';
+    put(8, 2, date.day);
+    return std::string(buffer, sizeof buffer);
+}
+
+MonthRange ParseMonth(std::string_view text, std::string_view what)
+{
+    const bool shaped = text.size() == 7 && text[4] == '-' && AllDigits(text.substr(0, 4)) &&
+                        AllDigits(text.substr(5, 2));
+    const int year = shaped ? DigitsValue(text.substr(0, 4)) : 0;
+    const int month = shaped ? DigitsValue(text.substr(5, 2)) : 0;
+    if (!shaped || !IsValidCivilDate(year, month, 1))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) +
+                         " is not a month of the form YYYY-MM");
+    }
+    return {MakeDate(year, month, 1), MakeDate(year, month, DaysInCivilMonth(year, month))};
 }
 
 double ParseNumber(std::string_view text, std::string_view what, double low, double high)
@@ -102,6 +135,11 @@ double ParseNumber(std::string_view text, std::string_view what, double low, dou
     if (!digits.empty() && digits.front() == '+')
     {
         digits.remove_prefix(1);
+        // "+-5" is not a number, whatever the parser below would make of it.
+        if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        {
+            throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a number");
+        }
     }
     double value = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
@@ -188,6 +226,93 @@ int ParseHundredths(std::string_view text, std::string_view what, int limitDegre
     return negative ? -hundredths : hundredths;
 }
 
+std::string CheckedName(std::string_view text, std::string_view what)
+{
+    if (text.find_first_not_of(" \t") == std::string_view::npos)
+    {
+        throw UsageError(std::string(what) + ": an empty name is not a name");
+    }
+    return CheckedText(text, what);
+}
+
+std::string CheckedText(std::string_view text, std::string_view what)
+{
+    if (!IsValidUtf8(text))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " is not valid UTF-8");
+    }
+    if (!IsPrintableUtf8(text))
+    {
+        throw UsageError(std::string(what) + ": " + Quoted(text) + " holds control characters");
+    }
+    constexpr std::size_t kMaxNameUnits = 1023;
+    if (Utf16Length(text) > kMaxNameUnits)
+    {
+        throw UsageError(std::string(what) + ": the text is longer than 1023 characters");
+    }
+    return std::string(text);
+}
+
+void RefuseChoice(std::string_view what, std::string_view text,
+                  const std::vector<std::string>& choices)
+{
+    std::string list;
+    for (const std::string& choice : choices)
+    {
+        list += (list.empty() ? "" : ", ") + choice;
+    }
+    throw UsageError(std::string(what) + ": " + Quoted(text) + " is not one of " + list);
+}
+
+std::string DidYouMean(const std::vector<std::string>& candidates)
+{
+    std::string text;
+    for (const std::string& candidate : candidates)
+    {
+        text += (text.empty() ? "; did you mean: " : ", ") + Quoted(candidate);
+    }
+    return text;
+}
+
+std::string Time24Text(const PrayerTime& time)
+{
+    if (!time.hasTime)
+    {
+        return kNoTimeText;
+    }
+    const int hour24 = time.hour % 12 + (time.pm != 0 ? 12 : 0);
+    const char text[5] = {
+        static_cast<char>('0' + hour24 / 10), static_cast<char>('0' + hour24 % 10), ':',
+        static_cast<char>('0' + time.minute / 10), static_cast<char>('0' + time.minute % 10)};
+    return std::string(text, sizeof text);
+}
+
+std::string TimeTextIn(const PrayerTime& time, bool clock24)
+{
+    return clock24 ? Time24Text(time) : halvo::TimeText(time);
+}
+
+std::string UtcOffsetText(double hours)
+{
+    const long minutes = std::lround(std::fabs(hours) * 60);
+    char text[32];
+    std::snprintf(text, sizeof text, "UTC%c%ld:%02ld", hours < 0 ? '-' : '+', minutes / 60,
+                  minutes % 60);
+    return text;
+}
+
+std::string DegreesText(double degrees)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f\u00B0", degrees);
+    return text;
+}
+
+double DegreesFromHundredths(std::int32_t hundredths)
+{
+    return hundredths / 100.0;
+}
+
 std::string TimeText(const PrayerEngine& engine, int index)
 {
     return halvo::TimeText(engine.times[index]);
@@ -248,7 +373,8 @@ std::string DayText(const PrayerEngine& engine)
 
 void PrintJson(const nlohmann::ordered_json& value)
 {
-    std::cout << value.dump(2) << '\n';
+    std::cout << value.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+              << '\n';
 }
 
 } // namespace halvo::cli

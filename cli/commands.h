@@ -9,8 +9,9 @@ namespace halvo::cli
 {
 
 // Each group of subcommands registers itself on the application.
-void AddDayCommands(CLI::App& app);      // day, table
+void AddDayCommands(CLI::App& app);      // day, table, methods
 void AddCalendarCommands(CLI::App& app); // hijri, gregorian
 void AddSkyCommands(CLI::App& app);      // moon, qibla
+void AddFeastCommands(CLI::App& app);    // feasts, reminder
 
 } // namespace halvo::cli

@@ -1,16 +1,17 @@
 // `tavorin day` and `tavorin table`: the engine's day for a place given by
-// coordinates and a UTC offset.
+// coordinates and a UTC offset, or (table) for a stored city.
 #include "cli/day_commands.h"
 
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
+#include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
 
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -58,7 +59,16 @@ void AddPlaceOptions(CLI::App& command, PlaceOptions& options, bool required)
     command.add_flag("--hanafi", options.hanafi, "Hanafi Asr (shadow factor 2) instead of Shafi");
 }
 
-PlaceInputs ParsePlace(const PlaceOptions& options)
+// The angles come from --fajr and --isha or from --method, not both.
+void CheckAngleSources(const CLI::App& command, const DayStyle& style)
+{
+    if (style.method != nullptr && command.count("--fajr") + command.count("--isha") > 0)
+    {
+        throw UsageError("--method gives the angles; leave out --fajr and --isha");
+    }
+}
+
+PlaceInputs ParsePlace(const PlaceOptions& options, const DayStyle& style)
 {
     PlaceInputs inputs;
     inputs.longitude = ParseNumber(options.longitude, "--lon", -180, 180);
@@ -67,7 +77,21 @@ PlaceInputs ParsePlace(const PlaceOptions& options)
     inputs.fajrAngle = ParseAngle(options.fajr, "--fajr");
     inputs.ishaAngle = ParseAngle(options.isha, "--isha");
     inputs.hanafi = options.hanafi ? 1 : 0;
+    if (style.method != nullptr)
+    {
+        inputs.fajrAngle = style.method->fajrAngle;
+        inputs.ishaAngle = style.method->ishaAngle;
+    }
     return inputs;
+}
+
+ConventionFacts TypedConvention(const PlaceInputs& place, const DayStyle& style)
+{
+    ConventionFacts facts;
+    facts.fajrAngle = place.fajrAngle;
+    facts.ishaAngle = place.ishaAngle;
+    facts.hanafi = place.hanafi != 0;
+    return WithMethod(facts, style);
 }
 
 PrayerEngine EngineFor(const PlaceInputs& place, const DateRecord& date)
@@ -78,22 +102,85 @@ PrayerEngine EngineFor(const PlaceInputs& place, const DateRecord& date)
     return engine;
 }
 
-std::string CsvField(const std::string& text)
+void AppendCsvField(std::string& out, const std::string& text)
 {
     if (text.find_first_of(",\"") == std::string::npos)
     {
-        return text;
+        out += text;
+        return;
     }
-    std::string quoted = "\"";
+    out += '"';
     for (char c : text)
     {
-        quoted += c;
+        out += c;
         if (c == '"')
         {
-            quoted += '"';
+            out += '"';
         }
     }
-    return quoted + "\"";
+    out += '"';
+}
+
+// The text padded with blanks to a width, as "%-Ns" pads it.
+void AppendPadded(std::string& out, const std::string& text, std::size_t width)
+{
+    out += text;
+    if (text.size() < width)
+    {
+        out.append(width - text.size(), ' ');
+    }
+}
+
+void AddMethodsCommand(CLI::App& app)
+{
+    auto json = std::make_shared<bool>(false);
+    CLI::App* methods = app.add_subcommand(
+        "methods", "The published parameters --method takes, with their angles and minutes");
+    methods->add_flag("--json", *json, "Print JSON");
+    methods->callback(
+        [json]
+        {
+            nlohmann::ordered_json list = nlohmann::ordered_json::array();
+            std::string out;
+            for (const CalculationMethod& method : kCalculationMethods)
+            {
+                ConventionFacts facts;
+                facts.name = method.organisation;
+                facts.method = method.name;
+                facts.fajrAngle = method.fajrAngle;
+                facts.ishaAngle = method.ishaAngle;
+                if (*json)
+                {
+                    nlohmann::ordered_json entry = ConventionJson(facts);
+                    entry["adjustMinutes"] = method.adjustments;
+                    list.push_back(std::move(entry));
+                    continue;
+                }
+                std::string line = ConventionText(facts);
+                const std::string added = MinutesAddedText(method.adjustments);
+                if (!added.empty())
+                {
+                    line += "; minutes added: " + added;
+                }
+                std::string name = method.name;
+                name.resize(std::max<std::size_t>(name.size(), 11), ' ');
+                out += name + line + "\n";
+            }
+            if (*json)
+            {
+                PrintJson(list);
+                return;
+            }
+            std::cout << out;
+        });
+}
+
+std::string CoordinatesText(const PlaceInputs& place)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, "Longitude %g\u00B0, latitude %g\u00B0", place.longitude,
+                  place.latitude);
+    return text;
 }
 
 } // namespace
@@ -113,140 +200,219 @@ void CheckTableRange(const DateRecord& from, const DateRecord& to)
 }
 
 void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format,
-                const std::function<PrayerEngine(const DateRecord&)>& dayFor)
+                const TableSource& source, const DayStyle& style)
 {
-    std::string out;
-    nlohmann::ordered_json rows = nlohmann::ordered_json::array();
-    if (format == TableFormat::Csv)
-    {
-        out = "date,gregorian,hijri,fajr,sunrise,zuhr,asr,maghrib,isha\n";
-    }
-    else if (format == TableFormat::Text)
-    {
-        char header[160];
-        std::snprintf(header, sizeof header, "%-12s%-30s%-10s%-10s%-10s%-10s%-10s%s\n", "Date",
-                      "Hijri", "Fajr", "Sunrise", "Zuhr", "Asr", "Maghrib", "Isha");
-        out = header;
-    }
     const int first = static_cast<int>(JulianDayNumber(from.year, from.month, from.day));
     const int last = static_cast<int>(JulianDayNumber(to.year, to.month, to.day));
-    DateRecord date = from;
-    for (int day = first; day <= last; ++day, date = DaysLater(date, 1))
+    std::string rows;
+    rows.reserve(static_cast<std::size_t>(last - first + 1) * 128);
+    nlohmann::ordered_json days = nlohmann::ordered_json::array();
+    std::vector<double> offsets;
+    for (int day = first; day <= last; ++day)
     {
-        const PrayerEngine engine = dayFor(date);
+        // The civil date of each day number: the calendar reform's ten
+        // missing days are skipped as the conversions define them.
+        const GregorianDay civil = GregorianFromJulianDay(day);
+        const DateRecord date = MakeDate(civil.year, civil.month, civil.day);
+        double offset = 0;
+        const PrayerEngine engine = source.dayFor(date, offset);
+        if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
+        {
+            offsets.push_back(offset);
+        }
+        // The text table has no column for the Gregorian date line.
+        const ShownDay shown = ShowDay(engine, style, format != TableFormat::Text);
         const std::string iso = DateIso(date);
         if (format == TableFormat::Json)
         {
-            nlohmann::ordered_json row = DayJson(engine);
-            row["date"] = iso;
-            rows.push_back(std::move(row));
+            nlohmann::ordered_json row = {{"date", iso}, {"utcOffset", offset}};
+            row.update(ShownDayJson(shown, style));
+            days.push_back(std::move(row));
             continue;
         }
         if (format == TableFormat::Csv)
         {
-            out += iso + "," + CsvField(engine.GregorianDateText()) + "," +
-                   CsvField(engine.HijriDateText());
-            for (int i = 0; i < kPrayerCount; ++i)
+            rows += iso;
+            rows += ',';
+            AppendCsvField(rows, shown.gregorian);
+            rows += ',';
+            AppendCsvField(rows, shown.hijri.text);
+            for (const PrayerTime& time : shown.times)
             {
-                out += "," + TimeText(engine, i);
+                rows += ',';
+                rows += TimeTextIn(time, style.clock24);
             }
-            out += "\n";
+            rows += '\n';
             continue;
         }
-        char line[256];
-        std::snprintf(line, sizeof line, "%-12s%-30s", iso.c_str(), engine.HijriDateText().c_str());
-        out += line;
-        for (int i = 0; i < kPrayerCount; ++i)
+        AppendPadded(rows, iso, 12);
+        AppendPadded(rows, shown.hijri.text, 30);
+        for (std::size_t i = 0; i < shown.times.size(); ++i)
         {
-            std::snprintf(line, sizeof line, i + 1 < kPrayerCount ? "%-10s" : "%s",
-                          TimeText(engine, i).c_str());
-            out += line;
+            AppendPadded(rows, TimeTextIn(shown.times[i], style.clock24),
+                         i + 1 < shown.times.size() ? 10 : 0);
         }
-        out += "\n";
+        rows += '\n';
     }
     if (format == TableFormat::Json)
     {
-        PrintJson(rows);
+        nlohmann::ordered_json out = source.placeJson;
+        AddStyleJson(out, source.convention, style);
+        out["calendar"] = CalendarKey(style.calendar.calendar);
+        out["hijriAdjustDays"] = style.calendar.adjustDays;
+        out["days"] = std::move(days);
+        PrintJson(out);
         return;
     }
-    std::cout << out;
+    if (format == TableFormat::Csv)
+    {
+        std::cout << "date,gregorian,hijri,fajr,sunrise,zuhr,asr,maghrib,isha\n" << rows;
+        return;
+    }
+    std::string head = HeaderLine(source.place, offsets, source.convention, style, true) + "\n";
+    AppendPadded(head, "Date", 12);
+    AppendPadded(head, "Hijri", 30);
+    for (std::size_t i = 0; i < kPrayerNames.size(); ++i)
+    {
+        AppendPadded(head, kPrayerNames[i], i + 1 < kPrayerNames.size() ? 10 : 0);
+    }
+    std::cout << head << '\n' << rows;
 }
 
 void AddDayCommands(CLI::App& app)
 {
+    AddMethodsCommand(app);
     {
         auto options = std::make_shared<PlaceOptions>();
+        auto style = std::make_shared<DayOptions>();
         auto date = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
         CLI::App* day = app.add_subcommand("day", "Prayer times of one day at a place");
         AddPlaceOptions(*day, *options, true);
         day->add_option("--date", *date, "Date YYYY-MM-DD (default today)");
+        AddTimeOptions(*day, *style);
         day->add_flag("--json", *json, "Print JSON");
         day->callback(
-            [options, date, json]
+            [options, style, date, json, day]
             {
-                const PlaceInputs place = ParsePlace(*options);
-                const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
-                const PrayerEngine engine = EngineFor(place, when);
+                const DayStyle parsed = ParseDayStyle(*style);
+                CheckAngleSources(*day, parsed);
+                const PlaceInputs place = ParsePlace(*options, parsed);
+                const DateRecord when =
+                    day->count("--date") == 0 ? LocalNow() : ParseDate(*date, "--date");
+                const ShownDay shown = ShowDay(EngineFor(place, when), parsed);
                 if (*json)
                 {
-                    PrintJson(DayJson(engine));
+                    nlohmann::ordered_json out = {{"date", DateIso(when)}};
+                    AddStyleJson(out, TypedConvention(place, parsed), parsed);
+                    out.update(ShownDayJson(shown, parsed));
+                    PrintJson(out);
                 }
                 else
                 {
-                    std::cout << DayText(engine);
+                    std::cout << ShownDayText(shown, parsed.clock24);
                 }
             });
     }
     {
         auto options = std::make_shared<PlaceOptions>();
+        auto style = std::make_shared<DayOptions>();
         auto from = std::make_shared<std::string>();
         auto to = std::make_shared<std::string>();
+        auto month = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
         auto csv = std::make_shared<bool>(false);
         auto city = std::make_shared<std::string>();
-        CLI::App* table =
-            app.add_subcommand("table", "A timetable of prayer times, one row per day");
+        CLI::App* table = app.add_subcommand(
+            "table", "A timetable, one row per day (default: this month, current city)");
         AddPlaceOptions(*table, *options, false);
         // A stored city instead of coordinates: its zone gives each day's offset.
-        table->add_option("--city", *city, "A stored city instead of --lon, --lat and --tz");
-        table->add_option("--from", *from, "First date YYYY-MM-DD")->required();
-        table->add_option("--to", *to, "Last date YYYY-MM-DD")->required();
+        table->add_option("--city", *city,
+                          "A stored city instead of --lon, --lat and --tz (default: the "
+                          "current city)");
+        table->add_option("--from", *from, "First date YYYY-MM-DD");
+        table->add_option("--to", *to, "Last date YYYY-MM-DD");
+        table->add_option("--month", *month, "A whole month YYYY-MM instead of --from and --to");
+        AddTimeOptions(*table, *style);
+        AddCalendarOptions(*table, *style);
         CLI::Option* jsonFlag = table->add_flag("--json", *json, "Print JSON");
         table->add_flag("--csv", *csv, "Print CSV")->excludes(jsonFlag);
         table->callback(
-            [options, from, to, json, csv, city, table]
+            [options, style, from, to, month, json, csv, city, table]
             {
-                const DateRecord first = ParseDate(*from, "--from");
-                const DateRecord last = ParseDate(*to, "--to");
+                const DayStyle parsed = ParseDayStyle(*style);
+                CheckAngleSources(*table, parsed);
+                DateRecord first;
+                DateRecord last;
+                const bool range = table->count("--from") + table->count("--to") > 0;
+                if (table->count("--month") > 0)
+                {
+                    if (range)
+                    {
+                        throw UsageError("--month replaces --from and --to");
+                    }
+                    const MonthRange whole = ParseMonth(*month, "--month");
+                    first = whole.first;
+                    last = whole.last;
+                }
+                else if (range)
+                {
+                    if (table->count("--from") == 0 || table->count("--to") == 0)
+                    {
+                        throw UsageError("--from and --to go together (or give --month)");
+                    }
+                    first = ParseDate(*from, "--from");
+                    last = ParseDate(*to, "--to");
+                }
+                else
+                {
+                    const DateRecord today = LocalNow();
+                    first = MakeDate(today.year, today.month, 1);
+                    last = MakeDate(today.year, today.month,
+                                    DaysInCivilMonth(today.year, today.month));
+                }
                 CheckTableRange(first, last);
                 const TableFormat format = *json  ? TableFormat::Json
                                            : *csv ? TableFormat::Csv
                                                   : TableFormat::Text;
-                if (!city->empty())
+                const bool coordinates =
+                    table->count("--lon") + table->count("--lat") + table->count("--tz") > 0;
+                if (!coordinates)
                 {
-                    if (!options->longitude.empty() || !options->latitude.empty() ||
-                        !options->timeZone.empty())
-                    {
-                        throw UsageError("--city replaces --lon, --lat and --tz");
-                    }
                     if (table->count("--fajr") + table->count("--isha") + table->count("--hanafi") >
                         0)
                     {
-                        throw UsageError(
-                            "--city takes the angles and the Asr method from the settings");
+                        throw UsageError("a stored city takes the angles and the Asr method "
+                                         "from the settings (or --method)");
                     }
-                    PrintTable(first, last, format, StoredCityDays(*city));
+                    const std::optional<std::string> typed = table->count("--city") > 0
+                                                                 ? std::optional<std::string>(*city)
+                                                                 : std::nullopt;
+                    PrintTable(first, last, format, StoredCityTable(typed, parsed), parsed);
                     return;
                 }
-                if (options->longitude.empty() || options->latitude.empty() ||
-                    options->timeZone.empty())
+                if (table->count("--city") > 0)
                 {
-                    throw UsageError("--lon, --lat and --tz are required unless --city is given");
+                    throw UsageError("--city replaces --lon, --lat and --tz");
                 }
-                const PlaceInputs place = ParsePlace(*options);
-                PrintTable(first, last, format,
-                           [&place](const DateRecord& date) { return EngineFor(place, date); });
+                if (table->count("--lon") == 0 || table->count("--lat") == 0 ||
+                    table->count("--tz") == 0)
+                {
+                    throw UsageError("--lon, --lat and --tz go together (or give --city)");
+                }
+                const PlaceInputs place = ParsePlace(*options, parsed);
+                TableSource source;
+                source.place = CoordinatesText(place);
+                source.placeJson = {{"city", nullptr},
+                                    {"longitude", place.longitude},
+                                    {"latitude", place.latitude}};
+                source.convention = TypedConvention(place, parsed);
+                source.dayFor = [place](const DateRecord& date, double& offset)
+                {
+                    offset = place.timeZone;
+                    return EngineFor(place, date);
+                };
+                PrintTable(first, last, format, source, parsed);
             });
     }
 }

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "cli/day_output.h"
 #include "engine/date_record.h"
 #include "engine/prayer_engine.h"
 
 #include <functional>
+#include <optional>
+#include <string>
 
 namespace halvo::cli
 {
@@ -15,10 +18,20 @@ enum class TableFormat
     Csv,
 };
 
-// Prints one row per day from `from` to `to` inclusive; `dayFor` sets up the
-// engine for each date (with that day's own UTC offset where it changes).
+// What a table is of: the place as the header names it (and, for a stored
+// city, as JSON gives it), the convention, and each date's engine with the
+// UTC offset it used.
+struct TableSource
+{
+    std::string place; // "Seattle, WA (USA)" or the coordinates
+    nlohmann::ordered_json placeJson = nlohmann::ordered_json::object();
+    ConventionFacts convention;
+    std::function<PrayerEngine(const DateRecord& date, double& utcOffset)> dayFor;
+};
+
+// Prints one row per day from `from` to `to` inclusive.
 void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format,
-                const std::function<PrayerEngine(const DateRecord&)>& dayFor);
+                const TableSource& source, const DayStyle& style);
 
 // Refuses a range that runs backwards or is longer than a table can sensibly be.
 void CheckTableRange(const DateRecord& from, const DateRecord& to);

@@ -6,18 +6,24 @@
 #include "cli/cli_support.h"
 #include "conventions/twilight_conventions.h"
 #include "day/day_model.h"
+#include "locations/city_search.h"
+#include "locations/country_names.h"
 #include "locations/daylight_saving.h"
 #include "locations/location_database.h"
 #include "platform/clock.h"
+#include "platform/text/loose_match.h"
 #include "platform/text/number_text.h"
+#include "platform/text/quoted.h"
 #include "settings/settings.h"
 #include "startup/startup_data.h"
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <memory>
 
 namespace halvo::cli
@@ -44,20 +50,12 @@ StderrMessages& Messages()
     return messages;
 }
 
-// A failure already told on stderr (a city not stored, a start-up that
-// failed): status 1, nothing more on stdout.
+// A failure already told on stderr (a start-up that failed, a write the
+// store refused): status 1, nothing more on stdout.
 [[noreturn]] void ExitFailed()
 {
     std::cout.flush();
     std::exit(1);
-}
-
-void StartUp()
-{
-    if (!RunStartupDataSteps(Messages()).ok)
-    {
-        ExitFailed();
-    }
 }
 
 nlohmann::ordered_json RuleJson(const DstRule& rule)
@@ -65,68 +63,178 @@ nlohmann::ordered_json RuleJson(const DstRule& rule)
     return {{"month", rule.month}, {"dayOfWeek", rule.dayOfWeek}, {"occurrence", rule.occurrence}};
 }
 
+// The angles and school the stored settings give, as the header names them.
+ConventionFacts StoredConvention(const DaySettings& settings)
+{
+    ConventionFacts facts;
+    const std::string name = ReadSetting(setting::kKQMethod);
+    if (!name.empty())
+    {
+        facts.name = name;
+    }
+    facts.fajrAngle = settings.fajrAngle;
+    facts.ishaAngle = settings.ishaAngle;
+    facts.hanafi = settings.hanafi != 0;
+    return facts;
+}
+
+// The settings' day inputs with a method's angles in place of the stored ones.
+DaySettings WithMethodAngles(DaySettings settings, const DayStyle& style)
+{
+    if (style.method != nullptr)
+    {
+        settings.fajrAngle = style.method->fajrAngle;
+        settings.ishaAngle = style.method->ishaAngle;
+    }
+    return settings;
+}
+
+nlohmann::ordered_json CityJson(const CityRecord& city)
+{
+    const std::int32_t longitude = LeadingInteger(city.longitude);
+    const std::int32_t latitude = LeadingInteger(city.latitude);
+    return {{"city", city.name},
+            {"country", city.country},
+            {"longitude", DegreesFromHundredths(longitude)},
+            {"latitude", DegreesFromHundredths(latitude)},
+            {"longitudeHundredths", longitude},
+            {"latitudeHundredths", latitude}};
+}
+
 void AddTimesCommand(CLI::App& app)
 {
     auto city = std::make_shared<std::string>();
     auto date = std::make_shared<std::string>();
+    auto style = std::make_shared<DayOptions>();
     auto json = std::make_shared<bool>(false);
     CLI::App* times = app.add_subcommand(
         "times", "Today's prayer times for the current city, as the main display shows them");
     times->add_option("--city", *city,
-                      "A stored city instead of the current one (the setting is not changed)");
+                      "A stored city instead of the current one; case and accents do not "
+                      "matter, and the part after a comma may be left out (the setting is not "
+                      "changed)");
     times->add_option("--date", *date, "Date YYYY-MM-DD (default today)");
+    AddTimeOptions(*times, *style);
+    AddCalendarOptions(*times, *style);
     times->add_flag("--json", *json, "Print JSON");
     times->callback(
-        [city, date, json]
+        [city, date, style, json, times]
         {
-            const DateRecord when = date->empty() ? LocalNow() : ParseDate(*date, "--date");
-            StartUp();
-            const std::string name = city->empty() ? ReadSetting("CityName") : *city;
-            const DayComputation day = ComputeDayTexts(name, when, Messages());
-            if (!day.cityFound)
+            const DayStyle parsed = ParseDayStyle(*style);
+            const DateRecord when =
+                times->count("--date") == 0 ? LocalNow() : ParseDate(*date, "--date");
+            const std::optional<std::string> typed =
+                times->count("--city") > 0 ? std::optional<std::string>(*city) : std::nullopt;
+            const CityRecord record = StoredCity(typed, "--city");
+            // The display's path: the city's lookup on that date, then the engine.
+            std::int32_t longitude = 0;
+            std::int32_t latitude = 0;
+            double utcOffset = 0;
+            if (!LookupCity(when, record.name, longitude, latitude, utcOffset, Messages()))
             {
                 ExitFailed();
             }
+            const DaySettings stored = ReadDaySettings();
+            const PrayerEngine engine =
+                SetUpDay(longitude, latitude, utcOffset, when, WithMethodAngles(stored, parsed));
+            const ConventionFacts facts = WithMethod(StoredConvention(stored), parsed);
+            const ShownDay shown = ShowDay(engine, parsed);
             if (*json)
             {
-                nlohmann::ordered_json out;
-                out["city"] = day.texts[kLocationText];
-                out["longitude"] = day.longitude;
-                out["latitude"] = day.latitude;
-                out["utcOffset"] = day.utcOffset;
-                const nlohmann::ordered_json dayJson = DayJson(day.engine);
-                for (auto item = dayJson.begin(); item != dayJson.end(); ++item)
-                {
-                    out[item.key()] = item.value();
-                }
+                nlohmann::ordered_json out = CityJson(record);
+                out["utcOffset"] = utcOffset;
+                AddStyleJson(out, facts, parsed);
+                out["date"] = DateIso(when);
+                out.update(ShownDayJson(shown, parsed));
                 PrintJson(out);
                 return;
             }
-            std::cout << day.texts[kLocationText] << '\n' << DayText(day.engine);
+            std::cout << HeaderLine(CityTitle(record), {utcOffset}, facts, parsed, true) << '\n'
+                      << ShownDayText(shown, parsed.clock24);
         });
+}
+
+std::map<std::int32_t, std::string> ZoneNames()
+{
+    std::map<std::int32_t, std::string> names;
+    for (const TimeZoneRecord& zone : ReadAllTimeZones())
+    {
+        names.emplace(zone.id, zone.standardName);
+    }
+    return names;
+}
+
+std::vector<std::string> StoredCountries(const std::vector<CityRecord>& cities)
+{
+    std::vector<std::string> countries;
+    for (const CityRecord& city : cities)
+    {
+        if (std::find(countries.begin(), countries.end(), city.country) == countries.end())
+        {
+            countries.push_back(city.country);
+        }
+    }
+    return countries;
+}
+
+const char* MatchKey(CityMatchKind kind)
+{
+    switch (kind)
+    {
+    case CityMatchKind::kWholeName:
+        return "wholeName";
+    case CityMatchKind::kBeforeComma:
+        return "beforeComma";
+    case CityMatchKind::kPrefix:
+        return "prefix";
+    case CityMatchKind::kContains:
+        break;
+    }
+    return "contains";
 }
 
 void AddCitiesCommand(CLI::App& app)
 {
     auto country = std::make_shared<std::string>();
+    auto search = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     CLI::App* cities = app.add_subcommand("cities", "The stored cities, in list order");
-    cities->add_option("--country", *country, "Only the cities of this country (exact spelling)");
+    cities->add_option("--country", *country,
+                       "Only the cities of this country (any case; common names such as "
+                       "\"United States\" are known)");
+    cities->add_option("--search", *search,
+                       "Cities whose name contains TEXT, case and accents ignored, best first");
     cities->add_flag("--json", *json, "Print JSON");
     cities->callback(
-        [country, json]
+        [country, search, json, cities]
         {
+            const bool searching = cities->count("--search") > 0;
+            if (searching)
+            {
+                CheckedName(*search, "--search");
+            }
+            if (cities->count("--country") > 0)
+            {
+                CheckedName(*country, "--country");
+            }
             StartUp();
             std::vector<CityRecord> records = ReadAllCities();
-            if (!country->empty())
+            if (cities->count("--country") > 0)
             {
+                const CountryResolution resolved =
+                    ResolveCountry(*country, StoredCountries(records));
+                if (!resolved.country)
+                {
+                    throw UsageError("no country " + Quoted(*country) +
+                                     DidYouMean(resolved.candidates));
+                }
                 // The names the country list shows, each with its first record.
-                const std::vector<std::string> names = ListCitiesOfCountry(*country);
+                const std::vector<std::string> names = ListCitiesOfCountry(*resolved.country);
                 std::vector<CityRecord> listed;
                 std::size_t next = 0;
                 for (CityRecord& record : records)
                 {
-                    if (next < names.size() && record.country == *country &&
+                    if (next < names.size() && record.country == *resolved.country &&
                         record.name == names[next])
                     {
                         listed.push_back(std::move(record));
@@ -135,24 +243,50 @@ void AddCitiesCommand(CLI::App& app)
                 }
                 records = std::move(listed);
             }
+            std::vector<CityMatch> matches;
+            if (searching)
+            {
+                matches = SearchCities(records, *search);
+            }
+            else
+            {
+                for (CityRecord& record : records)
+                {
+                    matches.push_back({std::move(record), CityMatchKind::kContains});
+                }
+            }
             if (!*json)
             {
                 std::string out;
-                for (const CityRecord& record : records)
+                for (const CityMatch& match : matches)
                 {
-                    out += record.name + " (" + record.country + ")\n";
+                    out += CityTitle(match.city) + "\n";
                 }
                 std::cout << out;
                 return;
             }
+            const std::map<std::int32_t, std::string> zoneNames = ZoneNames();
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
-            for (const CityRecord& record : records)
+            for (const CityMatch& match : matches)
             {
-                list.push_back({{"name", record.name},
-                                {"country", record.country},
-                                {"longitude", LeadingInteger(record.longitude)},
-                                {"latitude", LeadingInteger(record.latitude)},
-                                {"zone", record.zoneId}});
+                const std::int32_t longitude = LeadingInteger(match.city.longitude);
+                const std::int32_t latitude = LeadingInteger(match.city.latitude);
+                const auto zone = zoneNames.find(match.city.zoneId);
+                nlohmann::ordered_json entry = {
+                    {"name", match.city.name},
+                    {"country", match.city.country},
+                    {"longitude", DegreesFromHundredths(longitude)},
+                    {"latitude", DegreesFromHundredths(latitude)},
+                    {"longitudeHundredths", longitude},
+                    {"latitudeHundredths", latitude},
+                    {"zone", match.city.zoneId},
+                    {"zoneName", zone != zoneNames.end() ? nlohmann::ordered_json(zone->second)
+                                                         : nlohmann::ordered_json(nullptr)}};
+                if (searching)
+                {
+                    entry["match"] = MatchKey(match.kind);
+                }
+                list.push_back(std::move(entry));
             }
             PrintJson(list);
         });
@@ -186,6 +320,7 @@ void AddZonesCommand(CLI::App& app)
                                {"label", OffsetLabel(StandardOffsetHours(zone), zone.standardName)},
                                {"standard", zone.standardName},
                                {"daylight", zone.daylightName},
+                               {"standardOffset", StandardOffsetHours(zone)},
                                {"bias", zone.bias},
                                {"start", RuleJson(zone.start)},
                                {"end", RuleJson(zone.end)}});
@@ -211,28 +346,27 @@ void AddSettingsCommand(CLI::App& app)
         {
             if (set->parsed())
             {
-                if (*name == "KQMethod")
+                if (*name == setting::kKQMethod)
                 {
                     throw UsageError("KQMethod is set with 'tavorin conventions select NAME'");
                 }
+                std::string stored = CheckedText(*value, *name);
                 std::string problem;
-                if (!ValidateSettingValue(*name, *value, &problem))
+                if (!ValidateSettingValue(*name, stored, &problem))
                 {
                     throw UsageError(problem.empty()
-                                         ? *name + ": \"" + *value + "\" is not a valid value"
+                                         ? *name + ": " + Quoted(stored) + " is not a valid value"
                                          : problem);
                 }
-                StartUp();
-                std::string stored = *value;
-                if (*name == "CityName")
+                if (*name == setting::kCityName)
                 {
-                    // The city's own spelling, since the display shows the setting.
-                    const auto city = ReadCity(*value);
-                    if (!city)
-                    {
-                        throw UsageError("CityName: \"" + *value + "\" is not a stored city");
-                    }
-                    stored = city->name;
+                    // The city's own spelling, since the display shows the setting
+                    // and looks it up: a name that is no city is never stored.
+                    stored = StoredCity(stored, "CityName").name;
+                }
+                else
+                {
+                    StartUp();
                 }
                 if (!WriteSetting(*name, stored))
                 {
@@ -244,10 +378,10 @@ void AddSettingsCommand(CLI::App& app)
             StartUp();
             if (*json)
             {
-                nlohmann::ordered_json out = nlohmann::ordered_json::object();
+                nlohmann::ordered_json out = nlohmann::ordered_json::array();
                 for (const SettingDefault& setting : kDefaultSettings)
                 {
-                    out[setting.name] = ReadSetting(setting.name);
+                    out.push_back({{"name", setting.name}, {"value", ReadSetting(setting.name)}});
                 }
                 PrintJson(out);
                 return;
@@ -255,27 +389,71 @@ void AddSettingsCommand(CLI::App& app)
             std::string out;
             for (const SettingDefault& setting : kDefaultSettings)
             {
-                char line[64];
-                std::snprintf(line, sizeof line, "%-10s ", setting.name);
-                out += line + ReadSetting(setting.name) + "\n";
+                std::string label = setting.name;
+                label.resize(std::max<std::size_t>(label.size(), 10), ' ');
+                out += label + " " + ReadSetting(setting.name) + "\n";
             }
             std::cout << out;
         });
 }
 
 // Degrees typed on the command line, converted as the add dialog converts
-// them; refused when not a number or not a usable depression angle.
+// them; refused when not wholly a number or not a usable depression angle.
 std::string AngleTextArgument(const std::string& typed, const char* what)
 {
+    const std::string refusal =
+        std::string(what) + ": " + Quoted(typed) + " is not an angle in degrees between 0 and 90";
+    try
+    {
+        ParseNumber(typed, what, 0, 90);
+    }
+    catch (const UsageError&)
+    {
+        throw UsageError(refusal);
+    }
     const auto text = DegreesToAngleText(typed);
     const double degrees = text ? AngleTextToDegrees(*text) : 0.0;
-    if (!text || typed.find_first_not_of(" \t") == std::string::npos ||
-        !(degrees > 0.0 && degrees < 90.0))
+    if (!text || !(degrees > 0.0 && degrees < 90.0))
     {
-        throw UsageError(std::string(what) + ": \"" + typed +
-                         "\" is not an angle in degrees between 0 and 90");
+        throw UsageError(refusal);
     }
     return *text;
+}
+
+// The convention a typed name selects: the name under the store's own
+// comparison, else the one name it is the beginning of (case and accents
+// ignored).
+std::string SelectedConventionName(const std::string& typed)
+{
+    if (const auto exact = FindConvention(typed))
+    {
+        return exact->name;
+    }
+    std::vector<std::string> prefixed;
+    std::vector<std::string> all;
+    LooseSearch search(typed);
+    for (const Convention& convention : ReadAllConventions())
+    {
+        if (std::find(all.begin(), all.end(), convention.name) == all.end())
+        {
+            all.push_back(convention.name);
+        }
+        const LooseMatch match = search.In(convention.name);
+        const bool seen = std::any_of(prefixed.begin(), prefixed.end(),
+                                      [&](const std::string& name)
+                                      { return LooselyEqual(name, convention.name); });
+        if ((match == LooseMatch::kPrefix || match == LooseMatch::kWhole) && !seen)
+        {
+            prefixed.push_back(convention.name);
+        }
+    }
+    if (prefixed.size() == 1)
+    {
+        return prefixed.front();
+    }
+    const std::vector<std::string>& candidates = prefixed.empty() ? all : prefixed;
+    throw UsageError("no twilight convention " + Quoted(typed) +
+                     (prefixed.empty() ? "" : " alone") + DidYouMean(candidates));
 }
 
 void AddConventionsCommand(CLI::App& app)
@@ -285,12 +463,13 @@ void AddConventionsCommand(CLI::App& app)
     auto addName = std::make_shared<std::string>();
     auto addFajr = std::make_shared<std::string>();
     auto addIsha = std::make_shared<std::string>();
-    CLI::App* conventions =
-        app.add_subcommand("conventions", "The twilight conventions; the selected one is marked");
+    CLI::App* conventions = app.add_subcommand(
+        "conventions", "The twilight conventions; the one whose angles are in use is marked");
     conventions->add_flag("--json", *json, "Print JSON");
     conventions->require_subcommand(0, 1);
-    CLI::App* select =
-        conventions->add_subcommand("select", "Use a convention's angles for the times");
+    CLI::App* select = conventions->add_subcommand(
+        "select", "Use a convention's angles for the times (a unique beginning of its name will "
+                  "do)");
     select->add_option("name", *selectName, "Convention name")->required();
     CLI::App* add = conventions->add_subcommand("add", "Add a convention of your own");
     add->add_option("name", *addName, "Convention name")->required();
@@ -302,51 +481,53 @@ void AddConventionsCommand(CLI::App& app)
         {
             if (add->parsed())
             {
-                if (addName->empty() || addName->find_first_not_of(' ') == std::string::npos)
-                {
-                    throw UsageError("a convention needs a name");
-                }
+                const std::string name = CheckedName(*addName, "a convention name");
                 const std::string fajr = AngleTextArgument(*addFajr, "fajr");
                 const std::string isha = AngleTextArgument(*addIsha, "isha");
                 StartUp();
-                if (!AddConvention(*addName, fajr, isha))
+                if (!AddConvention(name, fajr, isha))
                 {
                     std::cerr << "tavorin: the convention could not be stored\n";
                     ExitFailed();
                 }
                 return;
             }
+            if (select->parsed())
+            {
+                CheckedName(*selectName, "a convention name");
+            }
             StartUp();
             EnsureConventionStore();
             if (select->parsed())
             {
                 // The list's own spelling, as the dialog passes its list entry.
-                const auto convention = FindConvention(*selectName);
-                if (!convention || !SelectConvention(convention->name))
+                const std::string name = SelectedConventionName(*selectName);
+                if (!SelectConvention(name))
                 {
-                    throw UsageError("no twilight convention is named \"" + *selectName + "\"");
+                    std::cerr << "tavorin: the convention could not be selected\n";
+                    ExitFailed();
                 }
                 return;
             }
-            const std::string selected = ReadSetting(setting::kKQMethod);
-            bool marked = false;
+            // The entry the program takes for KQMethod: the first one equal to
+            // it under the store's comparison, as the times find its angles.
+            const int selected = FindConventionPosition(ReadSetting(setting::kKQMethod));
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
             std::string out;
+            int position = 0;
             // Each entry's own angles: a user's method may share a built-in's name.
             for (const Convention& angles : ReadAllConventions())
             {
-                const std::string& name = angles.name;
-                const bool isSelected = !marked && name == selected;
-                marked = marked || isSelected;
+                const bool isSelected = position++ == selected;
                 if (*json)
                 {
-                    list.push_back({{"name", name},
+                    list.push_back({{"name", angles.name},
                                     {"fajr", angles.fajr},
                                     {"isha", angles.isha},
                                     {"selected", isSelected}});
                     continue;
                 }
-                out += (isSelected ? "* " : "  ") + name + "  (Fajr " +
+                out += (isSelected ? "* " : "  ") + angles.name + "  (Fajr " +
                        AngleTextForDisplay(angles.fajr) + ", Isha " +
                        AngleTextForDisplay(angles.isha) + ")\n";
             }
@@ -361,16 +542,65 @@ void AddConventionsCommand(CLI::App& app)
 
 } // namespace
 
-std::function<PrayerEngine(const DateRecord&)> StoredCityDays(const std::string& cityName)
+void StartUp()
 {
-    StartUp();
-    if (FindCity(cityName) < 0)
+    if (!RunStartupDataSteps(Messages()).ok)
     {
+        ExitFailed();
+    }
+}
+
+CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
+{
+    if (typed)
+    {
+        CheckedName(*typed, what);
+    }
+    StartUp();
+    const std::string name = typed ? *typed : ReadSetting(setting::kCityName);
+    const CityResolution resolved = ResolveCity(name);
+    if (resolved.city)
+    {
+        return *resolved.city;
+    }
+    if (!typed)
+    {
+        // The current city is gone from the list: the display's own message.
         Messages().Show(kCityNotFoundMessage);
         ExitFailed();
     }
-    return [cityName](const DateRecord& date)
-    { return ComputeDayTexts(cityName, date, Messages()).engine; };
+    throw UsageError("no city " + Quoted(name) + DidYouMean(resolved.candidates));
+}
+
+std::string CityTitle(const CityRecord& city)
+{
+    return city.name + " (" + city.country + ")";
+}
+
+TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style)
+{
+    const CityRecord city = StoredCity(typed, "--city");
+    const std::int32_t longitude = LeadingInteger(city.longitude);
+    const std::int32_t latitude = LeadingInteger(city.latitude);
+    const std::optional<TimeZoneRecord> zone = ReadTimeZone(city.zoneId);
+    if (!zone)
+    {
+        // As UtcOffsetForDate says it, once for the whole table.
+        Messages().Warn("Time zone " + std::to_string(city.zoneId) +
+                        " is not in the time-zone table; UTC is used.");
+    }
+    const DaySettings stored = ReadDaySettings();
+    const DaySettings settings = WithMethodAngles(stored, style);
+    TableSource source;
+    source.place = CityTitle(city);
+    source.placeJson = CityJson(city);
+    source.convention = WithMethod(StoredConvention(stored), style);
+    source.dayFor = [longitude, latitude, zone, settings](const DateRecord& date, double& offset)
+    {
+        offset = zone ? UtcOffsetForZone(*zone, date) : 0.0;
+        return SetUpDay(longitude, latitude, offset, date, settings);
+    };
+    return source;
 }
 
 void AddStoreCommands(CLI::App& app)

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "engine/date_record.h"
-#include "engine/prayer_engine.h"
+#include "cli/day_commands.h"
+#include "cli/day_output.h"
+#include "locations/location_records.h"
 
-#include <functional>
+#include <optional>
 #include <string>
 
 namespace CLI
@@ -18,9 +19,21 @@ namespace halvo::cli
 // the device folder's stores.
 void AddStoreCommands(CLI::App& app);
 
-// For `tavorin table --city`: runs the start-up data steps, then gives each
-// date's engine for the stored city with that date's own UTC offset. Ends
-// the program with status 1 when the city is not stored.
-std::function<PrayerEngine(const DateRecord&)> StoredCityDays(const std::string& cityName);
+// Runs the start-up data steps; a failure has been told on stderr and ends
+// the program with status 1.
+void StartUp();
+
+// The stored city a typed name means (see ResolveCity), or the current city
+// when none was typed. An unknown name is bad input: status 2 with up to
+// five candidates. Runs the start-up data steps first.
+CityRecord StoredCity(const std::optional<std::string>& typed, const char* what);
+
+// "Seattle, WA (USA)".
+std::string CityTitle(const CityRecord& city);
+
+// For `tavorin table` without coordinates: the stored city's days, with
+// each date's own UTC offset, the settings' angles and Asr school (or the
+// method's angles). The stores are read once for the whole table.
+TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style);
 
 } // namespace halvo::cli

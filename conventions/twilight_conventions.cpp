@@ -179,6 +179,16 @@ bool IsAngleText(std::string_view text, bool isha)
     return !text.empty();
 }
 
+int FindConventionPosition(const std::string& name)
+{
+    RecordStore store;
+    if (!store.Open(kConventionsStoreName))
+    {
+        return -1;
+    }
+    return store.SeekFirstEqual(kConventionNameProperty, name);
+}
+
 bool AddConvention(const std::string& name, const std::string& fajrText,
                    const std::string& ishaText)
 {

@@ -46,6 +46,10 @@ bool ValidateConventionName(const std::string& name, std::string* reason = nullp
 // whole decimal number ("195", "-50"), or for Isha the 90-minute text.
 bool IsAngleText(std::string_view text, bool isha);
 
+// Position in list order of the method FindConvention picks for that name:
+// the first one equal to it under the store's case-insensitive comparison.
+// -1 when there is none.
+int FindConventionPosition(const std::string& name);
 // Adds a method (a repeated name is added again). A store that does not
 // exist yet is created with the built-ins first, so they are never lost.
 // False, with nothing stored, when the name or an angle text is refused.

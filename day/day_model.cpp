@@ -9,17 +9,31 @@
 namespace halvo
 {
 
+DaySettings ReadDaySettings()
+{
+    DaySettings settings;
+    settings.hanafi = IsHanafi(ReadSetting(setting::kAsrMethod)) ? 1 : 0;
+    settings.fajrAngle = AngleTextToDegrees(ReadSetting("FajrAngle"));
+    settings.ishaAngle = AngleTextToDegrees(ReadSetting("IshaAngle"));
+    return settings;
+}
+
+PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcOffset,
+                      const DateRecord& date, const DaySettings& settings)
+{
+    PrayerEngine engine;
+    engine.Setup(longitude * 0.01, latitude * 0.01, utcOffset, date, settings.fajrAngle,
+                 settings.ishaAngle, settings.hanafi);
+    return engine;
+}
+
 DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
                                UserMessages& messages)
 {
     DayComputation day;
     day.cityFound =
         LookupCity(date, cityName, day.longitude, day.latitude, day.utcOffset, messages);
-    const std::int32_t hanafi = IsHanafi(ReadSetting(setting::kAsrMethod)) ? 1 : 0;
-    const double fajrAngle = AngleTextToDegrees(ReadSetting("FajrAngle"));
-    const double ishaAngle = AngleTextToDegrees(ReadSetting("IshaAngle"));
-    day.engine.Setup(day.longitude * 0.01, day.latitude * 0.01, day.utcOffset, date, fajrAngle,
-                     ishaAngle, hanafi);
+    day.engine = SetUpDay(day.longitude, day.latitude, day.utcOffset, date, ReadDaySettings());
     day.texts[kLocationText] = cityName;
     day.texts[kGregorianDateText] = day.engine.GregorianDateText();
     day.texts[kHijriDateText] = day.engine.HijriDateText();

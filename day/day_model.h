@@ -41,6 +41,21 @@ struct DayComputation
     DayTexts texts;
 };
 
+// What the day's computation takes from the settings: the Asr school
+// ("Hanafi" compared exactly) and the two angles in degrees.
+struct DaySettings
+{
+    std::int32_t hanafi = 0;
+    double fajrAngle = 0;
+    double ishaAngle = 0;
+};
+DaySettings ReadDaySettings();
+
+// The engine set up for a place in stored hundredths of a degree, as the
+// display sets it up.
+PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcOffset,
+                      const DateRecord& date, const DaySettings& settings);
+
 // The city's day: AsrMethod, FajrAngle and IshaAngle from the settings,
 // LookupCity for the coordinates and the offset on that date, then the
 // engine. A city that is not stored gets the lookup's message; its dates

@@ -1,6 +1,6 @@
 #include "engine/day_texts.h"
 
-#include <cstdio>
+#include <charconv>
 
 namespace halvo
 {
@@ -8,16 +8,45 @@ namespace halvo
 namespace
 {
 
-// Every text is formatted into a buffer of this many units, as the stores
-// and windows expect; a day text never comes near it.
-constexpr std::size_t kTextBufferSize = 1024;
-
-template <typename... Args> std::string Format(const char* format, Args... args)
+// Texts are built in a small fixed buffer with std::to_chars, which writes
+// exactly what "%d" writes, so every text is the one the printf-style
+// formats produce, without their parsing on every call. A day text never
+// comes near the buffer's size.
+class TextBuilder
 {
-    char buffer[kTextBufferSize];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
-}
+  public:
+    TextBuilder& Number(int value)
+    {
+        const auto result = std::to_chars(next_, end_, value);
+        next_ = result.ptr;
+        return *this;
+    }
+    TextBuilder& Text(const char* text)
+    {
+        while (*text != '\0' && next_ != end_)
+        {
+            *next_++ = *text++;
+        }
+        return *this;
+    }
+    TextBuilder& Char(char c)
+    {
+        if (next_ != end_)
+        {
+            *next_++ = c;
+        }
+        return *this;
+    }
+    std::string Done() const
+    {
+        return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_));
+    }
+
+  private:
+    char buffer_[64];
+    char* next_ = buffer_;
+    char* const end_ = buffer_ + sizeof buffer_;
+};
 
 } // namespace
 
@@ -38,19 +67,41 @@ std::string TimeText(const PrayerTime& time)
         return kNoTimeText;
     }
     const char* suffix = time.pm == 0 ? "AM" : "PM";
-    // The zero is part of the format, not a field width.
-    return time.minute > 9 ? Format("%d:%d %s", time.hour, time.minute, suffix)
-                           : Format("%d:0%d %s", time.hour, time.minute, suffix);
+    // "%d:%d %s", or "%d:0%d %s" up to minute 9: the zero is part of the
+    // format, not a field width.
+    TextBuilder text;
+    text.Number(time.hour).Char(':');
+    if (time.minute <= 9)
+    {
+        text.Char('0');
+    }
+    return text.Number(time.minute).Char(' ').Text(suffix).Done();
 }
 
 std::string PrayerEngine::HijriDateText() const
 {
-    return Format("%d %s %d A.H.", hijriDay, HijriMonthName(hijriMonth), hijriYear);
+    // "%d %s %d A.H."
+    return TextBuilder()
+        .Number(hijriDay)
+        .Char(' ')
+        .Text(HijriMonthName(hijriMonth))
+        .Char(' ')
+        .Number(hijriYear)
+        .Text(" A.H.")
+        .Done();
 }
 
 std::string PrayerEngine::GregorianDateText() const
 {
-    return Format("%d %s %d C.E.", day, GregorianMonthName(month), year);
+    // "%d %s %d C.E."
+    return TextBuilder()
+        .Number(day)
+        .Char(' ')
+        .Text(GregorianMonthName(month))
+        .Char(' ')
+        .Number(year)
+        .Text(" C.E.")
+        .Done();
 }
 
 std::string PrayerEngine::FajrText() const

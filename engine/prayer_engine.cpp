@@ -22,18 +22,67 @@ double SunriseAltitude()
     return -0.8333 - 0.0347 * std::sqrt(kElevation);
 }
 
+// The sine of the sunrise altitude is the same every day; it is computed
+// once, by the same call as before, so its bits do not change.
+double SunriseAltitudeSine()
+{
+    static const double sine = std::sin(SunriseAltitude() * RAD);
+    return sine;
+}
+
 // Twilight angles are depressions: the altitude is -a.
 double DepressionSine(double angle)
 {
     return -std::sin(angle * RAD);
 }
 
+// The latitude and declination terms every hour angle of one day shares.
+// CosHourAngle evaluates sin(phi) sin(decl) and cos(phi) cos(decl) afresh on
+// each call; keeping the two products gives the very same doubles, only once.
+struct DayGeometry
+{
+    double sinProduct = 0;
+    double cosProduct = 0;
+
+    DayGeometry(double latitude, double declination)
+        : sinProduct(std::sin(latitude * RAD) * std::sin(declination * RAD)),
+          cosProduct(std::cos(latitude * RAD) * std::cos(declination * RAD))
+    {
+    }
+
+    // CosHourAngle, term for term.
+    double CosHour(double altitudeSine) const { return (altitudeSine - sinProduct) / cosProduct; }
+    double Hour(double altitudeSine) const { return std::acos(CosHour(altitudeSine)) * HRS; }
+};
+
 // Hour angle of the Asr shadow for a shadow factor of 1 (Shafi) or 2 (Hanafi).
-double AsrHourAngle(double shadowFactor, double latitude, double declination)
+double AsrHourAngle(double shadowFactor, double latitude, double declination,
+                    const DayGeometry& geometry)
 {
     const double x = std::tan(std::fabs(latitude - declination) * RAD) + shadowFactor;
     const double altitude = AsrAngle(x);
-    return HourAngle(std::sin(altitude * RAD), latitude, declination);
+    return geometry.Hour(std::sin(altitude * RAD));
+}
+
+struct NightFractions
+{
+    double fajr = 0;
+    double isha = 0;
+};
+
+// Both parts of the night at the reference latitude, from one evaluation of
+// the Sun for the day (the same quantities NightFraction computes).
+NightFractions ReferenceNight(const SolarQuantities& sun, double zuhr, double referenceLatitude,
+                              double fajrAngle, double ishaAngle)
+{
+    const DayGeometry geometry(referenceLatitude, sun.decl);
+    const double h0 = geometry.Hour(SunriseAltitudeSine());
+    const double maghrib = zuhr + h0;
+    const double night = (zuhr - h0) + (24 - maghrib);
+    const double hf = geometry.Hour(DepressionSine(fajrAngle));
+    const double hi =
+        ishaAngle == kNinetyMinuteIshaAngle ? h0 + 1.5 : geometry.Hour(DepressionSine(ishaAngle));
+    return {((zuhr - hf) + (24 - maghrib)) / night, ((zuhr + hi) - maghrib) / night};
 }
 
 } // namespace
@@ -108,9 +157,10 @@ void PrayerEngine::Solve()
     const SolarQuantities sun = SunPosition(year, month, day);
     const double decl = sun.decl;
     const double zuhr = NoonTime(longitude, timeZone, sun);
-    const double h0 = HourAngle(std::sin(SunriseAltitude() * RAD), latitude, decl);
+    const DayGeometry geometry(latitude, decl);
+    const double h0 = geometry.Hour(SunriseAltitudeSine());
 
-    const double cosF = CosHourAngle(DepressionSine(fajrAngle), latitude, decl);
+    const double cosF = geometry.CosHour(DepressionSine(fajrAngle));
     bool highLatitude = false;
     double referenceLatitude = 0;
     double hf = 0;
@@ -135,23 +185,26 @@ void PrayerEngine::Solve()
         }
         else
         {
-            hi = HourAngle(DepressionSine(ishaAngle), latitude, decl);
+            hi = geometry.Hour(DepressionSine(ishaAngle));
         }
     }
 
-    const double asrShafi = AsrHourAngle(1, latitude, decl);
-    const double asrHanafi = AsrHourAngle(2, latitude, decl);
+    // Only the chosen school's shadow is needed; the other one's value would
+    // be thrown away.
+    const double asr = AsrHourAngle(hanafi != 0 ? 2 : 1, latitude, decl, geometry);
 
     std::array<double, kPrayerCount> t{};
     t[kSunrise] = zuhr - h0;
     t[kZuhr] = zuhr;
-    t[kAsr] = zuhr + (hanafi != 0 ? asrHanafi : asrShafi);
+    t[kAsr] = zuhr + asr;
     t[kMaghrib] = zuhr + h0;
     if (highLatitude)
     {
         const double night = t[kSunrise] + (24 - t[kMaghrib]);
-        t[kFajr] = t[kMaghrib] + night * NightFraction(0, referenceLatitude);
-        t[kIsha] = t[kMaghrib] + night * NightFraction(1, referenceLatitude);
+        const NightFractions fractions =
+            ReferenceNight(sun, zuhr, referenceLatitude, fajrAngle, ishaAngle);
+        t[kFajr] = t[kMaghrib] + night * fractions.fajr;
+        t[kIsha] = t[kMaghrib] + night * fractions.isha;
     }
     else
     {
@@ -168,20 +221,10 @@ void PrayerEngine::Solve()
 double PrayerEngine::NightFraction(int which, double referenceLatitude) const
 {
     const SolarQuantities sun = SunPosition(year, month, day);
-    const double decl = sun.decl;
     const double zuhr = NoonTime(longitude, timeZone, sun);
-    const double h0 = HourAngle(std::sin(SunriseAltitude() * RAD), referenceLatitude, decl);
-    const double maghrib = zuhr + h0;
-    const double night = (zuhr - h0) + (24 - maghrib);
-    if (which == 0)
-    {
-        const double hf = HourAngle(DepressionSine(fajrAngle), referenceLatitude, decl);
-        return ((zuhr - hf) + (24 - maghrib)) / night;
-    }
-    const double hi = ishaAngle == kNinetyMinuteIshaAngle
-                          ? h0 + 1.5
-                          : HourAngle(DepressionSine(ishaAngle), referenceLatitude, decl);
-    return ((zuhr + hi) - maghrib) / night;
+    const NightFractions fractions =
+        ReferenceNight(sun, zuhr, referenceLatitude, fajrAngle, ishaAngle);
+    return which == 0 ? fractions.fajr : fractions.isha;
 }
 
 } // namespace halvo

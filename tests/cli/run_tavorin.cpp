@@ -27,8 +27,11 @@ std::string ReadAll(int fd)
 
 } // namespace
 
-RunResult RunTavorin(const std::vector<std::string>& args,
-                     const std::vector<std::string>& environment)
+namespace
+{
+
+RunResult Run(const std::string* outputFile, const std::vector<std::string>& args,
+              const std::vector<std::string>& environment)
 {
     char errTemplate[] = "/tmp/tavorin-stderr-XXXXXX";
     const int errFd = mkstemp(errTemplate);
@@ -41,7 +44,10 @@ RunResult RunTavorin(const std::vector<std::string>& args,
     const pid_t child = fork();
     if (child == 0)
     {
-        dup2(outPipe[1], 1);
+        const int outFd = outputFile != nullptr
+                              ? open(outputFile->c_str(), O_WRONLY | O_CREAT, 0600)
+                              : outPipe[1];
+        dup2(outFd, 1);
         dup2(errFd, 2);
         close(outPipe[0]);
         close(outPipe[1]);
@@ -70,6 +76,20 @@ RunResult RunTavorin(const std::vector<std::string>& args,
     result.err = ReadAll(errFd);
     close(errFd);
     return result;
+}
+
+} // namespace
+
+RunResult RunTavorin(const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment)
+{
+    return Run(nullptr, args, environment);
+}
+
+RunResult RunTavorinInto(const std::string& outputFile, const std::vector<std::string>& args,
+                         const std::vector<std::string>& environment)
+{
+    return Run(&outputFile, args, environment);
 }
 
 } // namespace halvo::test

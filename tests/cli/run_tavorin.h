@@ -19,4 +19,9 @@ struct RunResult
 RunResult RunTavorin(const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
 
+// The same with stdout going to a file (such as /dev/full) instead of a
+// pipe; out stays empty.
+RunResult RunTavorinInto(const std::string& outputFile, const std::vector<std::string>& args,
+                         const std::vector<std::string>& environment = {});
+
 } // namespace halvo::test
