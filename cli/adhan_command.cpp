@@ -13,6 +13,7 @@
 #include "startup/startup_data.h"
 
 #include <CLI/CLI.hpp>
+#include <cctype>
 
 #include <cstdio>
 #include <cstdlib>
@@ -94,8 +95,13 @@ void PrintAdhan(bool json)
         nlohmann::ordered_json out;
         out["adhan"] = switches.enabled;
         nlohmann::ordered_json prayers;
+        // Keys in the JSON vocabulary's camelCase: "fajr", not "Fajr".
         for (const PrayerSlot& slot : kPrayerSlots)
-            prayers[slot.name] = switches.*slot.on;
+        {
+            std::string key = slot.name;
+            key[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(key[0])));
+            prayers[key] = switches.*slot.on;
+        }
         out["prayers"] = prayers;
         out["sound"] = SoundOfAlarm(storedAlarm);
         out["alarmSetting"] = storedAlarm;

@@ -36,7 +36,7 @@ TEST_F(TavorinAdhan, PrintsTheStoredStateAndTheNextPrayer)
     ASSERT_EQ(off.status, 0) << off.err;
     const auto first = nlohmann::json::parse(off.out);
     EXPECT_EQ(first["adhan"], false);
-    EXPECT_EQ(first["prayers"]["Maghrib"], false);
+    EXPECT_EQ(first["prayers"]["maghrib"], false);
     EXPECT_EQ(first["sound"], "HalvoAdhan");
     EXPECT_EQ(first["repeat"], 1);
     ASSERT_TRUE(first["nextPrayer"].is_object());
@@ -55,8 +55,8 @@ TEST_F(TavorinAdhan, PrintsTheStoredStateAndTheNextPrayer)
     ASSERT_EQ(on.status, 0) << on.err;
     const auto second = nlohmann::json::parse(on.out);
     EXPECT_EQ(second["adhan"], true);
-    EXPECT_EQ(second["prayers"]["Maghrib"], true);
-    EXPECT_EQ(second["prayers"]["Isha"], false);
+    EXPECT_EQ(second["prayers"]["maghrib"], true);
+    EXPECT_EQ(second["prayers"]["isha"], false);
     EXPECT_EQ(second["sound"], "Alarm2");
     EXPECT_EQ(second["repeat"], 3);
 
