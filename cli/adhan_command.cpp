@@ -13,8 +13,8 @@
 #include "startup/startup_data.h"
 
 #include <CLI/CLI.hpp>
-#include <cctype>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
