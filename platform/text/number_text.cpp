@@ -1,6 +1,7 @@
 #include "platform/text/number_text.h"
 
 #include <charconv>
+#include <cmath>
 #include <limits>
 
 namespace halvo
@@ -61,10 +62,25 @@ double LeadingNumber(std::string_view text)
     {
         ++i;
     }
+    // Only digits make a number: the library would also read "nan" and
+    // "inf", which would turn a zone's bias into an hour that is no hour.
+    std::size_t digits = i;
+    if (digits < text.size() && text[digits] == '-')
+    {
+        ++digits;
+    }
+    const bool startsWithDigit =
+        digits < text.size() && ((text[digits] >= '0' && text[digits] <= '9') ||
+                                 (text[digits] == '.' && digits + 1 < text.size() &&
+                                  text[digits + 1] >= '0' && text[digits + 1] <= '9'));
+    if (!startsWithDigit)
+    {
+        return 0;
+    }
     double value = 0;
     const auto result = std::from_chars(text.data() + i, text.data() + text.size(), value,
                                         std::chars_format::fixed);
-    if (result.ec != std::errc{})
+    if (result.ec != std::errc{} || !std::isfinite(value))
     {
         return 0;
     }

@@ -57,6 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(!IsPrintableUtf8(input) || valid, "printable text is valid UTF-8");
     if (valid)
         Require(Utf16Length(input) == DecodedUnits(input), "UTF-16 units match the code points");
-    Require(Quoted(input).size() == input.size() + 2, "quoting adds two marks");
+    // A quoted value stays on one printable line; printable text is kept as it is.
+    const std::string quoted = Quoted(input);
+    Require(IsPrintableUtf8(quoted), "a quoted value is one printable line");
+    if (IsPrintableUtf8(input))
+        Require(quoted == "\"" + std::string(input) + "\"", "printable text is only put in marks");
     return 0;
 }

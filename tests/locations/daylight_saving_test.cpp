@@ -208,6 +208,14 @@ TEST(NumberTexts, LeadingIntegerStopsAtTheFirstOtherCharacterAndSaturates)
     EXPECT_DOUBLE_EQ(LeadingNumber(" -345.5 "), -345.5);
     EXPECT_DOUBLE_EQ(LeadingNumber("+60"), 60.0);
     EXPECT_DOUBLE_EQ(LeadingNumber("x60"), 0.0);
+    EXPECT_DOUBLE_EQ(LeadingNumber(".5"), 0.5);
+    // A bias text that the library alone would read as NaN or infinity (a
+    // zone line found so by fuzzing) is no number: its offset stays finite.
+    for (const char* text : {"NaN", "nan|]5", "-nan", "inf", "-Infinity", "."})
+        EXPECT_DOUBLE_EQ(LeadingNumber(text), 0.0) << text;
+    TimeZoneRecord zone;
+    zone.bias = "Nand|]5";
+    EXPECT_DOUBLE_EQ(UtcOffsetForZone(zone, MakeDate(2026, 6, 28)), 0.0);
 }
 
 } // namespace
