@@ -95,9 +95,8 @@ std::string DesktopUsageText()
 
 std::string DesktopVersionText()
 {
-    return std::string("halvo-tavorin ") + kProgramVersion + "\n" + "Halvo Tavorin V 3.0, by " +
-           kMakerName + " <" + kMakerWebAddress + ">\n" +
-           "License GPL-3.0-or-later: GNU GPL version 3 or later.\n";
+    return std::string("halvo-tavorin ") + kProgramVersion + "\n\nWritten by " + kMakerName + " <" +
+           kMakerWebAddress + ">.\n";
 }
 
 } // namespace halvo
