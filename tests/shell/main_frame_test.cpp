@@ -227,9 +227,14 @@ TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
     CMainFrame& frame = OpenFrame();
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
     for (const MenuPopupResource& popup : FindMenu(IDR_MAINFRAME).popups)
+    {
         for (const MenuItemResource& item : popup.items)
-            if (item.id != 0 && item.id != ID_APP_ABOUT)
-                EXPECT_TRUE(frame.IsMenuItemEnabled(item.id)) << item.text;
+        {
+            if (item.id == 0 || item.id == ID_APP_ABOUT)
+                continue;
+            EXPECT_TRUE(frame.IsMenuItemEnabled(item.id)) << item.text;
+        }
+    }
     EXPECT_FALSE(frame.IsMenuItemEnabled(ID_APP_ABOUT));
 }
 
