@@ -11,7 +11,7 @@ CMAKE_ARGS ?=
 WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery
 
 all: build
 
@@ -75,6 +75,10 @@ install: build
 # SHOTS="168 main" renders only those (dialog ids or picture names).
 screenshots: build
 	@BUILD=$(BUILD) ./scripts/screenshots $(SHOTS)
+
+# The same pictures into docs/images/, for the README's gallery.
+gallery: screenshots
+	cp $(BUILD)/screenshots/*.png docs/images/
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,7 +1,40 @@
+#include "shell/command_line.h"
 #include "shell/prayer_app.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+// Help and version go to stdout; a failed write is a failure, not a silent 0.
+int Print(const std::string& text)
+{
+    const bool written = std::fputs(text.c_str(), stdout) >= 0;
+    return written && std::fflush(stdout) == 0 ? 0 : 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    halvo::CPrayerApp app;
+    using namespace halvo;
+    const std::vector<std::string> arguments(argv, argv + argc);
+    switch (ReadStartRequest(arguments, [](const char* name) { return std::getenv(name); }))
+    {
+    case StartRequest::kHelp:
+        return Print(DesktopUsageText());
+    case StartRequest::kVersion:
+        return Print(DesktopVersionText());
+    case StartRequest::kNoDisplay:
+        // Before the toolkit, which would abort with a plugin message.
+        std::fprintf(stderr, "%s\n", kNoDisplayMessage);
+        return 1;
+    case StartRequest::kRun:
+        break;
+    }
+    CPrayerApp app;
     return app.Run(argc, argv);
 }

@@ -19,6 +19,9 @@
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
 #include "shell/adhan_switches.h"
+#include "shell/colour_preferences_dialog.h"
+#include "shell/help_dialog.h"
+#include "shell/instructions_dialog.h"
 #include "shell/set_adhan_dialog.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
@@ -52,6 +55,9 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_LOCATION_EDIT, &CMainFrame::OnEditLocation),
         MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
         MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
+        MapCommand(ID_SETTINGS_PREFERENCES, &CMainFrame::OnPreferences),
+        MapCommand(ID_HELP_INSTRUCTIONS, &CMainFrame::OnInstructions),
+        MapCommand(ID_HELP_CONTENTS, &CMainFrame::OnHelpContents),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
         MapCommand(ID_SETTINGS_TWILIGHT_ANGLES, &CMainFrame::OnTwilightAngles),
         MapCommand(ID_SETTINGS_ADD_ANGLES, &CMainFrame::OnAddAngles),
@@ -86,6 +92,9 @@ int CMainFrame::OnCreate()
         return -1;
     SetTimer(kRefreshTimerId, kRefreshMilliseconds);
     PostMessage(WM_FIRST_ADHAN_CHECK);
+    // The keys every desktop program has; the menu stays as it is.
+    AddShortcut("Ctrl+Q", ID_APP_EXIT);
+    AddShortcut("F1", ID_HELP_CONTENTS);
     WindowMessages reminderMessages(&m_wndView);
     CheckFeastReminder(reminderMessages);
     return 0;
@@ -195,6 +204,26 @@ void CMainFrame::OnEditTimezones()
     CEditTimezoneDlg dialog(this);
     dialog.DoModal();
     m_wndView.Refresh();
+}
+
+// New colours show at each window's next full repaint, the display's at
+// the next tick at the latest.
+void CMainFrame::OnPreferences()
+{
+    CColorPrefsDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnInstructions()
+{
+    CInstructionsDlg dialog(this);
+    dialog.DoModal();
+}
+
+void CMainFrame::OnHelpContents()
+{
+    CHelpDlg dialog(this);
+    dialog.DoModal();
 }
 
 int CMainFrame::OnBringForward()

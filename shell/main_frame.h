@@ -50,6 +50,9 @@ class CMainFrame : public CFrameWnd
     void OnEditLocation();
     void OnDeleteLocation();
     void OnEditTimezones();
+    void OnPreferences();
+    void OnInstructions();
+    void OnHelpContents();
     int OnBringForward();
     void OnTwilightAngles();
     void OnAddAngles();

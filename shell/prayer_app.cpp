@@ -5,7 +5,9 @@
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "settings/screen_colours.h"
+#include "shell/about_dialog.h"
 #include "shell/adhan_switches.h"
+#include "shell/window_placement.h"
 #include "startup/startup_data.h"
 
 namespace halvo
@@ -34,6 +36,20 @@ class StartupMessages : public WindowMessages
 
 CPrayerApp::CPrayerApp() : CWinApp("Halvo Tavorin") {}
 
+const MessageMap& CPrayerApp::GetMessageMap() const
+{
+    static const MessageMap map = {
+        MapCommand(ID_APP_ABOUT, &CPrayerApp::OnAppAbout),
+    };
+    return map;
+}
+
+void CPrayerApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_pMainWnd);
+    dialog.DoModal();
+}
+
 CPrayerApp::~CPrayerApp()
 {
     m_pMainWnd = nullptr;
@@ -43,6 +59,8 @@ bool CPrayerApp::InitInstance()
 {
     SetApplicationIcon(IDI_PROGRAM);
     QuitOnSignals([this] { OnAppExit(); });
+    // Lets the window system find the desktop entry, and with it the icon.
+    SetDesktopFileName(HALVO_APP_ID);
 
     // A second start only asks the first to come forward.
     instance_ = std::make_unique<SingleInstance>();
@@ -80,6 +98,7 @@ bool CPrayerApp::InitInstance()
         return false;
     }
     frame_->SetPaneSize(kViewWidth, kViewHeight);
+    RestoreFramePlacement(*frame_);
     frame_->ShowWindow(true);
     frame_->UpdateWindow();
     return true;
@@ -87,6 +106,8 @@ bool CPrayerApp::InitInstance()
 
 int CPrayerApp::ExitInstance()
 {
+    if (frame_)
+        SaveFramePlacement(*frame_);
     return exitStatus_;
 }
 

@@ -21,7 +21,12 @@ class CPrayerApp : public CWinApp
 
     CMainFrame* Frame() { return frame_.get(); }
 
+  protected:
+    const MessageMap& GetMessageMap() const override;
+
   private:
+    void OnAppAbout();
+
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CMainFrame> frame_;
     int exitStatus_ = 0;

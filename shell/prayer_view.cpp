@@ -8,7 +8,9 @@
 #include "settings/settings.h"
 #include "sky/qibla.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace halvo
 {
@@ -31,6 +33,18 @@ CPoint KaabaPosition(int tipX, int tipY)
     if (tipX > kNeedleCentreX)
         return tipY < kNeedleCentreY ? CPoint{tipX + 10, tipY - 30} : CPoint{tipX + 10, tipY - 5};
     return tipY < kNeedleCentreY ? CPoint{tipX - 35, tipY - 10} : CPoint{tipX - 35, tipY - 5};
+}
+
+PictureFit FitPicture(int clientWidth, int clientHeight)
+{
+    PictureFit fit;
+    if (clientWidth <= 0 || clientHeight <= 0)
+        return fit;
+    fit.scale = std::min(static_cast<double>(clientWidth) / kViewWidth,
+                         static_cast<double>(clientHeight) / kViewHeight);
+    fit.origin.x = static_cast<int>(std::lround((clientWidth - kViewWidth * fit.scale) / 2));
+    fit.origin.y = static_cast<int>(std::lround((clientHeight - kViewHeight * fit.scale) / 2));
+    return fit;
 }
 
 void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenColours& colours,
@@ -178,7 +192,13 @@ void CPrayerView::OnPaint(CDC& dc)
     std::optional<float> bearing;
     if (day_.cityFound)
         bearing = static_cast<float>(QiblaBearingAt(day_.longitude, day_.latitude));
-    PaintDay(dc, GetClientRect(), dayTexts, screenColours, bearing);
+    // A larger window shows the same picture larger, centred on the
+    // background; the paint keeps its own coordinates.
+    const CRect client = GetClientRect();
+    const PictureFit fit = FitPicture(client.Width(), client.Height());
+    dc.FillSolidRect(client, screenColours.background);
+    dc.SetTransform(fit.origin, fit.scale);
+    PaintDay(dc, CRect{0, 0, kViewWidth, kViewHeight}, dayTexts, screenColours, bearing);
 }
 
 } // namespace halvo

@@ -16,9 +16,19 @@ namespace halvo
 // The texts of the day on screen; the Adhan check reads its times here.
 extern DayTexts dayTexts;
 
-// The main display's size in pixels; a larger window keeps it top-left.
+// The main display's picture in its own pixels: the window's default size,
+// and the coordinates every position of the paint is given in.
 inline constexpr int kViewWidth = 240;
 inline constexpr int kViewHeight = 268;
+
+// Where the picture stands in a client area of another size: scaled
+// uniformly to fit, and centred.
+struct PictureFit
+{
+    CPoint origin;
+    double scale = 1.0;
+};
+PictureFit FitPicture(int clientWidth, int clientHeight);
 
 // Where the needle sits on the dial.
 inline constexpr int kNeedleCentreX = 182;

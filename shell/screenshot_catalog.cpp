@@ -15,6 +15,11 @@
 #include "locations/ui/select_location_dialog.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "shell/about_dialog.h"
+#include "shell/colour_palette_dialog.h"
+#include "shell/colour_preferences_dialog.h"
+#include "shell/help_dialog.h"
+#include "shell/instructions_dialog.h"
 #include "shell/set_adhan_dialog.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
@@ -131,6 +136,13 @@ std::vector<DialogShot> ClassShots()
              dialog.Click(IDC_ADHAN_MAGHRIB);
              dialog.SelectText(IDC_ADHAN_REPEAT, "3");
          }},
+        {IDD_ABOUTBOX, "about", Make<CAboutDlg>, {}},
+        {IDD_HELP, "help", Make<CHelpDlg>, {}},
+        {IDD_INSTRUCTIONS, "instructions", Make<CInstructionsDlg>, {}},
+        {IDD_COLOR_PREFERENCES, "color-preferences", Make<CColorPrefsDlg>, {}},
+        {IDD_COLOR_PALETTE, "color-palette", Make<CColorPaletteDlg>,
+         [](testing::DialogHarness& dialog)
+         { dialog.Dialog().IconList(IDC_PALETTE).SelectItem(8); }},
     };
 }
 

@@ -81,12 +81,16 @@ int main(int argc, char** argv)
         const char* txt;
         const char* hr;
         const char* city;
+        int width = kViewWidth;
+        int height = kViewHeight;
     };
     const std::string city = ReadSetting(setting::kCityName);
     const Variant variants[] = {
         {"main.png", "9", "1", "1", city.c_str()},
         {"main-colours.png", "7", "8", "3", city.c_str()},
         {"main-missing-city.png", "9", "1", "1", "Atlantis"},
+        // Resized by the user: the picture grows with the window, centred.
+        {"main-large.png", "9", "1", "1", city.c_str(), 560, 420},
     };
     for (const Variant& variant : variants)
     {
@@ -108,7 +112,7 @@ int main(int argc, char** argv)
         CMainFrame frame;
         if (!frame.LoadFrame(FindMenu(IDR_MAINFRAME)))
             return 1;
-        frame.SetPaneSize(kViewWidth, kViewHeight);
+        frame.SetPaneSize(variant.width, variant.height);
         frame.ShowWindow(true);
         ProcessPendingMessages();
         const std::string path = folder + "/" + variant.file;

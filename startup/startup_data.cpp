@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 #include "startup/seed_import.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdlib>
@@ -106,6 +107,17 @@ StartupDataResult Fail(const std::string& failure)
     return result;
 }
 
+std::string NoShippedDataMessage()
+{
+    std::string searched;
+    for (const std::filesystem::path& folder : ShippedDataFolders())
+    {
+        searched += (searched.empty() ? "" : ", ") + folder.string();
+    }
+    return std::string("no shipped data: ") + kMainCitiesFile + " is in none of " + searched +
+           " (install the program with its data, or set HALVO_DATA_DIR)";
+}
+
 StartupDataResult Check(const ImportResult& import)
 {
     if (import.ok)
@@ -161,27 +173,47 @@ StartupDataResult InstallOrCompleteSettings()
 
 } // namespace
 
-std::filesystem::path ShippedDataFolder()
+std::vector<std::filesystem::path> ShippedDataFolders()
 {
     if (const char* override = std::getenv("HALVO_DATA_DIR"); override != nullptr && *override)
     {
-        return override;
+        return {override};
     }
     const std::filesystem::path source = HALVO_SOURCE_DATA_DIR;
     const std::filesystem::path installed = HALVO_INSTALLED_DATA_DIR;
+    std::vector<std::filesystem::path> folders;
     std::error_code error;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
-    // A program under the source tree (its build folders) uses the source
-    // data; an installed one the share folder.
-    if (!error && IsInside(program, source.parent_path()) && std::filesystem::exists(source))
+    if (!error)
     {
-        return source;
+        folders.push_back(
+            (program.parent_path().parent_path() / "share" / "halvo-tavorin").lexically_normal());
+        // A program in its build tree takes the data it was built with, never
+        // an older installed copy; an installed program never looks there.
+        if (IsInside(program, source.parent_path()))
+        {
+            folders.push_back(source);
+        }
     }
-    if (std::filesystem::exists(installed, error))
+    if (std::find(folders.begin(), folders.end(), installed) == folders.end())
     {
-        return installed;
+        folders.push_back(installed);
     }
-    return source;
+    return folders;
+}
+
+std::filesystem::path ShippedDataFolder()
+{
+    const std::vector<std::filesystem::path> folders = ShippedDataFolders();
+    for (const std::filesystem::path& folder : folders)
+    {
+        std::error_code error;
+        if (std::filesystem::exists(folder / kMainCitiesFile, error))
+        {
+            return folder;
+        }
+    }
+    return folders.front();
 }
 
 namespace
@@ -223,6 +255,12 @@ StartupDataResult RunSteps(UserMessages& messages)
 
     RepairFromShippedFiles(windows, messages);
     const bool mainCities = KindOfFile(windows / kMainCitiesFile) != FileKind::kMissing;
+    // No cities stored and none to import: the shipped data is not where
+    // this program looks, and a start without it would only find no city.
+    if (!mainCities && !RecordStore::Exists(kCitiesStoreName))
+    {
+        return Fail(NoShippedDataMessage());
+    }
     if (mainCities)
     {
         RemoveLegacyKey("Cities", false);

@@ -4,13 +4,19 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace halvo
 {
 
-// Where the seed files and sounds that ship with the program are: the
-// HALVO_DATA_DIR environment variable when set, the source tree's data/ for
-// a program run from its build tree, else the installed share folder.
+// Where the seed files and sounds that ship with the program are looked
+// for, in order: only HALVO_DATA_DIR when it is set; else the share folder
+// beside the program (<bindir>/../share/halvo-tavorin, wherever the
+// installation was moved), the source tree's data/ for a program run from
+// its build tree, and the share folder of the configured prefix.
+std::vector<std::filesystem::path> ShippedDataFolders();
+// The first of them that holds the main city file; the first of all when
+// none does.
 std::filesystem::path ShippedDataFolder();
 
 struct StartupDataResult

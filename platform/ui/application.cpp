@@ -89,6 +89,12 @@ void SetApplicationIcon(int iconId)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/halvo/icon_%1.png").arg(iconId)));
 }
 
+void SetDesktopFileName(const std::string& name)
+{
+    EnsureApplication();
+    QGuiApplication::setDesktopFileName(ToQString(name));
+}
+
 void ProcessPendingMessages()
 {
     QCoreApplication::sendPostedEvents();

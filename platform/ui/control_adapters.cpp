@@ -159,6 +159,8 @@ class StaticTextAdapter : public ControlAdapter
     QLabel* label() const { return static_cast<QLabel*>(Widget()); }
 };
 
+constexpr int kDialogIconSize = 32;
+
 class PictureAdapter : public ControlAdapter
 {
   public:
@@ -168,7 +170,14 @@ class PictureAdapter : public ControlAdapter
         const bool icon = (control.style & kStyleIcon) != 0;
         const QImage& image = icon ? LoadIcon(control.pictureId) : LoadBitmap(control.pictureId);
         auto* label = static_cast<QLabel*>(Widget());
-        label->setPixmap(QPixmap::fromImage(image));
+        // A dialog shows an icon at 32 x 32, whatever sizes the picture has
+        // for other uses (the program icon is 128 x 128).
+        const bool large =
+            icon && (image.width() > kDialogIconSize || image.height() > kDialogIconSize);
+        label->setPixmap(
+            QPixmap::fromImage(large ? image.scaled(kDialogIconSize, kDialogIconSize,
+                                                    Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                     : image));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 };

@@ -5,7 +5,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <deque>
 
@@ -190,6 +192,20 @@ void DialogHarness::PressKey(KeyCode key)
     QWidget* window = dialog_.impl().widget.data();
     QKeyEvent press(QEvent::KeyPress, code, Qt::NoModifier);
     QApplication::sendEvent(window, &press);
+    Settle();
+}
+
+void PressShortcut(CWnd& window, const std::string& keys)
+{
+    QWidget* top = window.impl().widget.data();
+    if (top == nullptr)
+        return;
+    // Window shortcuts answer only in the active window.
+    top->activateWindow();
+    QApplication::setActiveWindow(top);
+    Settle();
+    QWidget* target = top->focusWidget() != nullptr ? top->focusWidget() : top;
+    QTest::keySequence(target, QKeySequence(ToQString(keys)));
     Settle();
 }
 

@@ -41,6 +41,10 @@ class ModalScripts
     std::size_t firstOpened_;
 };
 
+// A key combination pressed while the window is the active one, delivered
+// as the window system would deliver it ("Ctrl+Q", "F1").
+void PressShortcut(CWnd& window, const std::string& keys);
+
 class DialogHarness
 {
   public:

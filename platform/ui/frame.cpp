@@ -1,8 +1,12 @@
 #include "platform/ui/framework_impl.h"
 
 #include <QAction>
+#include <QGuiApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QShortcut>
 
 namespace halvo
 {
@@ -107,6 +111,47 @@ void CFrameWnd::SetPaneSize(int width, int height)
         return;
     const int barHeight = window->menuBar()->sizeHint().height();
     window->resize(width, height + barHeight);
+}
+
+void CFrameWnd::AddShortcut(const std::string& keys, int commandId)
+{
+    QWidget* window = impl_->widget.data();
+    if (window == nullptr)
+        return;
+    // A shortcut of the window, not of a menu item, so the menu reads as before.
+    auto* shortcut = new QShortcut(QKeySequence(ToQString(keys)), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated,
+                     [this, commandId] { SendCommand(commandId); });
+}
+
+WindowPlacement CFrameWnd::GetWindowPlacement() const
+{
+    WindowPlacement placement;
+    const QWidget* window = impl_->widget.data();
+    if (window == nullptr)
+        return placement;
+    placement.maximized = window->isMaximized();
+    const QRect normal = placement.maximized ? window->normalGeometry() : window->geometry();
+    placement.normal =
+        CRect{normal.x(), normal.y(), normal.x() + normal.width(), normal.y() + normal.height()};
+    return placement;
+}
+
+void CFrameWnd::SetWindowPlacement(const WindowPlacement& placement)
+{
+    QWidget* window = impl_->widget.data();
+    if (window == nullptr)
+        return;
+    const QRect wanted(placement.normal.left, placement.normal.top, placement.normal.Width(),
+                       placement.normal.Height());
+    const QSize size = wanted.size().expandedTo(window->minimumSizeHint());
+    if (QGuiApplication::screenAt(wanted.center()) != nullptr)
+        window->setGeometry(QRect(wanted.topLeft(), size));
+    else
+        window->resize(size);
+    if (placement.maximized)
+        window->setWindowState(window->windowState() | Qt::WindowMaximized);
 }
 
 } // namespace halvo

@@ -85,6 +85,14 @@ class CWnd : public CCmdTarget
     std::unique_ptr<Impl> impl_;
 };
 
+// Where a top-level window stands: its normal rectangle (client area,
+// screen pixels) and whether it is maximised over it.
+struct WindowPlacement
+{
+    CRect normal;
+    bool maximized = false;
+};
+
 // A top-level window with a menu bar and one pane.
 class CFrameWnd : public CWnd
 {
@@ -112,6 +120,16 @@ class CFrameWnd : public CWnd
 
     // Makes the pane's client area this size.
     void SetPaneSize(int width, int height);
+
+    // A key that runs a menu command while the frame is the active window,
+    // without showing in the menu. Keys in the toolkit's portable notation:
+    // "Ctrl+Q", "F1".
+    void AddShortcut(const std::string& keys, int commandId);
+
+    WindowPlacement GetWindowPlacement() const;
+    // Never smaller than the frame's minimum; a position off every screen
+    // (a monitor since unplugged) is left to the window system.
+    void SetWindowPlacement(const WindowPlacement& placement);
 
   protected:
     // Sets title and class of the window before it exists.
@@ -155,6 +173,9 @@ class CWinApp : public CCmdTarget
 void EnsureApplication();
 // The icon of every window of the program.
 void SetApplicationIcon(int iconId);
+// The name of the program's desktop entry, without ".desktop", by which the
+// window system finds its name and icon.
+void SetDesktopFileName(const std::string& name);
 // Handles every message waiting now, without blocking.
 void ProcessPendingMessages();
 // Handles messages for the given time (tests waiting for another process).

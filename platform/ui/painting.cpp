@@ -232,6 +232,19 @@ bool CDC::DrawBitmap(int x, int y, int bitmapId)
     return true;
 }
 
+void CDC::SetTransform(CPoint origin, double scale)
+{
+    QPainter& painter = *impl_->painter;
+    painter.setTransform(QTransform(scale, 0, 0, scale, origin.x, origin.y));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
+}
+
+int SystemFontTextWidth(const std::string& text)
+{
+    EnsureApplication();
+    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(text));
+}
+
 CPoint BitmapSize(int bitmapId)
 {
     const QImage& image = LoadBitmap(bitmapId);

@@ -84,6 +84,11 @@ class CDC
     // Copies a bitmap resource unchanged, at its own size; false when it is missing.
     bool DrawBitmap(int x, int y, int bitmapId);
 
+    // From here on a point (x, y) lands at origin + scale * (x, y): texts,
+    // lines and pictures are drawn at the scaled size, texts from the font
+    // itself rather than as enlarged pixels.
+    void SetTransform(CPoint origin, double scale);
+
     struct Impl;
     explicit CDC(std::unique_ptr<Impl> impl);
 
@@ -112,6 +117,10 @@ void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour
 
 // Paints into an offscreen picture of the given size.
 Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& paint);
+
+// Width in pixels of a text drawn in the font a device context starts
+// with (the dialogs' system font).
+int SystemFontTextWidth(const std::string& text);
 
 // Size of a bitmap resource; 0 x 0 when it is missing.
 CPoint BitmapSize(int bitmapId);

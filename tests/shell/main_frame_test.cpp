@@ -13,10 +13,12 @@
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "settings/colour_choices.h"
 #include "settings/registry.h"
 #include "settings/screen_colours.h"
 #include "settings/settings.h"
 #include "shell/main_frame.h"
+#include "shell/window_placement.h"
 #include "sky/qibla.h"
 #include "startup/startup_data.h"
 
@@ -217,21 +219,23 @@ TEST_F(MainWindow, MissingCityBoxOpensAfterThePaintAndTicksStillRepaintUnderIt)
     clock_.now = MakeDate(2026, 3, 20);
 }
 
+// Every command of the menu has its window or action; About is the
+// application object's (tests/shell/prayer_app_test.cpp), which this
+// fixture's application lacks.
 TEST_F(MainWindow, OnlyCommandsWithAHandlerAreEnabled)
 {
     CMainFrame& frame = OpenFrame();
     EXPECT_EQ(frame.GetWindowText(), "Halvo Tavorin");
-    for (const int id : {ID_FILE_RESTORE_DATE, ID_FILE_EXIT, ID_SETTINGS_ASR_METHOD,
-                         ID_SETTINGS_TWILIGHT_ANGLES, ID_SETTINGS_ADD_ANGLES, ID_SETTINGS_ADHAN})
-        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
-    for (const int id : {ID_FILE_GREG_TO_HIJRI, ID_FILE_HIJRI_TO_GREG, ID_FILE_CHANGE_DATE,
-                         ID_FILE_ISLAMIC_FEASTS, ID_FILE_QIBLA_DIRECTION, ID_FILE_MOON_PHASE})
-        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
-    for (const int id : {ID_LOCATION_SELECT, ID_LOCATION_ADD, ID_LOCATION_EDIT, ID_LOCATION_DELETE,
-                         ID_SETTINGS_EDIT_TIMEZONES})
-        EXPECT_TRUE(frame.IsMenuItemEnabled(id)) << id;
-    for (const int id : {ID_SETTINGS_PREFERENCES})
-        EXPECT_FALSE(frame.IsMenuItemEnabled(id)) << id;
+    for (const MenuPopupResource& popup : FindMenu(IDR_MAINFRAME).popups)
+    {
+        for (const MenuItemResource& item : popup.items)
+        {
+            if (item.id == 0 || item.id == ID_APP_ABOUT)
+                continue;
+            EXPECT_TRUE(frame.IsMenuItemEnabled(item.id)) << item.text;
+        }
+    }
+    EXPECT_FALSE(frame.IsMenuItemEnabled(ID_APP_ABOUT));
 }
 
 // A minimised, hidden or covered window is not painted, yet the Adhan check
@@ -668,6 +672,163 @@ TEST_F(MainWindow, StartedAtAPrayerMinuteSoundsBeforeTheFirstTick)
     EXPECT_EQ(player_.played.size(), 1u);
     EXPECT_EQ(timer_.cancels, 0);
     clock_.now = MakeDate(2026, 3, 20);
+}
+
+} // namespace
+} // namespace halvo
+
+namespace halvo
+{
+namespace
+{
+
+using testing::DialogHarness;
+using testing::MainWindow;
+
+class MainWindowColours : public MainWindow
+{
+  protected:
+    void SetUp() override
+    {
+        MainWindow::SetUp();
+        pendingColourChoices = PendingColourChoices{};
+    }
+    void TearDown() override
+    {
+        pendingColourChoices = PendingColourChoices{};
+        MainWindow::TearDown();
+    }
+};
+
+// Preferences opens the palette from its button; the display takes the new
+// background at its next full repaint, the tick's at the latest.
+TEST_F(MainWindowColours, PreferencesStoresTheColourAndTheNextTickShowsIt)
+{
+    OpenFrame();
+    Command(ID_SETTINGS_PREFERENCES, {[](DialogHarness& preferences)
+                                      {
+                                          preferences.ThenModal(
+                                              [](DialogHarness& palette)
+                                              {
+                                                  palette.Select(IDC_PALETTE, 8); // RED
+                                                  palette.OK();
+                                              });
+                                          preferences.Click(IDC_CHANGE_BACKGROUND);
+                                          preferences.OK();
+                                      }});
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_COLOR_PREFERENCES, IDD_COLOR_PALETTE}));
+    EXPECT_EQ(ReadSetting("Bg"), "8");
+    EXPECT_EQ(screenColours.background, 0x0000FFu);
+    Tick();
+    EXPECT_EQ(frame_->View().Snapshot().Pixel(2, 2), 0x0000FFu);
+}
+
+TEST_F(MainWindow, HelpMenuOpensInstructionsAndHelp)
+{
+    OpenFrame();
+    Command(ID_HELP_INSTRUCTIONS);
+    Command(ID_HELP_CONTENTS);
+    EXPECT_EQ(Opened(), (std::vector<int>{IDD_INSTRUCTIONS, IDD_HELP}));
+}
+
+// The keys act without any menu item showing them.
+TEST_F(MainWindow, F1OpensHelpAndCtrlQQuitsWithoutChangingTheMenu)
+{
+    CMainFrame& frame = OpenFrame();
+    testing::PressShortcut(frame, "F1");
+    EXPECT_EQ(Opened(), std::vector<int>{IDD_HELP});
+
+    app_.m_pMainWnd = &frame;
+    testing::PressShortcut(frame, "Ctrl+Q");
+    EXPECT_FALSE(frame.IsWindowVisible());
+    app_.m_pMainWnd = nullptr;
+
+    const MenuResource& menu = FindMenu(IDR_MAINFRAME);
+    for (const MenuPopupResource& popup : menu.popups)
+        for (const MenuItemResource& item : popup.items)
+            EXPECT_EQ(item.text.find('\t'), std::string::npos) << item.text;
+}
+
+TEST(PictureFit, ScalesUniformlyToTheSmallerSideAndCentres)
+{
+    struct Case
+    {
+        int width, height;
+        double scale;
+        int x, y;
+    };
+    for (const Case c :
+         {Case{240, 268, 1.0, 0, 0}, Case{480, 536, 2.0, 0, 0}, Case{720, 536, 2.0, 120, 0},
+          Case{480, 800, 2.0, 0, 132}, Case{360, 268, 1.0, 60, 0}, Case{1920, 1005, 3.75, 510, 0}})
+    {
+        const PictureFit fit = FitPicture(c.width, c.height);
+        EXPECT_DOUBLE_EQ(fit.scale, c.scale) << c.width << "x" << c.height;
+        EXPECT_EQ(fit.origin, (CPoint{c.x, c.y})) << c.width << "x" << c.height;
+    }
+}
+
+// At twice the size every position of the picture is twice as far, and
+// the texts are drawn at twice their height rather than left small.
+TEST_F(MainWindow, ScaledWindowDrawsItsLinesAtTwiceThePositions)
+{
+    CMainFrame& frame = OpenFrame();
+    frame.SetPaneSize(2 * kViewWidth, 2 * kViewHeight);
+    ProcessPendingMessages();
+    const Picture picture = frame.View().Snapshot();
+    ASSERT_EQ(picture.Width(), 2 * kViewWidth);
+    for (const int y : {100, 145})
+    {
+        for (const int x : {4, 240, 470})
+            EXPECT_EQ(picture.Pixel(x, 2 * y), 0x000000u) << x << "," << 2 * y;
+        EXPECT_NE(picture.Pixel(470, y), 0x000000u) << "the line stayed at " << y;
+    }
+    // "Seattle, WA" in the bold 12-pixel font at (30, 40): its ink now
+    // reaches below y = 2 * (40 + 12) - 6, where the unscaled text ends.
+    int lowestInk = 0;
+    for (int y = 80; y < 120; ++y)
+        for (int x = 60; x < 240; ++x)
+            if (picture.Pixel(x, y) == screenColours.header)
+                lowestInk = y;
+    EXPECT_GT(lowestInk, 2 * 52 - 6);
+
+    // Wider than the picture: centred, the background on both sides.
+    frame.SetPaneSize(2 * kViewWidth + 240, 2 * kViewHeight);
+    ProcessPendingMessages();
+    const Picture wide = frame.View().Snapshot();
+    EXPECT_EQ(wide.Pixel(110, 200), 0xFFFFFFu);
+    EXPECT_EQ(wide.Pixel(130, 200), 0x000000u);
+    EXPECT_EQ(wide.Pixel(600 + 10, 200), 0xFFFFFFu);
+}
+
+// Between runs the window keeps its size and place, in registry values of
+// its own; values no run could have written are ignored.
+TEST_F(MainWindow, WindowPlacementIsRestoredFromTheRegistry)
+{
+    CMainFrame& frame = OpenFrame();
+    WindowPlacement placement;
+    placement.normal = CRect{40, 30, 40 + 500, 30 + 420};
+    frame.SetWindowPlacement(placement);
+    ProcessPendingMessages();
+    SaveFramePlacement(frame);
+    frame_.reset();
+
+    CMainFrame& again = OpenFrame();
+    ASSERT_TRUE(RestoreFramePlacement(again));
+    ProcessPendingMessages();
+    const WindowPlacement restored = again.GetWindowPlacement();
+    EXPECT_EQ(restored.normal.Width(), 500);
+    EXPECT_EQ(restored.normal.Height(), 420);
+    EXPECT_EQ(restored.normal.left, 40);
+    EXPECT_EQ(restored.normal.top, 30);
+    EXPECT_FALSE(restored.maximized);
+
+    WriteRegistryNumber("Window", "Width", 0);
+    EXPECT_FALSE(RestoreFramePlacement(again));
+    WriteRegistryNumber("Window", "Width", 500);
+    WriteRegistryNumber("Window", "Left", 0x7FFFFFF0u);
+    EXPECT_FALSE(RestoreFramePlacement(again));
+    WriteRegistryNumber("Window", "Left", static_cast<std::uint32_t>(-30));
+    EXPECT_TRUE(RestoreFramePlacement(again));
 }
 
 } // namespace

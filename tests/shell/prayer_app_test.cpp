@@ -1,4 +1,9 @@
+#include "platform/store/record_store.h"
+#include "platform/ui/dialog_harness.h"
 #include "platform/ui/framework.h"
+#include "resources/resource_ids.h"
+#include "shell/command_line.h"
+#include "shell/help_texts.h"
 #include "shell/prayer_app.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <thread>
 #include <vector>
@@ -35,9 +41,9 @@ TEST(StartupFailure, IsShownInAMessageBoxAndOnStderrBeforeTheProgramEnds)
     SetMessageBoxSink([&](CWnd*, const std::string& text) { boxes.push_back(text); });
     CPrayerApp app;
     EnsureApplication();
-    testing::internal::CaptureStderr();
+    ::testing::internal::CaptureStderr();
     const bool started = app.InitInstance();
-    const std::string errors = testing::internal::GetCapturedStderr();
+    const std::string errors = ::testing::internal::GetCapturedStderr();
     SetMessageBoxSink({});
 
     EXPECT_FALSE(started);
@@ -105,6 +111,102 @@ TEST(EndingOnASignal, TermAndHupEndTheProgramAsExitDoes)
             << "the database was not closed";
         std::filesystem::remove_all(base);
     }
+}
+
+} // namespace
+} // namespace halvo
+
+namespace halvo
+{
+namespace
+{
+
+// A first start that finds no shipped data ends with a message naming
+// every folder it looked in, instead of starting on an empty store.
+TEST(StartupFailure, NoShippedDataNamesTheFoldersSearched)
+{
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-ui-nodata-" + std::to_string(getpid()));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base / "empty");
+    setenv("XDG_DATA_HOME", (base / "home").c_str(), 1);
+    setenv("HALVO_DATA_DIR", (base / "empty").c_str(), 1);
+
+    std::vector<std::string> boxes;
+    SetMessageBoxSink([&](CWnd*, const std::string& text) { boxes.push_back(text); });
+    CPrayerApp app;
+    EnsureApplication();
+    ::testing::internal::CaptureStderr();
+    const bool started = app.InitInstance();
+    ::testing::internal::GetCapturedStderr();
+    SetMessageBoxSink({});
+    unsetenv("HALVO_DATA_DIR");
+    CloseDatabase();
+
+    EXPECT_FALSE(started);
+    EXPECT_NE(app.ExitInstance(), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].find("HalvoCities.txt"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find((base / "empty").string()), std::string::npos) << boxes[0];
+    std::filesystem::remove_all(base);
+}
+
+// About belongs to the application object: its menu item is enabled
+// whenever the program runs, and it closes with its own OK button.
+TEST(PrayerApp, AboutIsTheApplicationsCommand)
+{
+    CPrayerApp app;
+    EnsureApplication();
+    EXPECT_TRUE(app.HasCommandHandler(ID_APP_ABOUT));
+    testing::ModalScripts scripts;
+    scripts.Then([](testing::DialogHarness& about) { about.Click(IDC_ABOUT_OK); });
+    EXPECT_TRUE(app.OnCmdMsg(ID_APP_ABOUT));
+    EXPECT_EQ(scripts.Opened(), std::vector<int>{IDD_ABOUTBOX});
+}
+
+TEST(DesktopCommandLine, HelpVersionAndADisplayToShowOn)
+{
+    struct Case
+    {
+        std::vector<std::string> arguments;
+        std::map<std::string, std::string> environment;
+        StartRequest expected;
+    };
+    const std::vector<Case> cases = {
+        {{"halvo-tavorin"}, {{"DISPLAY", ":0"}}, StartRequest::kRun},
+        {{"halvo-tavorin"}, {{"WAYLAND_DISPLAY", "wayland-0"}}, StartRequest::kRun},
+        {{"halvo-tavorin"}, {}, StartRequest::kNoDisplay},
+        {{"halvo-tavorin"}, {{"DISPLAY", ""}}, StartRequest::kNoDisplay},
+        {{"halvo-tavorin", "--help"}, {}, StartRequest::kHelp},
+        {{"halvo-tavorin", "-h"}, {{"DISPLAY", ":0"}}, StartRequest::kHelp},
+        {{"halvo-tavorin", "--version"}, {}, StartRequest::kVersion},
+        {{"halvo-tavorin", "-style", "fusion", "-v"}, {}, StartRequest::kVersion},
+        {{"halvo-tavorin"}, {{"QT_QPA_PLATFORM", "offscreen"}}, StartRequest::kRun},
+        {{"halvo-tavorin"}, {{"QT_QPA_PLATFORM", "xcb"}}, StartRequest::kNoDisplay},
+        {{"halvo-tavorin"},
+         {{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-0"}},
+         StartRequest::kNoDisplay},
+        {{"halvo-tavorin"},
+         {{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":1"}},
+         StartRequest::kRun},
+        {{"halvo-tavorin", "-platform", "offscreen"}, {}, StartRequest::kRun},
+        {{"halvo-tavorin", "-platform", "xcb"},
+         {{"QT_QPA_PLATFORM", "offscreen"}},
+         StartRequest::kNoDisplay},
+    };
+    for (const Case& c : cases)
+    {
+        const auto lookup = [&c](const char* name) -> const char*
+        {
+            const auto found = c.environment.find(name);
+            return found == c.environment.end() ? nullptr : found->second.c_str();
+        };
+        EXPECT_EQ(ReadStartRequest(c.arguments, lookup), c.expected)
+            << c.arguments.back() << " with " << c.environment.size() << " variables";
+    }
+    EXPECT_EQ(DesktopVersionText().rfind(std::string("halvo-tavorin ") + kProgramVersion + "\n", 0),
+              0u);
+    EXPECT_EQ(DesktopUsageText().rfind("Usage: halvo-tavorin", 0), 0u);
 }
 
 } // namespace

@@ -355,5 +355,39 @@ TEST_F(StartupData, SpecialSeedFilesAreNeverReadAndTheStartGoesOn)
     }
 }
 
+// Beside the program first, so a moved installation finds its own data; the
+// build tree only for a program inside it, before the configured prefix,
+// so an older installed copy never shadows it.
+TEST_F(StartupData, ShippedDataIsLookedForBesideTheProgramThenTheBuildTreeThenThePrefix)
+{
+    EXPECT_EQ(ShippedDataFolders(), std::vector<std::filesystem::path>{kShipped});
+
+    ::unsetenv("HALVO_DATA_DIR");
+    const auto program = std::filesystem::read_symlink("/proc/self/exe");
+    const std::vector<std::filesystem::path> expected = {
+        (program.parent_path().parent_path() / "share" / "halvo-tavorin").lexically_normal(),
+        HALVO_SOURCE_DATA_DIR, HALVO_INSTALLED_DATA_DIR};
+    EXPECT_EQ(ShippedDataFolders(), expected);
+    EXPECT_EQ(ShippedDataFolder(), std::filesystem::path(HALVO_SOURCE_DATA_DIR));
+}
+
+TEST_F(StartupData, FirstStartWithoutShippedDataNamesTheFoldersAndImportsNothing)
+{
+    const auto empty = home_ / "no-data";
+    std::filesystem::create_directories(empty);
+    ::setenv("HALVO_DATA_DIR", empty.c_str(), 1);
+    const StartupDataResult result = RunStartupDataSteps(messages_);
+    EXPECT_FALSE(result.ok);
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_NE(messages_.shown[0].find(kMainCitiesFile), std::string::npos) << messages_.shown[0];
+    EXPECT_NE(messages_.shown[0].find(empty.string()), std::string::npos) << messages_.shown[0];
+    EXPECT_FALSE(RecordStore::Exists(kSettingsStoreName));
+
+    // The data found later: the next start seeds as a first start does.
+    ::setenv("HALVO_DATA_DIR", kShipped.c_str(), 1);
+    EXPECT_TRUE(RunStartupDataSteps(messages_).ok);
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Seattle, WA");
+}
+
 } // namespace
 } // namespace halvo

@@ -1,8 +1,7 @@
-"""The main display's pictures and the program icon.
+"""The main display's pictures (the program icon is in program_icon.py).
 
 bitmap_228.png  64 x 64 compass dial marked N, E, S, W
 bitmap_227.png  25 x 25 Kaaba, drawn beside the needle tip
-icon_128.png    128 x 128 program icon (also the desktop entry's icon)
 """
 
 import math
@@ -88,58 +87,7 @@ def kaaba():
     return reduce(image, 25)
 
 
-def program_icon():
-    size = 128 * SCALE
-    image = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    draw = ImageDraw.Draw(image)
-    s = SCALE
-
-    # Rounded tile, a night sky from deep teal at the top to green below.
-    tile = Image.new("RGBA", (size, size), (0, 0, 0, 0))
-    top, bottom = (14, 52, 72), (18, 110, 84)
-    gradient = ImageDraw.Draw(tile)
-    for y in range(size):
-        t = y / (size - 1)
-        colour = tuple(int(top[i] + (bottom[i] - top[i]) * t) for i in range(3)) + (255,)
-        gradient.line((0, y, size, y), fill=colour)
-    mask = Image.new("L", (size, size), 0)
-    ImageDraw.Draw(mask).rounded_rectangle((4 * s, 4 * s, 124 * s, 124 * s), radius=24 * s, fill=255)
-    image.paste(tile, (0, 0), mask)
-
-    # The crescent: a disc with a shifted disc taken away.
-    moon = Image.new("L", (size, size), 0)
-    moon_draw = ImageDraw.Draw(moon)
-    moon_draw.ellipse((26 * s, 18 * s, 86 * s, 78 * s), fill=255)
-    moon_draw.ellipse((42 * s, 12 * s, 96 * s, 66 * s), fill=0)
-    image.paste((246, 214, 120, 255), (0, 0), moon)
-
-    # A five-pointed star inside the crescent's opening.
-    cx, cy, outer, inner = 78 * s, 38 * s, 9 * s, 3.8 * s
-    points = []
-    for k in range(10):
-        radius = outer if k % 2 == 0 else inner
-        angle = math.radians(-90 + k * 36)
-        points.append((cx + radius * math.cos(angle), cy + radius * math.sin(angle)))
-    draw.polygon(points, fill=(246, 214, 120))
-
-    # A mosque on the horizon: dome, walls, two minarets, a door.
-    ink = (244, 240, 226)
-    draw.rectangle((34 * s, 92 * s, 94 * s, 112 * s), fill=ink)
-    draw.ellipse((46 * s, 70 * s, 82 * s, 106 * s), fill=ink)
-    draw.polygon([(62 * s, 62 * s), (66 * s, 62 * s), (64 * s, 56 * s)], fill=ink)
-    draw.rectangle((63 * s, 62 * s, 65 * s, 72 * s), fill=ink)
-    for x in (24, 98):
-        draw.rectangle((x * s, 78 * s, (x + 6) * s, 112 * s), fill=ink)
-        draw.polygon([(x * s, 78 * s), ((x + 6) * s, 78 * s), ((x + 3) * s, 68 * s)], fill=ink)
-        draw.rectangle(((x - 1) * s, 86 * s, (x + 7) * s, 88 * s), fill=ink)
-    draw.rounded_rectangle((58 * s, 98 * s, 70 * s, 112 * s), radius=6 * s, fill=(18, 96, 80))
-    draw.rectangle((20 * s, 112 * s, 108 * s, 114 * s), fill=ink)
-
-    return image.resize((128, 128), Image.LANCZOS)
-
-
 PICTURES = {
     "bitmap_228.png": compass_dial,
     "bitmap_227.png": kaaba,
-    "icon_128.png": program_icon,
 }

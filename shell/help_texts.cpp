@@ -1,0 +1,77 @@
+#include "shell/help_texts.h"
+
+#include <array>
+
+namespace halvo
+{
+
+const char* const kProgramVersion = HALVO_VERSION;
+const char* const kMakerName = HALVO_MAKER;
+const char* const kMakerWebAddress = HALVO_WEB_ADDRESS;
+const char* const kMakerSupportAddress = HALVO_SUPPORT_ADDRESS;
+
+namespace
+{
+
+// Spelling as the program has always shown it ("shcool", "gregorean").
+constexpr const char* kHelpPieces[] = {
+    "\"Verily, the prayer is enjoined on the believers at fixed hours\"[Soorat An-Nisaa(4):103].",
+    "Prayer times for any location can be determined mathematically if the longitude and "
+    "latitude of the location are known.  ",
+    "That's what Halvo Tavorin attempts to do.  You can select the location where you are and "
+    "if you can't find it, you can add your own ",
+    "location to the database.  The application will then calculate the prayer times for that "
+    "location and will save your settings for future use.",
+    "  You can also choose the method of calculating Asr Time either following the Shafi shcool "
+    "or the Hanafi school.  As for the calculation of Fajr and Isha Times, ",
+    "you can choose among the five famous conventions currently used to determine the twilight "
+    "angle values and you can also add your own method and angle values.  ",
+    "It is important to note that the application also calculates the hijri date corresponding "
+    "to the current gregorean date.  There might be -1/+1 day discrepancy since the calculation "
+    "isn't based on actual moon sighting.  If you have any questions feel free to contact us, we "
+    "will be glad to help you.  You will find us on the web at " HALVO_WEB_ADDRESS ".",
+};
+
+constexpr std::array<PaintedText, 12> kInstructions = {{
+    {10, 10, "The Application will use your local", TextColour::kHeader},
+    {10, 30, "windows settings as default.", TextColour::kHeader},
+    {10, 50, "In order to get accurate prayer times,", TextColour::kText},
+    {10, 70, "make sure to adjust the following in the", TextColour::kText},
+    {10, 90, "settings menu:", TextColour::kText},
+    {10, 110, "1.Choose the Asr Method (Hanafi/Shafi).", TextColour::kHeader},
+    {10, 130, "2.Choose one of the twilight angles", TextColour::kHeader},
+    {10, 150, "values used to calculate Fajr/Isha Times", TextColour::kHeader},
+    {10, 170, "You can also get prayer times for any", TextColour::kText},
+    {10, 190, "location any time using other menu options", TextColour::kText},
+    {10, 210, "If you encounter any problems, please", TextColour::kHeader},
+    {10, 230, "contact us at " HALVO_SUPPORT_ADDRESS ".", TextColour::kHeader},
+}};
+
+constexpr std::array<PaintedText, 4> kAbout = {{
+    {70, 20, "Halvo Tavorin V 3.0", TextColour::kText},
+    {70, 40, "Version " HALVO_VERSION " for Linux", TextColour::kText},
+    {70, 60, HALVO_MAKER, TextColour::kText},
+    {10, 80, HALVO_WEB_ADDRESS, TextColour::kText},
+}};
+
+} // namespace
+
+std::string HelpText()
+{
+    std::string text;
+    for (const char* piece : kHelpPieces)
+        text += piece;
+    return text;
+}
+
+std::span<const PaintedText> InstructionsLines()
+{
+    return kInstructions;
+}
+
+std::span<const PaintedText> AboutLines()
+{
+    return kAbout;
+}
+
+} // namespace halvo
