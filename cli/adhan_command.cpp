@@ -3,6 +3,8 @@
 // user manager.
 #include "cli/adhan_command.h"
 
+#include "cli/store_commands.h"
+
 #include "cli/cli_support.h"
 #include "day/adhan_alarm.h"
 #include "day/day_model.h"
@@ -27,16 +29,6 @@ namespace halvo::cli
 
 namespace
 {
-
-class StderrMessages : public UserMessages
-{
-  public:
-    void Show(const std::string& text) override { std::cerr << text << '\n'; }
-    void Warn(const std::string& text) override
-    {
-        std::cerr << "tavorin: warning: " << text << '\n';
-    }
-};
 
 struct NextPrayer
 {
@@ -77,9 +69,8 @@ std::optional<NextPrayer> FindNextPrayer(const DateRecord& now, UserMessages& me
 
 void PrintAdhan(bool json)
 {
-    StderrMessages messages;
-    if (!RunStartupDataSteps(messages).ok)
-        std::exit(1);
+    StartUp();
+    UserMessages& messages = CommandLineMessages();
     const AdhanSwitches switches = ReadAdhanSwitches();
     const std::string storedAlarm = ReadSetting(setting::kAlarm);
     const int repeats = RepeatsOfReminder(ReadSetting(setting::kReminder));

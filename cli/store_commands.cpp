@@ -32,8 +32,6 @@ namespace halvo::cli
 namespace
 {
 
-// The system's messages on the command line: what a window would show in a
-// message box is a line on stderr.
 class StderrMessages : public UserMessages
 {
   public:
@@ -43,12 +41,6 @@ class StderrMessages : public UserMessages
         std::cerr << "tavorin: warning: " << text << '\n';
     }
 };
-
-StderrMessages& Messages()
-{
-    static StderrMessages messages;
-    return messages;
-}
 
 // A failure already told on stderr (a start-up that failed, a write the
 // store refused): status 1, nothing more on stdout.
@@ -130,7 +122,8 @@ void AddTimesCommand(CLI::App& app)
             std::int32_t longitude = 0;
             std::int32_t latitude = 0;
             double utcOffset = 0;
-            if (!LookupCity(when, record.name, longitude, latitude, utcOffset, Messages()))
+            if (!LookupCity(when, record.name, longitude, latitude, utcOffset,
+                            CommandLineMessages()))
             {
                 ExitFailed();
             }
@@ -542,9 +535,15 @@ void AddConventionsCommand(CLI::App& app)
 
 } // namespace
 
+UserMessages& CommandLineMessages()
+{
+    static StderrMessages messages;
+    return messages;
+}
+
 void StartUp()
 {
-    if (!RunStartupDataSteps(Messages()).ok)
+    if (!RunStartupDataSteps(CommandLineMessages()).ok)
     {
         ExitFailed();
     }
@@ -566,7 +565,7 @@ CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
     if (!typed)
     {
         // The current city is gone from the list: the display's own message.
-        Messages().Show(kCityNotFoundMessage);
+        CommandLineMessages().Show(kCityNotFoundMessage);
         ExitFailed();
     }
     throw UsageError("no city " + Quoted(name) + DidYouMean(resolved.candidates));
@@ -586,8 +585,8 @@ TableSource StoredCityTable(const std::optional<std::string>& typed, const DaySt
     if (!zone)
     {
         // As UtcOffsetForDate says it, once for the whole table.
-        Messages().Warn("Time zone " + std::to_string(city.zoneId) +
-                        " is not in the time-zone table; UTC is used.");
+        CommandLineMessages().Warn("Time zone " + std::to_string(city.zoneId) +
+                                   " is not in the time-zone table; UTC is used.");
     }
     const DaySettings stored = ReadDaySettings();
     const DaySettings settings = WithMethodAngles(stored, style);

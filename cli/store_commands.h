@@ -3,6 +3,7 @@
 #include "cli/day_commands.h"
 #include "cli/day_output.h"
 #include "locations/location_records.h"
+#include "platform/user_messages.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,10 @@ namespace halvo::cli
 // times, cities, zones, settings, conventions: the commands that work on
 // the device folder's stores.
 void AddStoreCommands(CLI::App& app);
+
+// The system's messages on the command line: what a window would show in a
+// message box is a line on stderr.
+UserMessages& CommandLineMessages();
 
 // Runs the start-up data steps; a failure has been told on stderr and ends
 // the program with status 1.

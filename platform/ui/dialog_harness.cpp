@@ -158,15 +158,7 @@ void DialogHarness::PickDay(int id, int year, int month, int day)
 
 void DialogHarness::PressAt(int x, int y)
 {
-    QWidget* surface = dialog_.impl().Surface();
-    const QPointF local(x, y);
-    QMouseEvent press(QEvent::MouseButtonPress, local, surface->mapToGlobal(local), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(surface, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, local, surface->mapToGlobal(local),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(surface, &release);
-    Settle();
+    PressOnWindow(dialog_, x, y);
 }
 
 void DialogHarness::TypeKeys(int id, const std::string& keys)
