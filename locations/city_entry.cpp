@@ -25,7 +25,9 @@ std::optional<std::string> CoordinateText(std::string_view typed, bool negative,
     const std::optional<long long> hundredths = TypedHundredths(typed);
     if (!hundredths || *hundredths < 0 || *hundredths > maxDegrees * 100LL)
         return std::nullopt;
-    return (negative ? "-" : "") + std::to_string(*hundredths);
+    std::string text = negative ? "-" : "";
+    text += std::to_string(*hundredths);
+    return text;
 }
 
 } // namespace
