@@ -188,9 +188,10 @@ std::vector<std::filesystem::path> ShippedDataFolders()
     {
         folders.push_back(
             (program.parent_path().parent_path() / "share" / "halvo-tavorin").lexically_normal());
-        // A program in its build tree takes the data it was built with, never
-        // an older installed copy; an installed program never looks there.
-        if (IsInside(program, source.parent_path()))
+        // A program in its build tree (in the sources or beside them) takes
+        // the data it was built with, never an older installed copy; an
+        // installed program never looks there.
+        if (IsInside(program, source.parent_path()) || IsInside(program, HALVO_BUILD_DIR))
         {
             folders.push_back(source);
         }
