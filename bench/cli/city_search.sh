@@ -3,20 +3,13 @@
 # a seeded device folder: median wall time of 21 runs for each of a few
 # typed texts (a rare one, a common one, one with an accent).
 set -euo pipefail
-build=${1:-build}
-tavorin="$build/cli/tavorin"
+source "$(dirname "$0")/../median_time.bash"
+tavorin="${1:-build}/cli/tavorin"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export XDG_DATA_HOME="$scratch"
 "$tavorin" cities > /dev/null
 for text in cord san "tehrān"; do
-  times=()
-  for _ in $(seq 21); do
-    start=$(date +%s%N)
-    "$tavorin" cities --search "$text" > /dev/null
-    end=$(date +%s%N)
-    times+=($(( (end - start) / 1000 )))
-  done
-  median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 11p)
+  median=$(median_us 21 "$tavorin" cities --search "$text")
   echo "tavorin cities --search $text, whole process: median ${median} us (target < 20000 us)"
 done

@@ -1,14 +1,8 @@
 #!/usr/bin/env bash
 # A year's timetable as a whole process: median wall time of 21 runs.
 set -euo pipefail
-build=${1:-build}
-tavorin="$build/cli/tavorin"
-times=()
-for _ in $(seq 21); do
-  start=$(date +%s%N)
-  "$tavorin" table --lon -122.33 --lat 47.61 --tz -8 --from 2024-01-01 --to 2024-12-31 > /dev/null
-  end=$(date +%s%N)
-  times+=($(( (end - start) / 1000 )))
-done
-median=$(printf '%s\n' "${times[@]}" | sort -n | sed -n 11p)
+source "$(dirname "$0")/../median_time.bash"
+tavorin="${1:-build}/cli/tavorin"
+median=$(median_us 21 "$tavorin" table --lon -122.33 --lat 47.61 --tz -8 \
+  --from 2024-01-01 --to 2024-12-31)
 echo "tavorin table, 366 days, whole process: median ${median} us (target < 50000 us)"
