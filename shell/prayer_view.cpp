@@ -181,13 +181,16 @@ void CPrayerView::Refresh()
     // or covered window is not painted, and the Adhan check must still read
     // the day's times.
     ComputeDay();
+    dayJustComputed_ = true;
     Invalidate();
     UpdateWindow();
+    dayJustComputed_ = false;
 }
 
 void CPrayerView::OnPaint(CDC& dc)
 {
-    ComputeDay();
+    if (!dayJustComputed_)
+        ComputeDay();
     // The day's lookup already gave the coordinates: no second lookup.
     std::optional<float> bearing;
     if (day_.cityFound)

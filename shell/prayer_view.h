@@ -101,6 +101,9 @@ class CPrayerView : public CWnd
     DateRecord displayDate_;
     // The last computed day: its texts, and the coordinates for the needle.
     DayComputation day_;
+    // Set only while Refresh paints the day it has just computed, so that
+    // paint does not read the stores a second time.
+    bool dayJustComputed_ = false;
     OncePerCityMessages messages_;
 };
 

@@ -4,6 +4,12 @@
 # schedstat (nanoseconds; /proc/<pid>/stat counts only whole 10 ms ticks).
 # Measured twice: with the Adhan off, and on for every prayer (each tick then
 # also runs the Adhan check). Set IDLE_SECONDS to shorten.
+#
+# The CPU time depends on the machine as much as on the program: on a virtual
+# machine whose host reclaims idle memory, touching a few megabytes after 20
+# idle seconds costs tens of milliseconds. So the instructions one tick runs
+# are counted as well (callgrind, when valgrind is there): that count repeats
+# whatever the machine is doing.
 set -euo pipefail
 build=${1:-build}
 program="$build/shell/halvo-tavorin"
@@ -38,3 +44,22 @@ measure() {
 
 measure "Adhan off" Off
 measure "Adhan on for every prayer" On
+
+count_tick_instructions() {
+  command -v valgrind > /dev/null || return 0
+  local data out
+  data=$(mktemp -d)
+  out=$(mktemp -d)
+  XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen "$tavorin" times > /dev/null
+  # Each tick's count lands in a file of its own; 50 s give two ticks even
+  # under valgrind's slow start.
+  XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen timeout -s INT 50 valgrind --tool=callgrind \
+    --callgrind-out-file="$out/tick.%p" --collect-atstart=no \
+    '--toggle-collect=halvo::CMainFrame::OnTimer(unsigned int)' \
+    '--dump-after=halvo::CMainFrame::OnTimer(unsigned int)' "$program" > /dev/null 2>&1 || true
+  local counts
+  counts=$(cat "$out"/tick.*.* 2>/dev/null | awk '/^summary:/ {printf "%s ", $2}')
+  rm -rf "$data" "$out"
+  echo "instructions in one 20-second tick (callgrind): ${counts:-not measured}"
+}
+count_tick_instructions
