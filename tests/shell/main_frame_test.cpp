@@ -249,6 +249,13 @@ TEST_F(MainWindow, TickComputesTheDayWhileTheWindowIsHidden)
     EXPECT_EQ(dayTexts[kGregorianDateText], "21 June 2026 C.E.");
     WindowMessages messages(nullptr);
     EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+
+    // A paint of its own (shown again, exposed) reads the stores afresh: only
+    // the paint inside a refresh takes the day the refresh just computed.
+    WriteSetting("CityName", "Atlantis");
+    frame.ShowWindow(true);
+    frame.View().Snapshot();
+    EXPECT_EQ(dayTexts[kLocationText], "Atlantis");
     clock_.now = MakeDate(2026, 3, 20);
 }
 
