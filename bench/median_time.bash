@@ -1,6 +1,12 @@
-# Sourced by the whole-process benchmarks. median_us RUNS COMMAND... runs the
-# command RUNS times (an odd number), its output thrown away, and prints the
-# median wall time in microseconds.
+# Sourced by the whole-process benchmarks.
+
+# median VALUES...: the middle one of an odd number of whole numbers.
+median() {
+  printf '%s\n' "$@" | sort -n | sed -n "$((($# + 1) / 2))p"
+}
+
+# median_us RUNS COMMAND...: runs the command RUNS times (an odd number), its
+# output thrown away, and prints the median wall time in microseconds.
 median_us() {
   local runs=$1
   shift
@@ -11,5 +17,5 @@ median_us() {
     end=$(date +%s%N)
     times+=($(((end - start) / 1000)))
   done
-  printf '%s\n' "${times[@]}" | sort -n | sed -n "$(((runs + 1) / 2))p"
+  median "${times[@]}"
 }
