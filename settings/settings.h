@@ -37,6 +37,11 @@ inline constexpr std::uint16_t kSettingValueProperty = 302;
 // Values are handled in buffers of 1024 units, so at most 1023 characters.
 inline constexpr std::size_t kMaxSettingLength = 1023;
 inline constexpr char kIshaNinetyMinutes[] = "90 min after Maghrib";
+// What a settings dialog says when its OK could not store the choice
+// (another program held the write lock too long, a full disk, a read-only
+// folder); nothing of the choice was stored.
+inline constexpr char kSettingsNotWrittenMessage[] =
+    "Your choice cannot be saved!  The settings could not be written.";
 
 struct SettingDefault
 {

@@ -185,4 +185,12 @@ void CDialog::EndDialog(int result)
         window->done(result);
 }
 
+void CDialog::EndOKIfStored(bool stored, const std::string& notStoredMessage)
+{
+    if (stored)
+        EndDialog(IDOK);
+    else
+        MessageBox(this, notStoredMessage);
+}
+
 } // namespace halvo

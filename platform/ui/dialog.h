@@ -41,6 +41,10 @@ class CDialog : public CWnd
     virtual bool OnInitDialog() { return true; }
     virtual void OnOK() { EndDialog(IDOK); }
     virtual void OnCancel() { EndDialog(IDCANCEL); }
+    // The end of an OK that wrote to the stores: ends the dialog through
+    // CDialog::OnOK when the write went through, else says why in a message
+    // box and stays open with the entries as the user left them.
+    void EndOKIfStored(bool stored, const std::string& notStoredMessage);
 
     CButton Button(int id) const { return CButton(*this, id); }
     CEdit Edit(int id) const { return CEdit(*this, id); }
