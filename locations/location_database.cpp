@@ -179,11 +179,14 @@ int ReplaceCity(const std::string& name, const std::string& country, const std::
         messages.Show(kCityCannotEditMessage);
         return -1;
     }
-    if (!ValidateCityName(name) || !ValidateCountryName(country) ||
-        !store.SeekToPosition(position) ||
-        !store.WriteCurrent(UserCityRecord(name, country, longitude, latitude, zoneId)))
+    if (!ValidateCityName(name) || !ValidateCountryName(country))
     {
         return -1;
+    }
+    if (!store.SeekToPosition(position) ||
+        !store.WriteCurrent(UserCityRecord(name, country, longitude, latitude, zoneId)))
+    {
+        return kCityNotReplaced;
     }
     return position;
 }

@@ -18,6 +18,14 @@ inline constexpr const char* kCityExistsMessage =
     "City Name already exists, please choose a different name.";
 inline constexpr const char* kCityCannotEditMessage = "City Name doesn't exist, cannot edit it.";
 inline constexpr const char* kCityNotFoundMessage = "City is not found in database";
+// The dialogs' own texts for a change the store did not take; the store is
+// then as it was.
+inline constexpr const char* kCityNotChangedMessage =
+    "The City cannot be changed!  The city list could not be written.";
+inline constexpr const char* kCityNotDeletedMessage =
+    "The City cannot be deleted!  The city list could not be written.";
+inline constexpr const char* kZoneNotWrittenMessage =
+    "The Timezone cannot be changed!  The time zone list could not be written.";
 
 // Every operation opens the store it needs, does its work and closes it
 // again; nothing is cached, so a change is seen by the next call.
@@ -49,9 +57,12 @@ AddCityResult AddCity(const std::string& name, const std::string& country,
                       const std::string& longitude, const std::string& latitude,
                       std::int32_t zoneId, UserMessages& messages);
 
-// Rewrites all eight properties of an existing city; the position, or -1
-// after the message when the name is not stored (or the write failed, or
-// the country cannot be stored).
+// ReplaceCity's result when the city is stored but the store refused to
+// rewrite it; nothing is shown then.
+inline constexpr int kCityNotReplaced = -2;
+// Rewrites all eight properties of an existing city; the position, -1
+// after the message when the name is not stored (-1 without one when the
+// name or country cannot be stored), or kCityNotReplaced.
 int ReplaceCity(const std::string& name, const std::string& country, const std::string& longitude,
                 const std::string& latitude, std::int32_t zoneId, UserMessages& messages);
 

@@ -170,8 +170,8 @@ void CMainFrame::OnAsrMethod()
 void CMainFrame::OnSelectLocation()
 {
     CSelectLocationDlg dialog(this);
-    if (dialog.DoModal() == IDOK)
-        WriteSetting(setting::kCityName, dialog.ChosenCity());
+    dialog.StoreAsCurrentCity();
+    dialog.DoModal();
     m_wndView.Refresh();
 }
 

@@ -133,8 +133,11 @@ void CAddCityDlg::OnOK()
     // they can be corrected.
     if (editMode_)
     {
-        if (ReplaceCity(city.name, city.country, city.longitude, city.latitude, *zoneId, messages) <
-            0)
+        const int replaced =
+            ReplaceCity(city.name, city.country, city.longitude, city.latitude, *zoneId, messages);
+        if (replaced == kCityNotReplaced)
+            MessageBox(this, kCityNotChangedMessage);
+        if (replaced < 0)
             return;
     }
     else

@@ -84,8 +84,10 @@ void CDeleteCityDlg::OnOK()
         return;
     }
     WindowMessages messages(this);
-    DeleteCity(messages, *name);
-    CDialog::OnOK();
+    // A city gone since the list was read has had its message; one still
+    // stored was not deleted, and the person may try again.
+    const bool gone = DeleteCity(messages, *name) || FindCity(*name) < 0;
+    EndOKIfStored(gone, kCityNotDeletedMessage);
 }
 
 void CDeleteCityDlg::OnPaint(CDC& dc)

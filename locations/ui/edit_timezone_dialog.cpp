@@ -99,18 +99,19 @@ void CEditTimezoneDlg::ShowSelectedZoneRules()
 
 void CEditTimezoneDlg::OnOK()
 {
+    bool written = true;
     if (shown_)
     {
         const auto value = [&](int id, std::uint16_t stored)
         { return RuleValueOfRow(Combo(id).GetCurSel(), stored); };
-        WriteDstRules(shown_->id, value(IDC_START_OCCURRENCE, shown_->start.occurrence),
-                      value(IDC_START_MONTH, shown_->start.month),
-                      value(IDC_START_DAY_OF_WEEK, shown_->start.dayOfWeek),
-                      value(IDC_END_OCCURRENCE, shown_->end.occurrence),
-                      value(IDC_END_MONTH, shown_->end.month),
-                      value(IDC_END_DAY_OF_WEEK, shown_->end.dayOfWeek));
+        written = WriteDstRules(shown_->id, value(IDC_START_OCCURRENCE, shown_->start.occurrence),
+                                value(IDC_START_MONTH, shown_->start.month),
+                                value(IDC_START_DAY_OF_WEEK, shown_->start.dayOfWeek),
+                                value(IDC_END_OCCURRENCE, shown_->end.occurrence),
+                                value(IDC_END_MONTH, shown_->end.month),
+                                value(IDC_END_DAY_OF_WEEK, shown_->end.dayOfWeek));
     }
-    CDialog::OnOK();
+    EndOKIfStored(written, kZoneNotWrittenMessage);
 }
 
 void CEditTimezoneDlg::OnPaint(CDC& dc)

@@ -5,6 +5,7 @@
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "settings/screen_colours.h"
+#include "settings/settings.h"
 
 namespace halvo
 {
@@ -116,7 +117,13 @@ void CSelectLocationDlg::OnOK()
         MessageBox(this, kNoCityMessage);
         return;
     }
-    chosenCity_ = cities.GetText(selected);
+    const std::string chosen = cities.GetText(selected);
+    if (storeAsCurrent_ && !WriteSetting(setting::kCityName, chosen))
+    {
+        MessageBox(this, kSettingsNotWrittenMessage);
+        return;
+    }
+    chosenCity_ = chosen;
     CDialog::OnOK();
 }
 

@@ -8,8 +8,9 @@ namespace halvo
 {
 
 // "Select Location": a region from the list or the world map, a country of
-// it, then one of the stored cities of that country. The caller stores the
-// chosen city.
+// it, then one of the stored cities of that country. As the current city
+// it is stored at OK, so that a failed write keeps the dialog open; Edit
+// Location only chooses a city with it.
 class CSelectLocationDlg : public CDialog
 {
   public:
@@ -18,6 +19,8 @@ class CSelectLocationDlg : public CDialog
     bool OnInitDialog() override;
     void OnOK() override;
 
+    // OK then stores the chosen city as the current one (CityName).
+    void StoreAsCurrentCity() { storeAsCurrent_ = true; }
     // The city chosen with OK.
     const std::string& ChosenCity() const { return chosenCity_; }
 
@@ -33,6 +36,7 @@ class CSelectLocationDlg : public CDialog
     void ListCitiesOfSelectedCountry();
 
     std::string chosenCity_;
+    bool storeAsCurrent_ = false;
 };
 
 } // namespace halvo
