@@ -50,6 +50,9 @@ bool IsAngleText(std::string_view text, bool isha);
 // the first one equal to it under the store's case-insensitive comparison.
 // -1 when there is none.
 int FindConventionPosition(const std::string& name);
+// What Add Twilight Angles says when the store did not take the method.
+inline constexpr char kConventionNotWrittenMessage[] =
+    "Your method cannot be added!  The list of methods could not be written";
 // Adds a method (a repeated name is added again). A store that does not
 // exist yet is created with the built-ins first, so they are never lost.
 // False, with nothing stored, when the name or an angle text is refused.

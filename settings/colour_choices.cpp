@@ -1,7 +1,10 @@
 #include "settings/colour_choices.h"
 
+#include "platform/store/record_store.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace halvo
@@ -17,7 +20,7 @@ int PendingChoiceFromPalette(int result)
     return result;
 }
 
-void ApplyPendingColours(const PendingColourChoices& choices, ScreenColours& colours)
+bool ApplyPendingColours(const PendingColourChoices& choices, ScreenColours& colours)
 {
     struct Target
     {
@@ -30,14 +33,30 @@ void ApplyPendingColours(const PendingColourChoices& choices, ScreenColours& col
         {choices.text, colours.text, setting::kTxt},
         {choices.header, colours.header, setting::kHr},
     };
+    const auto chosen = [](const Target& target)
+    { return PendingChoiceFromPalette(target.choice) != kNoColourChange; };
+    if (std::none_of(std::begin(targets), std::end(targets), chosen))
+        return true;
+    // The screen shows what is stored: the colours change only after the
+    // commit, so a failed write leaves both as they were.
+    StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
     for (const Target& target : targets)
     {
         const int index = PendingChoiceFromPalette(target.choice);
-        if (index == kNoColourChange)
-            continue;
-        target.colour = ColourTable[static_cast<std::size_t>(index)].value;
-        WriteSetting(target.setting, std::to_string(index));
+        if (index != kNoColourChange && !WriteSetting(target.setting, std::to_string(index)))
+            return false;
     }
+    if (!transaction.Commit())
+        return false;
+    for (const Target& target : targets)
+    {
+        const int index = PendingChoiceFromPalette(target.choice);
+        if (index != kNoColourChange)
+            target.colour = ColourTable[static_cast<std::size_t>(index)].value;
+    }
+    return true;
 }
 
 } // namespace halvo

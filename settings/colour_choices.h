@@ -24,9 +24,10 @@ extern PendingColourChoices pendingColourChoices;
 // choice; anything else (no selection, cancel) is no change.
 int PendingChoiceFromPalette(int result);
 
-// Applies every pending choice that is not "no change" to colours and
-// stores its index in Bg, Txt or Hr, in that order. A failed write loses
-// only the stored index; the colour stays in effect for this run.
-void ApplyPendingColours(const PendingColourChoices& choices, ScreenColours& colours);
+// Stores the index of every pending choice that is not "no change" in Bg,
+// Txt or Hr, in one commit, then applies those choices to colours. When
+// the store does not take them, nothing is stored or applied and the
+// result is false.
+bool ApplyPendingColours(const PendingColourChoices& choices, ScreenColours& colours);
 
 } // namespace halvo

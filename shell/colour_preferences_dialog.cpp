@@ -4,6 +4,7 @@
 #include "resources/resources.h"
 #include "settings/colour_choices.h"
 #include "settings/screen_colours.h"
+#include "settings/settings.h"
 #include "shell/colour_palette_dialog.h"
 
 namespace halvo
@@ -52,9 +53,10 @@ void CColorPrefsDlg::OnChangeHeaders()
 
 void CColorPrefsDlg::OnOK()
 {
-    // Cancel leaves the pending choices for the next OK.
-    ApplyPendingColours(pendingColourChoices, screenColours);
-    CDialog::OnOK();
+    // Cancel leaves the pending choices for the next OK, and so does a
+    // failed write: nothing was applied.
+    EndOKIfStored(ApplyPendingColours(pendingColourChoices, screenColours),
+                  kSettingsNotWrittenMessage);
 }
 
 void CColorPrefsDlg::OnPaint(CDC& dc)

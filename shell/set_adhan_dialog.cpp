@@ -46,6 +46,39 @@ constexpr std::array<PrayerBox, 5> kPrayerBoxes = {{
     {IDC_ADHAN_ISHA, setting::kIsha, &AdhanSwitches::isha},
 }};
 
+// The switches and the sound belong together: one commit, or nothing. The
+// switches in effect change only with what is stored, so the Adhan never
+// sounds by a choice that a failed write lost.
+bool StoreChoices(const CDialog& dialog)
+{
+    StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
+    AdhanSwitches chosen = adhanSwitches;
+    chosen.enabled = dialog.Button(IDC_ADHAN_ON).GetCheck();
+    if (!WriteSetting(setting::kAdhan, chosen.enabled ? "On" : "Off"))
+        return false;
+    for (const PrayerBox& box : kPrayerBoxes)
+    {
+        chosen.*box.on = dialog.Button(box.id).GetCheck();
+        if (!WriteSetting(box.setting, chosen.*box.on ? "1" : "0"))
+            return false;
+    }
+    // A list left without a choice stores nothing for its value.
+    const CComboBox sounds = dialog.Combo(IDC_ADHAN_SOUND);
+    if (const int sound = sounds.GetCurSel();
+        sound >= 0 && !WriteSetting(setting::kAlarm, sounds.GetText(sound)))
+        return false;
+    const CComboBox repeats = dialog.Combo(IDC_ADHAN_REPEAT);
+    if (const int repeat = repeats.GetCurSel();
+        repeat >= 0 && !WriteSetting(setting::kReminder, repeats.GetText(repeat)))
+        return false;
+    if (!transaction.Commit())
+        return false;
+    adhanSwitches = chosen;
+    return true;
+}
+
 } // namespace
 
 CSetAdhanDlg::CSetAdhanDlg(CWnd* parent, SoundPlayer& player)
@@ -106,24 +139,7 @@ void CSetAdhanDlg::OnTestSound()
 
 void CSetAdhanDlg::OnOK()
 {
-    // The switches and the sound belong together: one commit.
-    StoreTransaction transaction;
-    adhanSwitches.enabled = Button(IDC_ADHAN_ON).GetCheck();
-    WriteSetting(setting::kAdhan, adhanSwitches.enabled ? "On" : "Off");
-    for (const PrayerBox& box : kPrayerBoxes)
-    {
-        adhanSwitches.*box.on = Button(box.id).GetCheck();
-        WriteSetting(box.setting, adhanSwitches.*box.on ? "1" : "0");
-    }
-    // A list left without a choice stores nothing for its value.
-    const CComboBox sounds = Combo(IDC_ADHAN_SOUND);
-    if (const int sound = sounds.GetCurSel(); sound >= 0)
-        WriteSetting(setting::kAlarm, sounds.GetText(sound));
-    const CComboBox repeats = Combo(IDC_ADHAN_REPEAT);
-    if (const int repeat = repeats.GetCurSel(); repeat >= 0)
-        WriteSetting(setting::kReminder, repeats.GetText(repeat));
-    transaction.Commit();
-    CDialog::OnOK();
+    EndOKIfStored(StoreChoices(*this), kSettingsNotWrittenMessage);
 }
 
 void CSetAdhanDlg::OnPaint(CDC& dc)

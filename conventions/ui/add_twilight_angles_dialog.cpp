@@ -71,9 +71,8 @@ void CAddTwilightAnglesDlg::OnOK()
     if (!isha)
         return MessageBox(this, kBadIsha);
 
-    // The dialog closes whether or not the store took the method.
-    AddConvention(name, *fajr, *isha);
-    CDialog::OnOK();
+    // A method the store did not take is said, and stays typed in.
+    EndOKIfStored(AddConvention(name, *fajr, *isha), kConventionNotWrittenMessage);
 }
 
 void CAddTwilightAnglesDlg::OnPaint(CDC& dc)

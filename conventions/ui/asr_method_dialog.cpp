@@ -53,9 +53,10 @@ void CAsrMethodDlg::OnOK()
 {
     // With nothing chosen there is nothing to store.
     const int index = Combo(IDC_ASR_SCHOOL).GetCurSel();
+    bool stored = true;
     if (index >= 0 && index < static_cast<int>(AsrSchools.size()))
-        WriteSetting(setting::kAsrMethod, AsrSchools[static_cast<std::size_t>(index)]);
-    CDialog::OnOK();
+        stored = WriteSetting(setting::kAsrMethod, AsrSchools[static_cast<std::size_t>(index)]);
+    EndOKIfStored(stored, kSettingsNotWrittenMessage);
 }
 
 void CAsrMethodDlg::OnPaint(CDC& dc)

@@ -75,9 +75,10 @@ void CTwilightConventionsDlg::OnOK()
 {
     // With nothing chosen there is nothing to select.
     const CComboBox names = Combo(IDC_CONVENTION);
+    bool stored = true;
     if (const int index = names.GetCurSel(); index >= 0)
-        SelectConvention(names.GetText(index));
-    CDialog::OnOK();
+        stored = SelectConvention(names.GetText(index));
+    EndOKIfStored(stored, kSettingsNotWrittenMessage);
 }
 
 void CTwilightConventionsDlg::OnPaint(CDC& dc)

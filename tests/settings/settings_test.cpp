@@ -1,6 +1,8 @@
 #include "platform/store/record_store.h"
+#include "settings/colour_choices.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
+#include "tests/support/lock_held_once.h"
 #include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
@@ -371,6 +373,37 @@ TEST_F(StoreTest, TwoProcessesInstallingDefaultsLeaveOneStore)
     }
     ASSERT_TRUE(OpenDatabase(database_).ok);
     EXPECT_EQ(StoredSettings().size(), 16u);
+}
+
+// The three colours are stored in one commit and shown only once stored:
+// without the write lock nothing is stored (no write slips through on its
+// own) and the screen keeps its colours; nothing chosen needs no lock.
+TEST_F(StoreTest, PendingColoursAreStoredAndAppliedTogetherOrNotAtAll)
+{
+    ASSERT_TRUE(InstallDefaultSettings());
+    const PendingColourChoices chosen{8, 0, kNoColourChange};
+    ScreenColours colours;
+    const ScreenColours before = colours;
+    {
+        testing::LockHeldOnce lock(database_);
+        EXPECT_FALSE(ApplyPendingColours(chosen, colours));
+    }
+    EXPECT_EQ(ReadSetting(setting::kBg), "9");
+    EXPECT_EQ(ReadSetting(setting::kTxt), "1");
+    EXPECT_EQ(colours.background, before.background);
+    EXPECT_EQ(colours.text, before.text);
+
+    {
+        testing::LockHeldOnce lock(database_);
+        EXPECT_TRUE(ApplyPendingColours(PendingColourChoices{}, colours));
+    }
+    EXPECT_TRUE(ApplyPendingColours(chosen, colours));
+    EXPECT_EQ(ReadSetting(setting::kBg), "8");
+    EXPECT_EQ(ReadSetting(setting::kTxt), "0");
+    EXPECT_EQ(ReadSetting(setting::kHr), "1");
+    EXPECT_EQ(colours.background, ColourTable[8].value);
+    EXPECT_EQ(colours.text, ColourTable[0].value);
+    EXPECT_EQ(colours.header, before.header);
 }
 
 } // namespace
