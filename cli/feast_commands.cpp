@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/store_commands.h"
 #include "engine/hijri_calendar.h"
+#include "feasts/feast_reminder.h"
 #include "feasts/feast_table.h"
 #include "platform/clock.h"
 #include "settings/registry.h"
@@ -131,8 +132,7 @@ void AddReminderCommand(CLI::App& app)
                 ahead = static_cast<std::uint32_t>(ParseInteger(*days, "--days", 0, 3));
             }
             StartUp();
-            if ((on && !WriteRegistryNumber(kFeastSubkey, kFeastValue, *on)) ||
-                (ahead && !WriteRegistryNumber(kFeastSubkey, kNumDaysValue, *ahead)))
+            if (!StoreFeastReminder(on, ahead))
             {
                 throw std::runtime_error("the reminder could not be stored");
             }

@@ -2,6 +2,7 @@
 
 #include "feasts/feast_table.h"
 #include "platform/clock.h"
+#include "platform/store/record_store.h"
 #include "settings/registry.h"
 
 namespace halvo
@@ -18,6 +19,18 @@ void CheckFeastReminder(UserMessages& messages)
     {
         messages.Show(*text);
     }
+}
+
+bool StoreFeastReminder(std::optional<std::uint32_t> on, std::optional<std::uint32_t> daysAhead)
+{
+    StoreTransaction transaction;
+    if (!transaction.Active())
+        return false;
+    if (on && !WriteRegistryNumber(kFeastSubkey, kFeastValue, *on))
+        return false;
+    if (daysAhead && !WriteRegistryNumber(kFeastSubkey, kNumDaysValue, *daysAhead))
+        return false;
+    return transaction.Commit();
 }
 
 } // namespace halvo

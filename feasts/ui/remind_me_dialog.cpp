@@ -1,9 +1,11 @@
 #include "feasts/ui/remind_me_dialog.h"
 
+#include "feasts/feast_reminder.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "settings/registry.h"
 #include "settings/screen_colours.h"
+#include "settings/settings.h"
 
 #include <array>
 #include <cstdint>
@@ -56,12 +58,12 @@ bool CRemindMeDlg::OnInitDialog()
 
 void CRemindMeDlg::OnOK()
 {
-    WriteRegistryNumber(kFeastSubkey, kFeastValue, Button(IDC_REMINDER_CHECK).GetCheck() ? 1 : 0);
     // With no line selected the stored number stays as it was.
     const int row = Combo(IDC_REMIND_DAYS).GetCurSel();
-    if (row >= 0)
-        WriteRegistryNumber(kFeastSubkey, kNumDaysValue, static_cast<std::uint32_t>(row));
-    CDialog::OnOK();
+    const bool stored = StoreFeastReminder(
+        Button(IDC_REMINDER_CHECK).GetCheck() ? 1u : 0u,
+        row >= 0 ? std::optional<std::uint32_t>(static_cast<std::uint32_t>(row)) : std::nullopt);
+    EndOKIfStored(stored, kSettingsNotWrittenMessage);
 }
 
 void CRemindMeDlg::OnPaint(CDC& dc)
