@@ -1,4 +1,5 @@
 #include "tests/support/main_window_fixture.h"
+#include "tests/support/write_lock_held.h"
 
 #include "conventions/twilight_conventions.h"
 #include "datetools/ui/today_in_hijri_dialog.h"
@@ -456,6 +457,22 @@ TEST_F(MainWindow, SelectLocationStoresTheChosenCityAndRefreshesTheDisplay)
     EXPECT_EQ(dayTexts[kLocationText], "Cairo");
     EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
     EXPECT_TRUE(Boxes().empty());
+
+    // A city the store does not take is said in the dialog, which stays
+    // open on it; the display keeps the city that is stored.
+    bool endedWhileLocked = true;
+    Command(ID_LOCATION_SELECT, {[&](testing::DialogHarness& dialog)
+                                 {
+                                     dialog.SelectText(IDC_REGION, "North America");
+                                     dialog.SelectText(IDC_COUNTRIES, "USA");
+                                     dialog.SelectText(IDC_CITIES, "Seattle, WA");
+                                     testing::WriteLockHeld lock(DatabaseFile());
+                                     endedWhileLocked = dialog.OK();
+                                 }});
+    EXPECT_FALSE(endedWhileLocked);
+    EXPECT_EQ(Boxes(), std::vector<std::string>{kSettingsNotWrittenMessage});
+    EXPECT_EQ(ReadSetting("CityName"), "Cairo");
+    EXPECT_EQ(dayTexts[kLocationText], "Cairo");
 }
 
 // The city to edit is chosen first; cancelling that opens no city dialog,
