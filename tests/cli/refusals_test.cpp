@@ -59,7 +59,8 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
         {{"conventions", "add", "Mine", "15 16", "15"}, "\"15 16\""},
         {{"conventions", "add", "Mine", "15", "15,5"}, "\"15,5\""},
         {{"conventions", "add", "Mine", "1e1x", "15"}, "\"1e1x\""},
-        {{"conventions", "add", "Mine", " 15", "15"}, nullptr},
+        {{"conventions", "add", "Mine", "0.05", "15"}, "\"0.05\" must be at least 0.1"},
+        {{"conventions", "add", " world islamic LEAGUE", "15", "15"}, "already"},
         {{"conventions", "select", "bad\xfe"}, "\"bad\\xFE\""},
         {{"settings", "set", "Alarm", "Alarm1\n"}, "\"Alarm1\\n\""},
         {{"settings", "set", "CityName", "Sydney\t"}, "\"Sydney\\t\""},
@@ -95,8 +96,16 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
     // Nothing of it was stored; a long name of accented letters is within
     // the limit, which counts UTF-16 units, not bytes.
     EXPECT_EQ(folder.Run({"conventions", "add", accented, "15", "15"}).status, 0);
+    // The dialog's rules: blanks around a number and a leading "+" are fine,
+    // and the name is stored trimmed.
+    EXPECT_EQ(folder.Run({"conventions", "add", " Mine ", " 15", "+15"}).status, 0);
     const auto list = nlohmann::json::parse(folder.Run({"conventions", "--json"}).out);
-    ASSERT_EQ(list.size(), 6u);
+    ASSERT_EQ(list.size(), 7u);
+    const auto mine = std::find_if(list.begin(), list.end(),
+                                   [](const auto& entry) { return entry["name"] == "Mine"; });
+    ASSERT_NE(mine, list.end());
+    EXPECT_EQ((*mine)["fajr"], "150");
+    EXPECT_EQ((*mine)["isha"], "150");
     EXPECT_EQ(std::count_if(list.begin(), list.end(),
                             [&](const auto& entry) { return entry["name"] == accented; }),
               1);
