@@ -78,6 +78,10 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
         {{"day", "--lon", "5", "--lat", "0", "--tz", "0", "--date", ""}, "\"\""},
         {{"day", "--lon", "5", "--lat", "0", "--tz", "0", "--fajr", "15abc"}, "\"15abc\""},
         {{"qibla", "--lon", "+-5", "--lat", "0"}, "\"+-5\""},
+        {{"qibla", "--lon", "7,5", "--lat", "0"}, "\"7,5\""},
+        {{"qibla", "--lon", "7", "--lat", "45\u00B030'"}, "\"45\u00B030'\""},
+        {{"day", "--lon", "1e2", "--lat", "0", "--tz", "0"}, "\"1e2\""},
+        {{"day", "--lon", "5", "--lat", "4.5.6", "--tz", "0"}, "\"4.5.6\""},
         {{"hijri", "2000-01-01\x7f"}, "\"2000-01-01\\x7F\""},
         {{"tims\x1b"}, "\"tims\\x1B\""},
     };

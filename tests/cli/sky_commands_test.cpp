@@ -64,6 +64,8 @@ TEST(TavorinQibla, CutsDecimalTextToHundredthsAndPrintsTheLine)
         {{"--lon", "-2.4259", "--lat", "-6.2"}, {-242, -620}},
         {{"--lon", "106.80", "--lat", "-6.20"}, {10680, -620}},
         {{"--lon", "+180", "--lat", "-90"}, {18000, -9000}},
+        // As the city dialog takes them: blanks around, a bare point.
+        {{"--lon", " 7.5 ", "--lat", ".5"}, {750, 50}},
     };
     for (const auto& [coordinates, hundredths] : cases)
     {

@@ -76,6 +76,21 @@ TEST_F(LocationDatabase, AddCityRefusesAnExistingNameInAnyCaseAndReportsStoreFai
               AddCityOutcome::kStoreFailed);
 }
 
+// A stored name with blanks around it (an older store, an import) is the
+// same city as the name without them, in any case.
+TEST_F(LocationDatabase, AddCityRefusesANameThatDiffersOnlyInBlanksAroundIt)
+{
+    AddCities({{"Olympia", "USA", "-12290", "4703"}, {" Tacoma  ", "USA", "-12244", "4725"}});
+    for (const char* name : {"tacoma", "  TACOMA", " Olympia  "})
+    {
+        const AddCityResult again = AddCity(name, "USA", "1", "2", 4, messages_);
+        EXPECT_EQ(again.outcome, AddCityOutcome::kNameExists) << name;
+    }
+    EXPECT_EQ(AddCity("Tacoma", "USA", "1", "2", 4, messages_).position, FindCity(" Tacoma  "));
+    EXPECT_EQ(messages_.shown, std::vector<std::string>(4, kCityExistsMessage));
+    EXPECT_EQ(ListCities().size(), 2u);
+}
+
 // A name that is not UTF-8, holds a control character or is too long for
 // the 1024-unit buffers never enters the store: lists and JSON show every
 // stored name later.
