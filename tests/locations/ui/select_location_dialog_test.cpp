@@ -118,6 +118,31 @@ TEST_F(SelectLocationDialog, TapOffTheRegionsSaysSoAndChangesNothing)
     EXPECT_EQ(SelectedText(harness, IDC_CITIES), "Cairo");
 }
 
+// Row 120 and column 240 lie just outside the 240 x 120 map, where the
+// dialog shows its background. Even a background in a region's key colour
+// (North America's green at x = 100) makes no tap there.
+TEST_F(SelectLocationDialog, TapsJustOutsideTheMapPickNothingWhateverTheBackground)
+{
+    for (const COLORREF background : {RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)})
+    {
+        screenColours.background = background;
+        CSelectLocationDlg dialog(nullptr);
+        DialogHarness harness(dialog);
+        harness.SelectText(IDC_REGION, "Africa");
+        ASSERT_EQ(harness.Snapshot().Pixel(100, kWorldMapHeight), background);
+        harness.PressAt(100, kWorldMapHeight);
+        harness.PressAt(200, kWorldMapHeight);
+        harness.PressAt(kWorldMapWidth, 60);
+        EXPECT_TRUE(harness.Messages().empty()) << background;
+        EXPECT_EQ(SelectedText(harness, IDC_REGION), "Africa") << background;
+        // Inside the map the picture's own colours still decide.
+        const int land = RowShowing(harness, 100, kGreen);
+        ASSERT_GE(land, 0);
+        harness.PressAt(100, land);
+        EXPECT_EQ(SelectedText(harness, IDC_REGION), "North America") << background;
+    }
+}
+
 TEST_F(SelectLocationDialog, RegionAndCountryChoicesRefillTheLists)
 {
     CSelectLocationDlg dialog(nullptr);
