@@ -301,7 +301,7 @@ void AddZonesCommand(CLI::App& app)
                 std::string out;
                 for (const std::string& label : list.labels)
                 {
-                    out += label + "\n";
+                    out += EscapedForLine(label) + "\n";
                 }
                 std::cout << out;
                 return;
@@ -384,7 +384,7 @@ void AddSettingsCommand(CLI::App& app)
             {
                 std::string label = setting.name;
                 label.resize(std::max<std::size_t>(label.size(), 10), ' ');
-                out += label + " " + ReadSetting(setting.name) + "\n";
+                out += label + " " + EscapedForLine(ReadSetting(setting.name)) + "\n";
             }
             std::cout << out;
         });
@@ -529,7 +529,7 @@ void AddConventionsCommand(CLI::App& app)
                                     {"selected", isSelected}});
                     continue;
                 }
-                out += (isSelected ? "* " : "  ") + angles.name + "  (Fajr " +
+                out += (isSelected ? "* " : "  ") + EscapedForLine(angles.name) + "  (Fajr " +
                        AngleTextForDisplay(angles.fajr) + ", Isha " +
                        AngleTextForDisplay(angles.isha) + ")\n";
             }
@@ -582,7 +582,9 @@ CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
 
 std::string CityTitle(const CityRecord& city)
 {
-    return city.name + " (" + city.country + ")";
+    // Stored texts go out escaped, as in messages: a name holding a newline
+    // or an escape sequence must not split the line or drive the terminal.
+    return EscapedForLine(city.name) + " (" + EscapedForLine(city.country) + ")";
 }
 
 TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style)

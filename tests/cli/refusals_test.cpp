@@ -255,6 +255,49 @@ TEST(TavorinOutput, JsonSurvivesStoredBytesThatAreNotUtf8)
     }
 }
 
+// Stored names and values with a newline or an escape sequence (an older
+// version stored any text) come out escaped in text output too, as JSON
+// escapes them: they can neither split a line nor drive the terminal.
+TEST(TavorinOutput, TextOutputEscapesControlCharactersOfStoredTexts)
+{
+    DataFolder folder("control_texts", kSmallShippedData);
+    ASSERT_EQ(folder.Run({"conventions", "select", "World Islamic League"}).status, 0);
+    const std::size_t cityCount =
+        nlohmann::json::parse(folder.Run({"cities", "--json"}).out).size();
+    ReplaceStoredBytes(folder.Database(), "Tacoma, WA", "Tac\n\x1b[31mX");
+    ReplaceStoredBytes(folder.Database(), "India Standard Time", "India\n\x1b[2JStandard ");
+    ReplaceStoredBytes(folder.Database(), "World Islamic League", "World\nIslamic\x1b[31mLe");
+    ReplaceStoredBytes(folder.Database(), "HalvoAdhan", "Halvo\nAdha");
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char* escaped;
+    };
+    for (const Case& c :
+         {Case{{"cities"}, "Tac\\n\\x1B[31mX (USA)"},
+          Case{{"cities", "--search", "tac"}, "Tac\\n\\x1B[31mX"},
+          Case{{"zones"}, "India\\n\\x1B[2JStandard "}, Case{{"settings"}, "Halvo\\nAdha"},
+          Case{{"conventions"}, "World\\nIslamic\\x1B[31mLe"},
+          Case{{"times"}, "World\\nIslamic\\x1B[31mLe"},
+          Case{{"times", "--city", "Tac"}, "Tac\\n\\x1B[31mX (USA)"},
+          Case{{"qibla", "--city", "Tac"}, "Tac\\n\\x1B[31mX (USA)"}})
+    {
+        const RunResult r = folder.Run(c.args);
+        EXPECT_EQ(r.status, 0) << Joined(c.args) << ": " << r.err;
+        EXPECT_NE(r.out.find(c.escaped), std::string::npos) << Joined(c.args) << "\n" << r.out;
+        EXPECT_TRUE(std::none_of(r.out.begin(), r.out.end(),
+                                 [](char ch)
+                                 {
+                                     const auto byte = static_cast<unsigned char>(ch);
+                                     return (byte < 0x20 && ch != '\n') || byte == 0x7F;
+                                 }))
+            << Joined(c.args) << "\n"
+            << r.out;
+    }
+    const std::string cities = folder.Run({"cities"}).out;
+    EXPECT_EQ(static_cast<std::size_t>(std::count(cities.begin(), cities.end(), '\n')), cityCount);
+}
+
 TEST(TavorinConventions, TheMarkIsOnTheEntryWhoseAnglesAreInUse)
 {
     DataFolder folder("mark", kSmallShippedData);
