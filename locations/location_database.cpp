@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/text/collation.h"
 #include "platform/text/number_text.h"
+#include "platform/text/quoted.h"
 #include "platform/text/utf8.h"
 
 namespace halvo
@@ -279,7 +280,7 @@ bool DescribeCity(std::string& name, std::int32_t& longitude, std::int32_t& lati
     const auto zone = ReadTimeZone(zoneId);
     if (!zone)
     {
-        messages.Warn("City \"" + city->name + "\" names time zone " + std::to_string(zoneId) +
+        messages.Warn("City " + Quoted(city->name) + " names time zone " + std::to_string(zoneId) +
                       ", which is not in the time-zone table; UTC is used.");
         zoneName.clear();
         zoneLabel = OffsetLabel(0.0, zoneName);

@@ -220,6 +220,25 @@ TEST_F(LocationDatabase, CityWithUnknownZoneGetsUtcAndAWarning)
     EXPECT_TRUE(messages_.shown.empty());
     ASSERT_EQ(messages_.warnings.size(), 1u);
     EXPECT_NE(messages_.warnings[0].find("999"), std::string::npos);
+
+    // A name an older store holds with a newline is named on one line.
+    AddCities({{"Elsewhere", "Land", "100", "200"}}, 999);
+    {
+        RecordStore store;
+        ASSERT_TRUE(store.Open(kCitiesStoreName));
+        ASSERT_GE(store.SeekFirstEqual(city_property::kName, std::string("Elsewhere")), 0);
+        ASSERT_TRUE(store.WriteCurrent(ToStoreRecord(
+            CityRecord{"Else\nwhere\x1b[2J", "Land", "100", "200", 999, "1", "0", "air"})));
+    }
+    std::string name = "Else\nwhere\x1b[2J";
+    std::string label, zoneName, country;
+    std::int32_t zoneId = 0;
+    ASSERT_TRUE(
+        DescribeCity(name, longitude, latitude, label, zoneName, country, zoneId, messages_));
+    ASSERT_EQ(messages_.warnings.size(), 2u);
+    EXPECT_EQ(messages_.warnings[1].find('\n'), std::string::npos) << messages_.warnings[1];
+    EXPECT_NE(messages_.warnings[1].find("\"Else\\nwhere\\x1B[2J\""), std::string::npos)
+        << messages_.warnings[1];
 }
 
 TEST_F(LocationDatabase, CountryListDropsOnlyRepeatedNamesNotPrefixes)
