@@ -19,7 +19,7 @@ struct Ran
 };
 
 // Runs a command line through the shell, with stdout collected.
-Ran Run(const std::string& command)
+Ran RunShell(const std::string& command)
 {
     Ran ran;
     FILE* pipe = ::popen(command.c_str(), "r");
@@ -57,23 +57,24 @@ class Screenshots : public ::testing::Test
 
 TEST_F(Screenshots, AnswersHelpOnStdout)
 {
-    const Ran help = Run(AsUser(HALVO_SCREENSHOTS_EXE, "--help"));
+    const Ran help = RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "--help"));
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: halvo-screenshots", 0), 0u) << help.out;
-    EXPECT_EQ(Run(AsUser(HALVO_SCREENSHOTS_EXE, "")).status, 2);
+    EXPECT_EQ(RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "")).status, 2);
 }
 
 TEST_F(Screenshots, RendersWithoutTouchingTheUsersData)
 {
-    ASSERT_EQ(Run(AsUser(HALVO_TAVORIN_CLI, "settings set Bg 3")).status, 0);
-    ASSERT_EQ(Run(AsUser(HALVO_TAVORIN_CLI, "settings set Hr 5")).status, 0);
-    const std::string before = Run(AsUser(HALVO_TAVORIN_CLI, "settings")).out;
+    ASSERT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings set Bg 3")).status, 0);
+    ASSERT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings set Hr 5")).status, 0);
+    const std::string before = RunShell(AsUser(HALVO_TAVORIN_CLI, "settings")).out;
     ASSERT_NE(before.find("Bg         3"), std::string::npos) << before;
 
-    const Ran shots = Run(AsUser(HALVO_SCREENSHOTS_EXE, "'" + (root_ / "out").string() + "' main"));
+    const Ran shots =
+        RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "'" + (root_ / "out").string() + "' main"));
     EXPECT_EQ(shots.status, 0);
     EXPECT_TRUE(std::filesystem::exists(root_ / "out" / "main-missing-city.png"));
-    EXPECT_EQ(Run(AsUser(HALVO_TAVORIN_CLI, "settings")).out, before);
+    EXPECT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings")).out, before);
 }
 
 } // namespace

@@ -119,19 +119,21 @@ TEST_F(SelectLocationDialog, TapOffTheRegionsSaysSoAndChangesNothing)
 }
 
 // Row 120 and column 240 lie just outside the 240 x 120 map, where the
-// dialog shows its background. Even a background in a region's key colour
-// (North America's green at x = 100) makes no tap there.
+// dialog shows its background (the region list covers row 120 from x = 9
+// to 189). Even a background in a region's key colour (green is Australia
+// at x = 200) makes no tap there.
 TEST_F(SelectLocationDialog, TapsJustOutsideTheMapPickNothingWhateverTheBackground)
 {
-    for (const COLORREF background : {RGB(0, 255, 0), RGB(255, 255, 0), RGB(255, 0, 0)})
+    for (const COLORREF background : {RGB(0, 255, 0), RGB(255, 255, 0), RGB(0, 0, 255)})
     {
         screenColours.background = background;
         CSelectLocationDlg dialog(nullptr);
         DialogHarness harness(dialog);
         harness.SelectText(IDC_REGION, "Africa");
-        ASSERT_EQ(harness.Snapshot().Pixel(100, kWorldMapHeight), background);
-        harness.PressAt(100, kWorldMapHeight);
+        ASSERT_EQ(harness.Snapshot().Pixel(200, kWorldMapHeight), background);
+        ASSERT_EQ(harness.Snapshot().Pixel(kWorldMapWidth, 60), background);
         harness.PressAt(200, kWorldMapHeight);
+        harness.PressAt(230, kWorldMapHeight);
         harness.PressAt(kWorldMapWidth, 60);
         EXPECT_TRUE(harness.Messages().empty()) << background;
         EXPECT_EQ(SelectedText(harness, IDC_REGION), "Africa") << background;
