@@ -11,6 +11,7 @@
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
 #include "platform/systemd_timed_start.h"
+#include "platform/text/quoted.h"
 #include "settings/settings.h"
 #include "startup/startup_data.h"
 
@@ -121,7 +122,7 @@ void PrintAdhan(bool json)
     }
     std::cout << "Sound:        " << SoundOfAlarm(storedAlarm);
     if (!IsSoundName(storedAlarm))
-        std::cout << " (the Alarm setting \"" << storedAlarm << "\" names no sound)";
+        std::cout << " (the Alarm setting " << Quoted(storedAlarm) << " names no sound)";
     std::cout << '\n' << "Repeat:       " << repeats << '\n';
     std::cout << "Next prayer:  "
               << (next ? std::string(next->name) + " " + DateIso(next->when) + " " +

@@ -37,10 +37,13 @@ int JulianDayOfHijri(int year, int month, int day, const CalendarChoice& choice)
     int julianDay = HijriToJulianDay(year, month, day);
     if (choice.calendar == HijriCalendar::kUmmAlQura)
     {
-        if (const auto official = UmmAlQuraToJulianDay(year, month, day))
+        const auto official =
+            IsUmmAlQuraTableYear(year) ? UmmAlQuraToJulianDay(year, month, day) : std::nullopt;
+        if (!official)
         {
-            julianDay = *official;
+            throw UsageError(UmmAlQuraRangeRefusal(std::to_string(year) + " A.H."));
         }
+        julianDay = *official;
     }
     return julianDay - choice.adjustDays;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
+#include "locations/city_entry.h"
 #include "platform/text/quoted.h"
 #include "platform/text/utf8.h"
 
@@ -186,44 +187,27 @@ double ParseAngle(std::string_view text, std::string_view what)
 
 int ParseHundredths(std::string_view text, std::string_view what, int limitDegrees)
 {
-    std::string_view rest = text;
-    bool negative = false;
-    if (!rest.empty() && (rest.front() == '-' || rest.front() == '+'))
-    {
-        negative = rest.front() == '-';
-        rest.remove_prefix(1);
-    }
-    const std::size_t point = rest.find('.');
-    const std::string_view whole = rest.substr(0, point);
-    const std::string_view fraction =
-        point == std::string_view::npos ? std::string_view() : rest.substr(point + 1);
-    const bool wellFormed = AllDigits(whole) && (fraction.empty() || AllDigits(fraction)) &&
-                            !(point != std::string_view::npos && fraction.empty());
-    if (!wellFormed)
+    // The city dialog's rule for a typed coordinate, so both take the same texts.
+    const std::optional<long long> hundredths = TypedHundredths(text);
+    if (!hundredths)
     {
         throw UsageError(std::string(what) + ": " + Quoted(text) + " is not a decimal number");
     }
-    std::string_view significant = whole;
-    while (significant.size() > 1 && significant.front() == '0')
-    {
-        significant.remove_prefix(1);
-    }
-    int hundredths = significant.size() > 4 ? 1000000 : DigitsValue(significant) * 100;
-    if (!fraction.empty())
-    {
-        hundredths += (fraction[0] - '0') * 10;
-    }
-    if (fraction.size() > 1)
-    {
-        hundredths += fraction[1] - '0';
-    }
-    if (hundredths > limitDegrees * 100)
+    if (*hundredths > limitDegrees * 100LL || *hundredths < -limitDegrees * 100LL)
     {
         throw UsageError(std::string(what) + ": " + Quoted(text) + " is out of range (-" +
                          std::to_string(limitDegrees) + " to " + std::to_string(limitDegrees) +
                          ")");
     }
-    return negative ? -hundredths : hundredths;
+    return static_cast<int>(*hundredths);
+}
+
+double ParseCoordinate(std::string_view text, std::string_view what, int limitDegrees)
+{
+    ParseHundredths(text, what, limitDegrees);
+    const std::size_t first = text.find_first_not_of(" \t");
+    const std::size_t last = text.find_last_not_of(" \t");
+    return ParseNumber(text.substr(first, last - first + 1), what, -limitDegrees, limitDegrees);
 }
 
 std::string CheckedName(std::string_view text, std::string_view what)

@@ -47,8 +47,12 @@ double ParseAngle(std::string_view text, std::string_view what);
 
 // Hundredths of a degree from decimal text, cutting after the second
 // decimal: "0.29" gives 29 and "-2.4259" gives -242. A decimal cut of the
-// text, never a binary product that would turn 0.29 into 28.
+// text, never a binary product that would turn 0.29 into 28. The text must
+// be one decimal number, as the city dialog takes it: blanks around it are
+// fine, "7,5", "1e2" and "45°30'" are refused.
 int ParseHundredths(std::string_view text, std::string_view what, int limitDegrees);
+// A coordinate in degrees, as precise as typed, by the same rule.
+double ParseCoordinate(std::string_view text, std::string_view what, int limitDegrees);
 
 // A name that is going to be looked up or stored: not blank, well-formed
 // UTF-8 without control characters, and at most 1023 UTF-16 units, the

@@ -71,8 +71,8 @@ void CheckAngleSources(const CLI::App& command, const DayStyle& style)
 PlaceInputs ParsePlace(const PlaceOptions& options, const DayStyle& style)
 {
     PlaceInputs inputs;
-    inputs.longitude = ParseNumber(options.longitude, "--lon", -180, 180);
-    inputs.latitude = ParseNumber(options.latitude, "--lat", -90, 90);
+    inputs.longitude = ParseCoordinate(options.longitude, "--lon", 180);
+    inputs.latitude = ParseCoordinate(options.latitude, "--lat", 90);
     inputs.timeZone = ParseNumber(options.timeZone, "--tz", -14, 14);
     inputs.fajrAngle = ParseAngle(options.fajr, "--fajr");
     inputs.ishaAngle = ParseAngle(options.isha, "--isha");

@@ -4,6 +4,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
+#include "platform/text/quoted.h"
 
 #include <CLI/CLI.hpp>
 
@@ -141,6 +142,13 @@ ConventionFacts WithMethod(ConventionFacts facts, const DayStyle& style)
     return facts;
 }
 
+std::string UmmAlQuraRangeRefusal(const std::string& date)
+{
+    return "--calendar umalqura: " + date + " is outside the years the Umm al-Qura table covers (" +
+           std::to_string(kFirstUmmAlQuraYear) + " to " + std::to_string(kLastUmmAlQuraYear) +
+           " A.H.)";
+}
+
 ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
 {
     const int julianDay =
@@ -148,10 +156,14 @@ ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
     HijriDay hijri = HijriFromJulianDay(julianDay);
     if (choice.calendar == HijriCalendar::kUmmAlQura)
     {
-        if (const auto official = UmmAlQuraFromJulianDay(julianDay))
+        // Outside its table ICU counts the arithmetic calendar: such a date
+        // must not be shown under the Umm al-Qura name.
+        const auto official = UmmAlQuraFromJulianDay(julianDay);
+        if (!official || !IsUmmAlQuraTableYear(official->year))
         {
-            hijri = *official;
+            throw UsageError(UmmAlQuraRangeRefusal(DateIso(date)));
         }
+        hijri = *official;
     }
     ShownHijri shown{hijri.day, hijri.month, hijri.year, {}};
     // The engine's own text, so the civil date reads exactly as on the screen.
@@ -180,7 +192,8 @@ std::string ConventionText(const ConventionFacts& facts)
     std::string text;
     if (facts.name)
     {
-        text = *facts.name + ", ";
+        // KQMethod is a stored text: escaped, it cannot split the line.
+        text = EscapedForLine(*facts.name) + ", ";
     }
     text += "Fajr " + DegreesText(facts.fajrAngle) + ", Isha ";
     text += facts.ishaAngle == kNinetyMinuteIshaAngle ? std::string("90 minutes after Maghrib")

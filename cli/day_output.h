@@ -93,7 +93,12 @@ struct ShownHijri
     int year = 0;
     std::string text; // "24 Ramadan 1420 A.H."
 };
+// Outside the years of the Umm al-Qura table that calendar has no date:
+// asked for one there, it is a UsageError, not an arithmetic date under
+// its name.
 ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice);
+// The refusal for a date (as the command names it) outside those years.
+std::string UmmAlQuraRangeRefusal(const std::string& date);
 // "civil calendar", "Umm al-Qura calendar, moved +1 day".
 std::string CalendarText(const CalendarChoice& choice);
 const char* CalendarKey(HijriCalendar calendar);

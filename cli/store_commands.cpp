@@ -301,7 +301,7 @@ void AddZonesCommand(CLI::App& app)
                 std::string out;
                 for (const std::string& label : list.labels)
                 {
-                    out += label + "\n";
+                    out += EscapedForLine(label) + "\n";
                 }
                 std::cout << out;
                 return;
@@ -384,33 +384,42 @@ void AddSettingsCommand(CLI::App& app)
             {
                 std::string label = setting.name;
                 label.resize(std::max<std::size_t>(label.size(), 10), ' ');
-                out += label + " " + ReadSetting(setting.name) + "\n";
+                out += label + " " + EscapedForLine(ReadSetting(setting.name)) + "\n";
             }
             std::cout << out;
         });
 }
 
-// Degrees typed on the command line, converted as the add dialog converts
-// them; refused when not wholly a number or not a usable depression angle.
-std::string AngleTextArgument(const std::string& typed, const char* what)
+// A convention to add, checked by the add dialog's own rules; refused in
+// the command line's words.
+Convention ConventionToAdd(const std::string& name, const std::string& fajr,
+                           const std::string& isha)
 {
-    const std::string refusal =
-        std::string(what) + ": " + Quoted(typed) + " is not an angle in degrees between 0 and 90";
-    try
+    const CheckedConventionEntry checked = CheckConventionEntry(name, fajr, isha);
+    const auto angleRefusal = [](const char* what, const std::string& typed, const char* why)
+    { return UsageError(std::string(what) + ": " + Quoted(typed) + why); };
+    constexpr const char* kNotAnAngle = " is not an angle in degrees between 0 and 90";
+    constexpr const char* kUnderATenth = " must be at least 0.1";
+    switch (checked.problem)
     {
-        ParseNumber(typed, what, 0, 90);
+    case ConventionEntryProblem::kNone:
+        return *checked.convention;
+    case ConventionEntryProblem::kNoName:
+        throw UsageError("a convention name: an empty name is not a name");
+    case ConventionEntryProblem::kNameTaken:
+        throw UsageError("there is already a twilight convention named " + Quoted(name));
+    case ConventionEntryProblem::kNoFajr:
+    case ConventionEntryProblem::kBadFajr:
+        throw angleRefusal("fajr", fajr, kNotAnAngle);
+    case ConventionEntryProblem::kFajrUnderATenth:
+        throw angleRefusal("fajr", fajr, kUnderATenth);
+    case ConventionEntryProblem::kNoIsha:
+    case ConventionEntryProblem::kBadIsha:
+        throw angleRefusal("isha", isha, kNotAnAngle);
+    case ConventionEntryProblem::kIshaUnderATenth:
+        throw angleRefusal("isha", isha, kUnderATenth);
     }
-    catch (const UsageError&)
-    {
-        throw UsageError(refusal);
-    }
-    const auto text = DegreesToAngleText(typed);
-    const double degrees = text ? AngleTextToDegrees(*text) : 0.0;
-    if (!text || !(degrees > 0.0 && degrees < 90.0))
-    {
-        throw UsageError(refusal);
-    }
-    return *text;
+    throw UsageError("the convention cannot be added");
 }
 
 // The convention a typed name selects: the name under the store's own
@@ -474,11 +483,11 @@ void AddConventionsCommand(CLI::App& app)
         {
             if (add->parsed())
             {
-                const std::string name = CheckedName(*addName, "a convention name");
-                const std::string fajr = AngleTextArgument(*addFajr, "fajr");
-                const std::string isha = AngleTextArgument(*addIsha, "isha");
+                CheckedName(*addName, "a convention name");
+                // Look-alike names are judged against the store.
                 StartUp();
-                if (!AddConvention(name, fajr, isha))
+                const Convention added = ConventionToAdd(*addName, *addFajr, *addIsha);
+                if (!AddConvention(added.name, added.fajr, added.isha))
                 {
                     std::cerr << "tavorin: the convention could not be stored\n";
                     ExitFailed();
@@ -520,7 +529,7 @@ void AddConventionsCommand(CLI::App& app)
                                     {"selected", isSelected}});
                     continue;
                 }
-                out += (isSelected ? "* " : "  ") + angles.name + "  (Fajr " +
+                out += (isSelected ? "* " : "  ") + EscapedForLine(angles.name) + "  (Fajr " +
                        AngleTextForDisplay(angles.fajr) + ", Isha " +
                        AngleTextForDisplay(angles.isha) + ")\n";
             }
@@ -573,7 +582,9 @@ CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
 
 std::string CityTitle(const CityRecord& city)
 {
-    return city.name + " (" + city.country + ")";
+    // Stored texts go out escaped, as in messages: a name holding a newline
+    // or an escape sequence must not split the line or drive the terminal.
+    return EscapedForLine(city.name) + " (" + EscapedForLine(city.country) + ")";
 }
 
 TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style)

@@ -303,24 +303,138 @@ std::string TrimBlanks(std::string_view text)
     return std::string(text.substr(first, last - first + 1));
 }
 
-std::optional<std::string> TypedAngleToText(std::string_view typed)
+namespace
 {
-    const std::string number = TrimBlanks(typed);
+
+// The tenths text of a typed angle, or why there is none.
+std::optional<std::string> TypedAngleText(std::string_view typed, TypedAngleProblem& problem)
+{
+    std::string number = TrimBlanks(typed);
+    problem = TypedAngleProblem::kEmpty;
+    if (number.empty())
+        return std::nullopt;
+    problem = TypedAngleProblem::kNotAnAngle;
+    // "+18" is a number as people write it; "+-18" and "++18" are not.
+    if (number.front() == '+')
+    {
+        number.erase(0, 1);
+        if (number.empty() || number.front() == '+' || number.front() == '-')
+            return std::nullopt;
+    }
     float degrees = 0;
     const char* end = number.data() + number.size();
     const auto parsed = std::from_chars(number.data(), end, degrees, std::chars_format::general);
-    if (number.empty() || parsed.ec != std::errc{} || parsed.ptr != end ||
-        !std::isfinite(degrees) || !(degrees > 0.0f && degrees < 90.0f))
-    {
+    if (parsed.ec != std::errc{} || parsed.ptr != end || !std::isfinite(degrees) ||
+        !(degrees > 0.0f && degrees < 90.0f))
         return std::nullopt;
-    }
     auto text = DegreesToAngleText(number);
+    if (!text)
+        return std::nullopt;
     // 0.05 degrees would be stored as "0": no angle at all.
-    if (!text || LeadingInteger(*text) < 1)
+    if (LeadingInteger(*text) < 1)
     {
+        problem = TypedAngleProblem::kUnderATenth;
         return std::nullopt;
     }
+    problem = TypedAngleProblem::kNone;
     return text;
+}
+
+} // namespace
+
+std::optional<std::string> TypedAngleToText(std::string_view typed)
+{
+    TypedAngleProblem problem = TypedAngleProblem::kNone;
+    return TypedAngleText(typed, problem);
+}
+
+TypedAngleProblem CheckTypedAngle(std::string_view typed)
+{
+    TypedAngleProblem problem = TypedAngleProblem::kNone;
+    TypedAngleText(typed, problem);
+    return problem;
+}
+
+CheckedConventionEntry CheckConventionEntry(std::string_view name, std::string_view fajr,
+                                            std::string_view isha)
+{
+    using Problem = ConventionEntryProblem;
+    const auto refuse = [](Problem problem) {
+        return CheckedConventionEntry{std::nullopt, problem};
+    };
+    Convention convention{TrimBlanks(name), {}, {}};
+    if (convention.name.empty())
+        return refuse(Problem::kNoName);
+    if (ConventionNameTaken(convention.name))
+        return refuse(Problem::kNameTaken);
+    struct Angle
+    {
+        std::string_view typed;
+        std::string& stored;
+        Problem empty, bad, underATenth;
+    };
+    for (const Angle& angle : {Angle{fajr, convention.fajr, Problem::kNoFajr, Problem::kBadFajr,
+                                     Problem::kFajrUnderATenth},
+                               Angle{isha, convention.isha, Problem::kNoIsha, Problem::kBadIsha,
+                                     Problem::kIshaUnderATenth}})
+    {
+        TypedAngleProblem problem = TypedAngleProblem::kNone;
+        const std::optional<std::string> text = TypedAngleText(angle.typed, problem);
+        switch (problem)
+        {
+        case TypedAngleProblem::kNone:
+            angle.stored = *text;
+            break;
+        case TypedAngleProblem::kEmpty:
+            return refuse(angle.empty);
+        case TypedAngleProblem::kNotAnAngle:
+            return refuse(angle.bad);
+        case TypedAngleProblem::kUnderATenth:
+            return refuse(angle.underATenth);
+        }
+    }
+    return {std::move(convention), Problem::kNone};
+}
+
+const char* ConventionEntryMessage(ConventionEntryProblem problem)
+{
+    // The messages have two blanks after "added!".
+    switch (problem)
+    {
+    case ConventionEntryProblem::kNone:
+        break;
+    case ConventionEntryProblem::kNoName:
+        return "Your method cannot be added!  You must enter a Method Name";
+    case ConventionEntryProblem::kNameTaken:
+        return "Your method cannot be added!  There is already a method with this name";
+    case ConventionEntryProblem::kNoFajr:
+        return "Your method cannot be added!  You must enter the Fajr Twilight Angle";
+    case ConventionEntryProblem::kBadFajr:
+        return "Your method cannot be added!  The Fajr Twilight Angle must be a number between 0 "
+               "and 90";
+    case ConventionEntryProblem::kFajrUnderATenth:
+        return "Your method cannot be added!  The Fajr Twilight Angle must be at least 0.1";
+    case ConventionEntryProblem::kNoIsha:
+        return "Your method cannot be added!  You must enter the Isha Twilight Angle";
+    case ConventionEntryProblem::kBadIsha:
+        return "Your method cannot be added!  The Isha Twilight Angle must be a number between 0 "
+               "and 90";
+    case ConventionEntryProblem::kIshaUnderATenth:
+        return "Your method cannot be added!  The Isha Twilight Angle must be at least 0.1";
+    }
+    return "";
+}
+
+std::optional<int> RowOfStoredConvention(const std::vector<std::string>& names,
+                                         std::string_view stored)
+{
+    for (std::size_t row = 0; row < names.size(); ++row)
+        if (names[row] == stored)
+            return static_cast<int>(row);
+    for (std::size_t row = 0; row < names.size(); ++row)
+        if (CompareCaseInsensitive(names[row], stored) == 0)
+            return static_cast<int>(row);
+    return std::nullopt;
 }
 
 bool ConventionNameTaken(std::string_view name)

@@ -74,9 +74,52 @@ std::string AngleTextForDisplay(std::string_view text);
 std::optional<std::string> DegreesToAngleText(std::string_view typed);
 
 // An angle typed into the add dialog, as the tenths text it stores: only a
-// text that is a number as a whole (blanks around it allowed), strictly
-// between 0 and 90 degrees and at least a tenth. Empty otherwise.
+// text that is a number as a whole (blanks around it and a leading "+"
+// allowed), strictly between 0 and 90 degrees and at least a tenth. Empty
+// otherwise.
 std::optional<std::string> TypedAngleToText(std::string_view typed);
+
+// Why a typed angle is not taken, so each reason gets its own message.
+enum class TypedAngleProblem
+{
+    kNone,
+    kEmpty,       // nothing but blanks
+    kNotAnAngle,  // not a number as a whole, or not between 0 and 90
+    kUnderATenth, // above 0, but it would be stored as "0"
+};
+TypedAngleProblem CheckTypedAngle(std::string_view typed);
+
+// A convention as typed into the add dialog or given to `tavorin conventions
+// add`, checked in the dialog's order: name, Fajr, Isha. The name is
+// trimmed, and one that differs from a stored name only in case or blanks
+// around it is taken already.
+enum class ConventionEntryProblem
+{
+    kNone,
+    kNoName,
+    kNameTaken,
+    kNoFajr,
+    kBadFajr,
+    kFajrUnderATenth,
+    kNoIsha,
+    kBadIsha,
+    kIshaUnderATenth,
+};
+struct CheckedConventionEntry
+{
+    std::optional<Convention> convention; // name and tenths texts to store
+    ConventionEntryProblem problem = ConventionEntryProblem::kNone;
+};
+CheckedConventionEntry CheckConventionEntry(std::string_view name, std::string_view fajr,
+                                            std::string_view isha);
+// The add dialog's message for a problem; empty for kNone.
+const char* ConventionEntryMessage(ConventionEntryProblem problem);
+
+// The row of the conventions list that holds the stored KQMethod itself:
+// the same text, else the first equal to it but for case. None when no
+// entry is; a prefix search would pick a longer name first.
+std::optional<int> RowOfStoredConvention(const std::vector<std::string>& names,
+                                         std::string_view stored);
 
 // The text without the blanks and tabs around it.
 std::string TrimBlanks(std::string_view text);

@@ -107,6 +107,12 @@ GregorianDay GregorianOf(const HijriDay& date)
     return {converted.gregorianDay, converted.gregorianMonth, converted.gregorianYear};
 }
 
+DateRecord CalendarDateOf(const DateRecord& date)
+{
+    // Through the day number, as the engine reads every date.
+    return DaysLater(date, 0);
+}
+
 GregorianDay GregorianDayOf(const DateRecord& date)
 {
     return {date.day, date.month, date.year};

@@ -60,6 +60,11 @@ std::optional<HijriDay> HijriOfRows(const DateRows& rows);
 HijriDay HijriOf(const GregorianDay& date);
 GregorianDay GregorianOf(const HijriDay& date);
 
+// The real calendar day a date record stands for, as the display computes
+// it: an impossible day chosen in the lists runs on into the next month
+// (31 April is 1 May), which a date picker can show. Time of day is kept.
+DateRecord CalendarDateOf(const DateRecord& date);
+
 // Year, month and day of a date record.
 GregorianDay GregorianDayOf(const DateRecord& date);
 

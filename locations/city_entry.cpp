@@ -1,7 +1,9 @@
 #include "locations/city_entry.h"
 
+#include "locations/country_names.h"
 #include "locations/world_regions.h"
 
+#include <algorithm>
 #include <string>
 
 namespace halvo
@@ -30,13 +32,65 @@ std::optional<std::string> CoordinateText(std::string_view typed, bool negative,
     return text;
 }
 
+std::string_view TrimBlanks(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Every country the picker lists, each once.
+const std::vector<std::string>& ListedCountries()
+{
+    static const std::vector<std::string> countries = []
+    {
+        std::vector<std::string> all;
+        for (std::string& country : CountriesOfRegion(kWorldCountries))
+            if (std::find(all.begin(), all.end(), country) == all.end())
+                all.push_back(std::move(country));
+        return all;
+    }();
+    return countries;
+}
+
+// The listed spelling of a typed country: the picker's own compare first,
+// then the names tavorin knows for it; otherwise the spellings to offer.
+CountryResolution ResolveListedCountry(std::string_view typed)
+{
+    if (std::optional<std::string> listed = MatchListedCountry(typed))
+        return {std::move(listed), {}};
+    CountryResolution resolved = ResolveCountry(TrimBlanks(typed), ListedCountries());
+    if (!resolved.country && resolved.candidates.empty())
+        resolved.candidates = ClosestCountries(TrimBlanks(typed), ListedCountries());
+    return resolved;
+}
+
+std::string UnlistedCountryMessage(const std::vector<std::string>& candidates)
+{
+    std::string message = kUnlistedCountryMessage;
+    for (std::size_t i = 0; i < candidates.size(); ++i)
+        message += (i == 0                       ? "  Did you mean "
+                    : i + 1 == candidates.size() ? " or "
+                                                 : ", ") +
+                   candidates[i];
+    if (!candidates.empty())
+        message += "?";
+    return message;
+}
+
 } // namespace
 
 std::optional<long long> TypedHundredths(std::string_view text)
 {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
     std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t'))
-        ++at;
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-'))
         negative = text[at++] == '-';
@@ -66,7 +120,8 @@ std::optional<long long> TypedHundredths(std::string_view text)
             }
         }
     }
-    if (!anyDigit)
+    // Anything left over means the text was not one number.
+    if (!anyDigit || at != text.size())
         return std::nullopt;
     for (; fractionDigits < 2; ++fractionDigits)
         value = value < kHundredthsCap ? value * 10 : value;
@@ -75,13 +130,14 @@ std::optional<long long> TypedHundredths(std::string_view text)
 
 CheckedCityEntry CheckCityEntry(const CityEntry& entry)
 {
-    if (entry.name.empty())
+    const std::string name(TrimBlanks(entry.name));
+    if (name.empty())
         return {std::nullopt, kNoCityNameMessage};
-    if (entry.country.empty())
+    if (TrimBlanks(entry.country).empty())
         return {std::nullopt, kNoCountryNameMessage};
-    const std::optional<std::string> country = MatchListedCountry(entry.country);
-    if (!country)
-        return {std::nullopt, kUnlistedCountryMessage};
+    const CountryResolution country = ResolveListedCountry(entry.country);
+    if (!country.country)
+        return {std::nullopt, UnlistedCountryMessage(country.candidates)};
     if (entry.latitude.empty())
         return {std::nullopt, kNoLatitudeMessage};
     std::optional<std::string> latitude = CoordinateText(entry.latitude, entry.south, 90);
@@ -92,7 +148,7 @@ CheckedCityEntry CheckCityEntry(const CityEntry& entry)
     std::optional<std::string> longitude = CoordinateText(entry.longitude, entry.west, 180);
     if (!longitude)
         return {std::nullopt, kLongitudeRangeMessage};
-    return {CityFields{entry.name, *country, std::move(*longitude), std::move(*latitude)}, nullptr};
+    return {CityFields{name, *country.country, std::move(*longitude), std::move(*latitude)}, ""};
 }
 
 std::string CityListEntry(const CityRecord& city)

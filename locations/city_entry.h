@@ -26,19 +26,20 @@ inline constexpr const char* kUnlistedCountryMessage =
     "The City cannot be added!  The Country Name must be one of the countries Select "
     "Location lists.";
 inline constexpr const char* kLatitudeRangeMessage =
-    "The City cannot be added!  The Latitude must be between 0 and 90.";
+    "The City cannot be added!  The Latitude must be a number between 0 and 90.";
 inline constexpr const char* kLongitudeRangeMessage =
-    "The City cannot be added!  The Longitude must be between 0 and 180.";
+    "The City cannot be added!  The Longitude must be a number between 0 and 180.";
 inline constexpr const char* kNoTimezoneMessage =
     "The City cannot be added!  You must choose the Timezone.";
 inline constexpr const char* kCityNotWrittenMessage =
     "The City cannot be added!  The city list could not be written.";
 
-// The leading decimal number of a typed text (after blanks, an optional
-// sign, digits with an optional fraction) in hundredths, truncated toward
-// zero digit by digit: "0.29" is 29 and "7.41" is 741, which 0.29 x 100 and
-// 7.41 x 100 in binary would make 28 and 740. None when the text holds no
-// number.
+// A typed decimal number (an optional sign, digits with an optional
+// fraction, blanks around it) in hundredths, truncated toward zero digit by
+// digit: "0.29" is 29 and "7.41" is 741, which 0.29 x 100 and 7.41 x 100 in
+// binary would make 28 and 740. None unless the whole text is such a
+// number: "7,5", "45°30'", "1e2" and "4.5.6" are not cut to their leading
+// digits.
 std::optional<long long> TypedHundredths(std::string_view text);
 
 // The city as typed in the city dialog; the hemispheres come from its lists.
@@ -63,11 +64,14 @@ struct CityFields
 };
 
 // The fields to store, or the message that refuses the entry. Checked in
-// the order name, country, latitude, longitude.
+// the order name, country, latitude, longitude. The name is stored without
+// the blanks around it; the country is the list's spelling, also of a
+// common name for it ("United States" is "USA"), and a country no list
+// holds is refused with the closest spellings the lists have.
 struct CheckedCityEntry
 {
     std::optional<CityFields> fields;
-    const char* message = nullptr;
+    std::string message;
 };
 CheckedCityEntry CheckCityEntry(const CityEntry& entry);
 

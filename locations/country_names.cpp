@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace halvo
 {
@@ -120,6 +121,59 @@ CountryResolution ResolveCountry(std::string_view typed,
         }
     }
     return resolution;
+}
+
+namespace
+{
+
+// Letters to insert, delete or change to turn one text into the other,
+// ASCII case ignored.
+std::size_t EditDistance(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c)
+    { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
+    std::vector<std::size_t> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= a.size(); ++i)
+    {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= b.size(); ++j)
+        {
+            const std::size_t above = row[j];
+            const std::size_t change = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
+            row[j] = std::min({above + 1, row[j - 1] + 1, change});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+} // namespace
+
+std::vector<std::string> ClosestCountries(std::string_view typed,
+                                          const std::vector<std::string>& countries)
+{
+    constexpr std::size_t kMaxClosest = 3;
+    const std::size_t allowed = std::max<std::size_t>(2, typed.size() / 4);
+    std::vector<std::pair<std::size_t, const std::string*>> near;
+    for (const std::string& country : countries)
+    {
+        // Far longer or shorter names cannot be near; skip the work.
+        const std::size_t gap = country.size() > typed.size() ? country.size() - typed.size()
+                                                              : typed.size() - country.size();
+        if (gap > allowed)
+            continue;
+        if (const std::size_t distance = EditDistance(typed, country); distance <= allowed)
+            near.emplace_back(distance, &country);
+    }
+    std::stable_sort(near.begin(), near.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> closest;
+    for (std::size_t i = 0; i < near.size() && i < kMaxClosest; ++i)
+        closest.push_back(*near[i].second);
+    return closest;
 }
 
 } // namespace halvo

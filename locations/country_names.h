@@ -25,4 +25,10 @@ struct CountryResolution
 CountryResolution ResolveCountry(std::string_view typed,
                                  const std::vector<std::string>& storedCountries);
 
+// Up to three of the countries closest to a typed name that none of them
+// contains (a slip of the keys, "Frnace"): the fewest letters to change,
+// case ignored, and no more than a quarter of the name (at least two).
+std::vector<std::string> ClosestCountries(std::string_view typed,
+                                          const std::vector<std::string>& countries);
+
 } // namespace halvo

@@ -2,7 +2,9 @@
 
 #include "locations/daylight_saving.h"
 #include "platform/clock.h"
+#include "platform/text/collation.h"
 #include "platform/text/number_text.h"
+#include "platform/text/quoted.h"
 #include "platform/text/utf8.h"
 
 namespace halvo
@@ -93,6 +95,41 @@ bool ValidateLocationText(const std::string& text, const char* what, std::string
     return true;
 }
 
+std::string_view WithoutBlanksAround(std::string_view text)
+{
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+    {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && blank(text.back()))
+    {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// Position of the first city whose name equals this one but for case and
+// blanks around either; -1 when none does.
+int LookAlikeCityPosition(const std::string& name)
+{
+    const std::string_view wanted = WithoutBlanksAround(name);
+    int position = 0;
+    int found = -1;
+    Traverse(kCitiesStoreName,
+             [&](const Record& record)
+             {
+                 if (found < 0 && CompareCaseInsensitive(WithoutBlanksAround(TextProperty(
+                                                             record, city_property::kName)),
+                                                         wanted) == 0)
+                 {
+                     found = position;
+                 }
+                 ++position;
+             });
+    return found;
+}
+
 } // namespace
 
 bool ValidateCityName(const std::string& name, std::string* reason)
@@ -139,6 +176,15 @@ AddCityResult AddCity(const std::string& name, const std::string& country,
     if (!ValidateCityName(name) || !ValidateCountryName(country))
     {
         result.outcome = AddCityOutcome::kRefused;
+        return result;
+    }
+    // A name that differs from a stored one only in case or in blanks
+    // around it would be a second entry nobody can tell from the first.
+    if (const int lookAlike = LookAlikeCityPosition(name); lookAlike >= 0)
+    {
+        messages.Show(kCityExistsMessage);
+        result.outcome = AddCityOutcome::kNameExists;
+        result.position = lookAlike;
         return result;
     }
     RecordStore store;
@@ -237,7 +283,7 @@ bool DescribeCity(std::string& name, std::int32_t& longitude, std::int32_t& lati
     const auto zone = ReadTimeZone(zoneId);
     if (!zone)
     {
-        messages.Warn("City \"" + city->name + "\" names time zone " + std::to_string(zoneId) +
+        messages.Warn("City " + Quoted(city->name) + " names time zone " + std::to_string(zoneId) +
                       ", which is not in the time-zone table; UTC is used.");
         zoneName.clear();
         zoneLabel = OffsetLabel(0.0, zoneName);

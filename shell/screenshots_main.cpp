@@ -1,5 +1,5 @@
-// Renders the program's windows offscreen into PNG files, from the data
-// folder in XDG_DATA_HOME and at a fixed date, so the pictures can be
+// Renders the program's windows offscreen into PNG files, from a freshly
+// seeded data folder of its own and at a fixed date, so the pictures can be
 // compared from one build to the next.
 //
 //   halvo-screenshots OUTPUT_FOLDER [WHICH ...]
@@ -20,8 +20,12 @@
 #include "startup/startup_data.h"
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
 #include <utility>
 
 namespace
@@ -39,16 +43,72 @@ class FixedClock : public halvo::Clock
     }
 };
 
+constexpr const char* kUsage = "usage: halvo-screenshots OUTPUT_FOLDER [main|ID|NAME ...]\n";
+
+// The pictures store colours and a city to show them: in a data folder of
+// their own, made for the run and removed after it, never the user's.
+class TemporaryDataFolder
+{
+  public:
+    TemporaryDataFolder()
+    {
+        std::error_code error;
+        std::string pattern =
+            (std::filesystem::temp_directory_path(error) / "halvo-screenshots-XXXXXX").string();
+        if (error)
+            pattern = "/tmp/halvo-screenshots-XXXXXX";
+        if (::mkdtemp(pattern.data()) != nullptr)
+            path_ = pattern;
+    }
+    ~TemporaryDataFolder()
+    {
+        std::error_code ignored;
+        if (!path_.empty())
+            std::filesystem::remove_all(path_, ignored);
+    }
+    TemporaryDataFolder(const TemporaryDataFolder&) = delete;
+    TemporaryDataFolder& operator=(const TemporaryDataFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+
+  private:
+    std::string path_;
+};
+
+int Render(int argc, char** argv);
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    using namespace halvo;
+    if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0))
+    {
+        std::printf("%s", kUsage);
+        std::printf("Renders the windows offscreen into OUTPUT_FOLDER/NAME.png from a data folder\n"
+                    "of its own, at a fixed date. WHICH is \"main\", a dialog template id or a\n"
+                    "picture's name; without any, every window is rendered.\n");
+        return 0;
+    }
     if (argc < 2)
     {
-        std::fprintf(stderr, "usage: halvo-screenshots OUTPUT_FOLDER [main|ID|NAME ...]\n");
+        std::fprintf(stderr, "%s", kUsage);
         return 2;
     }
+    const TemporaryDataFolder data;
+    if (data.Path().empty() || ::setenv("XDG_DATA_HOME", data.Path().c_str(), 1) != 0)
+    {
+        std::fprintf(stderr, "halvo-screenshots: cannot make a temporary data folder\n");
+        return 1;
+    }
+    return Render(argc, argv);
+}
+
+namespace
+{
+
+int Render(int argc, char** argv)
+{
+    using namespace halvo;
     const std::string folder = argv[1];
     const std::set<std::string> wanted(argv + 2, argv + argc);
     auto isWanted = [&](const std::string& name, int id)
@@ -156,3 +216,5 @@ int main(int argc, char** argv)
     }
     return 0;
 }
+
+} // namespace

@@ -5,9 +5,6 @@
 #include "resources/resources.h"
 #include "settings/screen_colours.h"
 
-#include <optional>
-#include <string>
-
 namespace halvo
 {
 
@@ -19,17 +16,6 @@ constexpr PaintedText kLabels[] = {
     {40, 70, "Fajr Angle", TextColour::kText},
     {40, 110, "Isha Angle", TextColour::kText},
 };
-
-// The messages have two blanks after "added!".
-constexpr char kNoName[] = "Your method cannot be added!  You must enter a Method Name";
-constexpr char kNameTaken[] =
-    "Your method cannot be added!  There is already a method with this name";
-constexpr char kNoFajr[] = "Your method cannot be added!  You must enter the Fajr Twilight Angle";
-constexpr char kBadFajr[] =
-    "Your method cannot be added!  The Fajr Twilight Angle must be a number between 0 and 90";
-constexpr char kNoIsha[] = "Your method cannot be added!  You must enter the Isha Twilight Angle";
-constexpr char kBadIsha[] =
-    "Your method cannot be added!  The Isha Twilight Angle must be a number between 0 and 90";
 
 } // namespace
 
@@ -48,31 +34,18 @@ const MessageMap& CAddTwilightAnglesDlg::GetMessageMap() const
 
 void CAddTwilightAnglesDlg::OnOK()
 {
-    // Each check stops at the first failure and leaves the dialog open.
-    // A name of blanks alone is no name, and the blanks around a name are
-    // not kept: they would only make a look-alike entry.
-    const std::string name = TrimBlanks(Edit(IDC_METHOD_NAME).GetWindowText());
-    if (name.empty())
-        return MessageBox(this, kNoName);
-    if (ConventionNameTaken(name))
-        return MessageBox(this, kNameTaken);
-
-    const std::string fajrTyped = Edit(IDC_FAJR_ANGLE).GetWindowText();
-    if (TrimBlanks(fajrTyped).empty())
-        return MessageBox(this, kNoFajr);
-    const std::optional<std::string> fajr = TypedAngleToText(fajrTyped);
-    if (!fajr)
-        return MessageBox(this, kBadFajr);
-
-    const std::string ishaTyped = Edit(IDC_ISHA_ANGLE).GetWindowText();
-    if (TrimBlanks(ishaTyped).empty())
-        return MessageBox(this, kNoIsha);
-    const std::optional<std::string> isha = TypedAngleToText(ishaTyped);
-    if (!isha)
-        return MessageBox(this, kBadIsha);
+    // Each check stops at the first failure and leaves the dialog open. The
+    // name is trimmed: blanks around it would only make a look-alike entry.
+    const CheckedConventionEntry checked = CheckConventionEntry(
+        Edit(IDC_METHOD_NAME).GetWindowText(), Edit(IDC_FAJR_ANGLE).GetWindowText(),
+        Edit(IDC_ISHA_ANGLE).GetWindowText());
+    if (!checked.convention)
+        return MessageBox(this, ConventionEntryMessage(checked.problem));
+    const Convention& convention = *checked.convention;
 
     // A method the store did not take is said, and stays typed in.
-    EndOKIfStored(AddConvention(name, *fajr, *isha), kConventionNotWrittenMessage);
+    EndOKIfStored(AddConvention(convention.name, convention.fajr, convention.isha),
+                  kConventionNotWrittenMessage);
 }
 
 void CAddTwilightAnglesDlg::OnPaint(CDC& dc)

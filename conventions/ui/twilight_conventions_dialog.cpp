@@ -41,11 +41,18 @@ bool CTwilightConventionsDlg::OnInitDialog()
     CDialog::OnInitDialog();
     EnsureConventionStore();
     CComboBox names = Combo(IDC_CONVENTION);
-    for (const std::string& name : ListConventions())
+    const std::vector<std::string> conventions = ListConventions();
+    for (const std::string& name : conventions)
         names.AddString(name);
-    // The entry that begins with the stored name, searched from the second
-    // entry on and then the first, whatever the case.
-    names.SelectString(0, ReadSetting(setting::kKQMethod));
+    // The stored name's own entry; only when none is equal, the entry that
+    // begins with it, searched from the second entry on and then the first,
+    // whatever the case. A longer name it begins must not win over it: OK
+    // would switch the convention without a choice.
+    const std::string stored = ReadSetting(setting::kKQMethod);
+    if (const std::optional<int> row = RowOfStoredConvention(conventions, stored))
+        names.SetCurSel(*row);
+    else
+        names.SelectString(0, stored);
     ShowAngles();
     return true;
 }

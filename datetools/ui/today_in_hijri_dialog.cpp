@@ -1,5 +1,6 @@
 #include "datetools/ui/today_in_hijri_dialog.h"
 
+#include "datetools/date_lists.h"
 #include "day/day_model.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
@@ -51,7 +52,9 @@ bool CTodayInHijriDlg::OnInitDialog()
     CDialog::OnInitDialog();
     CDateTimeCtrl picker = DatePicker(IDC_GREG_DATE);
     picker.SetFormat("dd-MMM-yyyy");
-    picker.SetTime(displayDate_);
+    // A picker cannot hold 31 April: it opens on the day the display shows
+    // for it, never on a default of its own.
+    picker.SetTime(CalendarDateOf(displayDate_));
     resultLine_ = displayHijriText_;
     return true;
 }

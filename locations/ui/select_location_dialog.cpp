@@ -2,6 +2,7 @@
 
 #include "locations/location_database.h"
 #include "locations/world_regions.h"
+#include "platform/ui/bitmap_pixel.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "settings/screen_colours.h"
@@ -52,13 +53,14 @@ void CSelectLocationDlg::OnPaint(CDC& dc)
     dc.DrawBitmap(0, 0, IDB_WORLD_MAP);
 }
 
-// The colour is read from what the dialog shows at the tap, so the lookup
-// sees exactly the map the person sees.
+// The colour is the map picture's own pixel under the tap, so the lookup
+// sees exactly the map painted there; the surface around the picture is
+// no part of the map, whatever colour the background has.
 void CSelectLocationDlg::OnMapTap(CPoint point)
 {
     if (point.x > kWorldMapWidth || point.y > kWorldMapHeight)
         return;
-    const std::optional<COLORREF> colour = GetPixel(point.x, point.y);
+    const std::optional<COLORREF> colour = BitmapPixel(IDB_WORLD_MAP, point.x, point.y);
     if (!colour)
         return;
     const WorldRegion* region = RegionAtMapPoint(*colour, point.x);

@@ -11,6 +11,15 @@
 namespace halvo
 {
 
+// The years of the published table. Outside them ICU's dates are the
+// arithmetic calendar's, not Umm al-Qura dates.
+inline constexpr int kFirstUmmAlQuraYear = 1300;
+inline constexpr int kLastUmmAlQuraYear = 1600;
+inline constexpr bool IsUmmAlQuraTableYear(int year)
+{
+    return year >= kFirstUmmAlQuraYear && year <= kLastUmmAlQuraYear;
+}
+
 // The Umm al-Qura date of a Julian day number; none when ICU cannot say.
 std::optional<HijriDay> UmmAlQuraFromJulianDay(int julianDay);
 

@@ -387,7 +387,12 @@ class DateAdapter : public ControlAdapter
           withTime_(control.kind == ControlKind::DateTimePicker)
     {
         picker()->setCalendarPopup(true);
-        picker()->setTimeSpec(Qt::LocalTime);
+        // The picker holds the record's fields as they are, in no zone: the
+        // caller knows what they mean (Moon Phase turns them into universal
+        // time). In local time the widget would move an hour a
+        // daylight-saving change skips (02:30 to 03:30) and keep it moved on
+        // every later day.
+        picker()->setTimeSpec(Qt::UTC);
         // Both show the date alone; a date-time picker carries its time of
         // day along.
         picker()->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
@@ -430,7 +435,7 @@ class DateAdapter : public ControlAdapter
     QDateTime ToQDateTime(const DateRecord& date) const
     {
         const QTime time = withTime_ ? QTime(date.hour, date.minute, date.second) : QTime(0, 0);
-        return QDateTime(QDate(date.year, date.month, date.day), time, Qt::LocalTime);
+        return QDateTime(QDate(date.year, date.month, date.day), time, Qt::UTC);
     }
     bool withTime_;
 };

@@ -1,3 +1,4 @@
+#include "platform/ui/bitmap_pixel.h"
 #include "platform/ui/framework_impl.h"
 
 #include <QFontMetrics>
@@ -249,6 +250,14 @@ CPoint BitmapSize(int bitmapId)
 {
     const QImage& image = LoadBitmap(bitmapId);
     return CPoint{image.width(), image.height()};
+}
+
+std::optional<COLORREF> BitmapPixel(int bitmapId, int x, int y)
+{
+    const QImage& image = LoadBitmap(bitmapId);
+    if (!image.valid(x, y))
+        return std::nullopt;
+    return FromQColor(QColor(image.pixel(x, y)));
 }
 
 void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour,

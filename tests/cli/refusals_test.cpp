@@ -59,7 +59,8 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
         {{"conventions", "add", "Mine", "15 16", "15"}, "\"15 16\""},
         {{"conventions", "add", "Mine", "15", "15,5"}, "\"15,5\""},
         {{"conventions", "add", "Mine", "1e1x", "15"}, "\"1e1x\""},
-        {{"conventions", "add", "Mine", " 15", "15"}, nullptr},
+        {{"conventions", "add", "Mine", "0.05", "15"}, "\"0.05\" must be at least 0.1"},
+        {{"conventions", "add", " world islamic LEAGUE", "15", "15"}, "already"},
         {{"conventions", "select", "bad\xfe"}, "\"bad\\xFE\""},
         {{"settings", "set", "Alarm", "Alarm1\n"}, "\"Alarm1\\n\""},
         {{"settings", "set", "CityName", "Sydney\t"}, "\"Sydney\\t\""},
@@ -77,6 +78,10 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
         {{"day", "--lon", "5", "--lat", "0", "--tz", "0", "--date", ""}, "\"\""},
         {{"day", "--lon", "5", "--lat", "0", "--tz", "0", "--fajr", "15abc"}, "\"15abc\""},
         {{"qibla", "--lon", "+-5", "--lat", "0"}, "\"+-5\""},
+        {{"qibla", "--lon", "7,5", "--lat", "0"}, "\"7,5\""},
+        {{"qibla", "--lon", "7", "--lat", "45\u00B030'"}, "\"45\u00B030'\""},
+        {{"day", "--lon", "1e2", "--lat", "0", "--tz", "0"}, "\"1e2\""},
+        {{"day", "--lon", "5", "--lat", "4.5.6", "--tz", "0"}, "\"4.5.6\""},
         {{"hijri", "2000-01-01\x7f"}, "\"2000-01-01\\x7F\""},
         {{"tims\x1b"}, "\"tims\\x1B\""},
     };
@@ -95,8 +100,16 @@ TEST(TavorinRefusals, NamesAndNumbersThatMustNotReachTheStores)
     // Nothing of it was stored; a long name of accented letters is within
     // the limit, which counts UTF-16 units, not bytes.
     EXPECT_EQ(folder.Run({"conventions", "add", accented, "15", "15"}).status, 0);
+    // The dialog's rules: blanks around a number and a leading "+" are fine,
+    // and the name is stored trimmed.
+    EXPECT_EQ(folder.Run({"conventions", "add", " Mine ", " 15", "+15"}).status, 0);
     const auto list = nlohmann::json::parse(folder.Run({"conventions", "--json"}).out);
-    ASSERT_EQ(list.size(), 6u);
+    ASSERT_EQ(list.size(), 7u);
+    const auto mine = std::find_if(list.begin(), list.end(),
+                                   [](const auto& entry) { return entry["name"] == "Mine"; });
+    ASSERT_NE(mine, list.end());
+    EXPECT_EQ((*mine)["fajr"], "150");
+    EXPECT_EQ((*mine)["isha"], "150");
     EXPECT_EQ(std::count_if(list.begin(), list.end(),
                             [&](const auto& entry) { return entry["name"] == accented; }),
               1);
@@ -242,10 +255,58 @@ TEST(TavorinOutput, JsonSurvivesStoredBytesThatAreNotUtf8)
     }
 }
 
+// Stored names and values with a newline or an escape sequence (an older
+// version stored any text) come out escaped in text output too, as JSON
+// escapes them: they can neither split a line nor drive the terminal.
+TEST(TavorinOutput, TextOutputEscapesControlCharactersOfStoredTexts)
+{
+    DataFolder folder("control_texts", kSmallShippedData);
+    ASSERT_EQ(folder.Run({"conventions", "select", "World Islamic League"}).status, 0);
+    const std::size_t cityCount =
+        nlohmann::json::parse(folder.Run({"cities", "--json"}).out).size();
+    ReplaceStoredBytes(folder.Database(), "Tacoma, WA", "Tac\n\x1b[31mX");
+    ReplaceStoredBytes(folder.Database(), "India Standard Time", "India\n\x1b[2JStandard ");
+    ReplaceStoredBytes(folder.Database(), "World Islamic League", "World\nIslamic\x1b[31mLe");
+    ReplaceStoredBytes(folder.Database(), "HalvoAdhan", "Halvo\nAdha");
+    struct Case
+    {
+        std::vector<std::string> args;
+        const char* escaped;
+    };
+    for (const Case& c :
+         {Case{{"cities"}, "Tac\\n\\x1B[31mX (USA)"},
+          Case{{"cities", "--search", "tac"}, "Tac\\n\\x1B[31mX"},
+          Case{{"zones"}, "India\\n\\x1B[2JStandard "}, Case{{"settings"}, "Halvo\\nAdha"},
+          Case{{"conventions"}, "World\\nIslamic\\x1B[31mLe"},
+          Case{{"times"}, "World\\nIslamic\\x1B[31mLe"},
+          Case{{"qibla", "--city", "Tac"}, "Tac\\n\\x1B[31mX (USA)"}})
+    {
+        const RunResult r = folder.Run(c.args);
+        EXPECT_EQ(r.status, 0) << Joined(c.args) << ": " << r.err;
+        EXPECT_NE(r.out.find(c.escaped), std::string::npos) << Joined(c.args) << "\n" << r.out;
+        EXPECT_TRUE(std::none_of(r.out.begin(), r.out.end(),
+                                 [](char ch)
+                                 {
+                                     const auto byte = static_cast<unsigned char>(ch);
+                                     return (byte < 0x20 && ch != '\n') || byte == 0x7F;
+                                 }))
+            << Joined(c.args) << "\n"
+            << r.out;
+    }
+    const std::string cities = folder.Run({"cities"}).out;
+    EXPECT_EQ(static_cast<std::size_t>(std::count(cities.begin(), cities.end(), '\n')), cityCount);
+}
+
 TEST(TavorinConventions, TheMarkIsOnTheEntryWhoseAnglesAreInUse)
 {
     DataFolder folder("mark", kSmallShippedData);
-    ASSERT_EQ(folder.Run({"conventions", "add", "world islamic league", "12", "11"}).status, 0);
+    // A look-alike of a built-in, as an older version could store it.
+    ASSERT_EQ(folder.Run({"conventions"}).status, 0);
+    {
+        ASSERT_TRUE(OpenDatabase(folder.Database()).ok);
+        ASSERT_TRUE(AddConvention("world islamic league", "120", "110"));
+        CloseDatabase();
+    }
     // The desktop dialog stores the name of the list entry picked: the
     // user's lower-case one. The angles come from the first entry of that
     // name under the store's case-insensitive comparison, the built-in.

@@ -64,6 +64,9 @@ TEST(TavorinQibla, CutsDecimalTextToHundredthsAndPrintsTheLine)
         {{"--lon", "-2.4259", "--lat", "-6.2"}, {-242, -620}},
         {{"--lon", "106.80", "--lat", "-6.20"}, {10680, -620}},
         {{"--lon", "+180", "--lat", "-90"}, {18000, -9000}},
+        // As the city dialog takes them: blanks around, a bare point.
+        {{"--lon", " 7.5 ", "--lat", ".5"}, {750, 50}},
+        {{"--lon", "1.", "--lat", "0"}, {100, 0}},
     };
     for (const auto& [coordinates, hundredths] : cases)
     {
@@ -105,7 +108,7 @@ TEST(TavorinSky, BadInputIsOneLineOnStderrStatusTwoAndNothingOnStdout)
         {"qibla", "--lon", "abc", "--lat", "0"},
         {"qibla", "--lon", "1e2", "--lat", "0"},
         {"qibla", "--lon", "nan", "--lat", "0"},
-        {"qibla", "--lon", "1.", "--lat", "0"},
+        {"qibla", "--lon", "1.5.", "--lat", "0"},
         {"qibla", "--lon", "", "--lat", "0"},
         {"qibla", "--lat", "21.4"},
         {"qibla", "--lon", "99999999999999999999", "--lat", "0"},

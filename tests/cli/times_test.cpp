@@ -159,6 +159,40 @@ TEST(TavorinClock, TwentyFourHourTimesInTextCsvAndJson)
     }
 }
 
+// Outside its table's years (1300 to 1600 A.H.) ICU gives arithmetic dates;
+// naming them Umm al-Qura dates would be wrong, so they are refused.
+TEST(TavorinCalendar, UmmAlQuraOutsideItsTableIsRefused)
+{
+    DataFolder folder("umalqura-range", kSmallShippedData);
+    struct Case
+    {
+        std::vector<std::string> args;
+        int status;
+    };
+    const Case cases[] = {
+        {{"hijri", "2200-01-01", "--calendar", "umalqura"}, 2},
+        {{"hijri", "1850-01-01", "--calendar", "umalqura"}, 2},
+        {{"hijri", "2200-01-01"}, 0},
+        {{"gregorian", "1601", "1", "1", "--calendar", "umalqura"}, 2},
+        {{"gregorian", "1299", "12", "1", "--calendar", "umalqura"}, 2},
+        {{"gregorian", "1300", "1", "1", "--calendar", "umalqura"}, 0},
+        {{"gregorian", "1600", "12", "1", "--calendar", "umalqura"}, 0},
+        {{"times", "--date", "2200-01-01", "--calendar", "umalqura"}, 2},
+    };
+    for (const Case& c : cases)
+    {
+        const RunResult r = folder.Run(c.args);
+        EXPECT_EQ(r.status, c.status) << Joined(c.args) << ": " << r.err;
+        if (c.status == 2)
+        {
+            EXPECT_EQ(r.out, "") << Joined(c.args);
+            EXPECT_NE(r.err.find("outside the years the Umm al-Qura table covers (1300 to 1600"),
+                      std::string::npos)
+                << r.err;
+        }
+    }
+}
+
 TEST(TavorinCalendar, UmmAlQuraAndTheAdjustmentNameTheirCalendar)
 {
     DataFolder folder("calendars", kSmallShippedData);

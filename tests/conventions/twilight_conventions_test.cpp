@@ -154,12 +154,15 @@ TEST(TypedAngles, OnlyNumbersStrictlyBetweenZeroAndNinetyAreTaken)
         const char* typed;
         const char* stored; // nullptr: refused
     };
-    for (const Case& c :
-         {Case{"19.5", "195"}, Case{" 18 ", "180"}, Case{"19.35", "193"}, Case{"9", "90"},
-          Case{"0.1", "1"}, Case{"89.99", "899"}, Case{"abc", nullptr}, Case{"19.5abc", nullptr},
-          Case{"19,5", nullptr}, Case{"0", nullptr}, Case{"-15", nullptr}, Case{"90", nullptr},
-          Case{"120", nullptr}, Case{"0.05", nullptr}, Case{"nan", nullptr}, Case{"inf", nullptr},
-          Case{"1e1", "100"}, Case{"", nullptr}, Case{"   ", nullptr}})
+    for (const Case& c : {Case{"19.5", "195"},   Case{" 18 ", "180"},      Case{"19.35", "193"},
+                          Case{"9", "90"},       Case{"0.1", "1"},         Case{"89.99", "899"},
+                          Case{"abc", nullptr},  Case{"19.5abc", nullptr}, Case{"19,5", nullptr},
+                          Case{"0", nullptr},    Case{"-15", nullptr},     Case{"90", nullptr},
+                          Case{"120", nullptr},  Case{"0.05", nullptr},    Case{"nan", nullptr},
+                          Case{"inf", nullptr},  Case{"1e1", "100"},       Case{"", nullptr},
+                          Case{"   ", nullptr},  Case{"+18", "180"},       Case{" +19.5 ", "195"},
+                          Case{"+-18", nullptr}, Case{"++18", nullptr},    Case{"+", nullptr},
+                          Case{"+ 18", nullptr}})
     {
         const auto text = TypedAngleToText(c.typed);
         EXPECT_EQ(text.value_or("refused"), c.stored != nullptr ? c.stored : "refused") << c.typed;
@@ -186,6 +189,64 @@ TEST_F(TwilightConventions, NamesTakenButForCaseOrBlanks)
     for (const Case& c : cases)
         EXPECT_EQ(ConventionNameTaken(c.name), c.taken || std::string(c.name) == "My Own")
             << c.name;
+}
+
+// The add dialog and `tavorin conventions add` judge an entry by this one
+// check: each reason its own problem, in the dialog's order.
+TEST_F(TwilightConventions, EntriesAreCheckedInTheDialogsOrderWithOneReasonEach)
+{
+    using Problem = ConventionEntryProblem;
+    struct Case
+    {
+        const char* name;
+        const char* fajr;
+        const char* isha;
+        Problem problem;
+    };
+    for (const Case& c : {
+             Case{"", "", "", Problem::kNoName},
+             Case{" \t ", "18", "17", Problem::kNoName},
+             Case{" world islamic league ", "18", "17", Problem::kNameTaken},
+             Case{"Mine", " ", "17", Problem::kNoFajr},
+             Case{"Mine", "18,5", "17", Problem::kBadFajr},
+             Case{"Mine", "0", "17", Problem::kBadFajr},
+             Case{"Mine", "0.05", "17", Problem::kFajrUnderATenth},
+             Case{"Mine", "18", "", Problem::kNoIsha},
+             Case{"Mine", "18", "-1", Problem::kBadIsha},
+             Case{"Mine", "18", "+0.09", Problem::kIshaUnderATenth},
+             Case{"  Mine ", "+18", "9", Problem::kNone},
+         })
+    {
+        const CheckedConventionEntry checked = CheckConventionEntry(c.name, c.fajr, c.isha);
+        EXPECT_EQ(checked.problem, c.problem) << c.name << " " << c.fajr << " " << c.isha;
+        EXPECT_EQ(checked.convention.has_value(), c.problem == Problem::kNone) << c.name;
+        EXPECT_EQ(std::string(ConventionEntryMessage(c.problem)).empty(),
+                  c.problem == Problem::kNone);
+    }
+    const auto mine = CheckConventionEntry("  Mine ", "+18", "9").convention;
+    ASSERT_TRUE(mine);
+    EXPECT_EQ(mine->name, "Mine");
+    EXPECT_EQ(mine->fajr, "180");
+    EXPECT_EQ(mine->isha, "90");
+}
+
+// The stored KQMethod's own entry wins over an earlier one that it begins
+// or that equals it only but for case.
+TEST(StoredConventionRow, TheEqualEntryBeforeAnyItBegins)
+{
+    const std::vector<std::string> names = {"Egyptian General Organization of Surveying",
+                                            "Egyptian General Organization of Surveying (summer)",
+                                            "Mine", "MINE", "Um Ul-Qura, Makkah"};
+    struct Case
+    {
+        const char* stored;
+        int row; // -1: none is equal
+    };
+    for (const Case& c :
+         {Case{"Egyptian General Organization of Surveying", 0},
+          Case{"Egyptian General Organization of Surveying (summer)", 1}, Case{"MINE", 3},
+          Case{"mine", 2}, Case{"um ul-qura, makkah", 4}, Case{"Egyptian", -1}, Case{"", -1}})
+        EXPECT_EQ(RowOfStoredConvention(names, c.stored).value_or(-1), c.row) << c.stored;
 }
 
 } // namespace

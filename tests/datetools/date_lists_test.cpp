@@ -49,5 +49,29 @@ TEST(DateLists, EveryHijriRowLandsInsideTheGregorianList)
     EXPECT_EQ(CivilDateLine(GregorianOf({1, 9, 1425})), "15 October, 2004");
 }
 
+// An impossible day from the lists is the real day the display computes
+// for it; real days, and their time of day, stay as they are.
+TEST(DateLists, CalendarDateOfRunsImpossibleDaysIntoTheNextMonth)
+{
+    struct Case
+    {
+        DateRecord chosen;
+        int year, month, day;
+    };
+    for (const Case& c :
+         {Case{MakeDate(2026, 4, 31), 2026, 5, 1}, Case{MakeDate(2027, 2, 31), 2027, 3, 3},
+          Case{MakeDate(2024, 2, 30), 2024, 3, 1}, Case{MakeDate(2024, 2, 29), 2024, 2, 29},
+          Case{MakeDate(2077, 12, 31), 2077, 12, 31}})
+    {
+        DateRecord chosen = c.chosen;
+        chosen.hour = 21;
+        const DateRecord shown = CalendarDateOf(chosen);
+        EXPECT_EQ(shown.year, c.year);
+        EXPECT_EQ(shown.month, c.month) << c.chosen.month << "/" << c.chosen.day;
+        EXPECT_EQ(shown.day, c.day) << c.chosen.month << "/" << c.chosen.day;
+        EXPECT_EQ(shown.hour, 21);
+    }
+}
+
 } // namespace
 } // namespace halvo

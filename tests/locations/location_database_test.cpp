@@ -76,6 +76,21 @@ TEST_F(LocationDatabase, AddCityRefusesAnExistingNameInAnyCaseAndReportsStoreFai
               AddCityOutcome::kStoreFailed);
 }
 
+// A stored name with blanks around it (an older store, an import) is the
+// same city as the name without them, in any case.
+TEST_F(LocationDatabase, AddCityRefusesANameThatDiffersOnlyInBlanksAroundIt)
+{
+    AddCities({{"Olympia", "USA", "-12290", "4703"}, {" Tacoma  ", "USA", "-12244", "4725"}});
+    for (const char* name : {"tacoma", "  TACOMA", " Olympia  "})
+    {
+        const AddCityResult again = AddCity(name, "USA", "1", "2", 4, messages_);
+        EXPECT_EQ(again.outcome, AddCityOutcome::kNameExists) << name;
+    }
+    EXPECT_EQ(AddCity("Tacoma", "USA", "1", "2", 4, messages_).position, FindCity(" Tacoma  "));
+    EXPECT_EQ(messages_.shown, std::vector<std::string>(4, kCityExistsMessage));
+    EXPECT_EQ(ListCities().size(), 2u);
+}
+
 // A name that is not UTF-8, holds a control character or is too long for
 // the 1024-unit buffers never enters the store: lists and JSON show every
 // stored name later.
@@ -205,6 +220,25 @@ TEST_F(LocationDatabase, CityWithUnknownZoneGetsUtcAndAWarning)
     EXPECT_TRUE(messages_.shown.empty());
     ASSERT_EQ(messages_.warnings.size(), 1u);
     EXPECT_NE(messages_.warnings[0].find("999"), std::string::npos);
+
+    // A name an older store holds with a newline is named on one line.
+    AddCities({{"Elsewhere", "Land", "100", "200"}}, 999);
+    {
+        RecordStore store;
+        ASSERT_TRUE(store.Open(kCitiesStoreName));
+        ASSERT_GE(store.SeekFirstEqual(city_property::kName, std::string("Elsewhere")), 0);
+        ASSERT_TRUE(store.WriteCurrent(ToStoreRecord(
+            CityRecord{"Else\nwhere\x1b[2J", "Land", "100", "200", 999, "1", "0", "air"})));
+    }
+    std::string name = "Else\nwhere\x1b[2J";
+    std::string label, zoneName, country;
+    std::int32_t zoneId = 0;
+    ASSERT_TRUE(
+        DescribeCity(name, longitude, latitude, label, zoneName, country, zoneId, messages_));
+    ASSERT_EQ(messages_.warnings.size(), 2u);
+    EXPECT_EQ(messages_.warnings[1].find('\n'), std::string::npos) << messages_.warnings[1];
+    EXPECT_NE(messages_.warnings[1].find("\"Else\\nwhere\\x1B[2J\""), std::string::npos)
+        << messages_.warnings[1];
 }
 
 TEST_F(LocationDatabase, CountryListDropsOnlyRepeatedNamesNotPrefixes)

@@ -128,7 +128,15 @@ TEST(TypedCoordinates, HundredthsAreTruncatedDigitByDigit)
         {"5.", 500},
         {"+3", 300},
         {"-3.50", -350},
-        {"12abc", 1200},
+        {"12abc", std::nullopt},
+        {" 12.5\t", 1250},
+        {"7,5", std::nullopt},
+        {"45\u00B030'", std::nullopt},
+        {"1e2", std::nullopt},
+        {"4.5.6", std::nullopt},
+        {"12 5", std::nullopt},
+        {"+-3", std::nullopt},
+        {"0x10", std::nullopt},
         {"0", 0},
         {"180.009", 18000},
         {"", std::nullopt},
@@ -168,8 +176,51 @@ TEST(CityEntryCheck, RefusesInTheOrderNameCountryLatitudeLongitude)
     {
         const CheckedCityEntry checked = CheckCityEntry(c.entry);
         EXPECT_FALSE(checked.fields) << c.message;
-        EXPECT_STREQ(checked.message, c.message);
+        EXPECT_EQ(checked.message, c.message);
     }
+}
+
+// Names are trimmed and a blank one is none; coordinates must be numbers as
+// a whole; countries take the list's spelling of a common name, and an
+// unknown one is refused with the closest spellings the lists have.
+TEST(CityEntryCheck, TrimsNamesRefusesPartNumbersAndOffersCloseCountries)
+{
+    const std::string unlisted = kUnlistedCountryMessage;
+    struct Case
+    {
+        CityEntry entry;
+        std::string message; // empty: taken
+        const char* country = nullptr;
+    };
+    const Case cases[] = {
+        {{"  \t ", "Egypt", "31", "30"}, kNoCityNameMessage},
+        {{"Giza", "   ", "31", "30"}, kNoCountryNameMessage},
+        {Entry("7,5", "31"), kLatitudeRangeMessage},
+        {Entry("30", "45\u00B030'"), kLongitudeRangeMessage},
+        {Entry("30", "1e2"), kLongitudeRangeMessage},
+        {Entry("4.5.6", "31"), kLatitudeRangeMessage},
+        {Entry(" 30 ", " 31.5 "), "", "Egypt"},
+        {{"Giza", "United States", "31", "30"}, "", "USA"},
+        {{"Giza", "south korea", "31", "30"}, "", "Korea"},
+        {{"Giza", "C\u00F4te d'Ivoire", "31", "30"}, "", "Cote d'Ivoire"},
+        {{"Giza", "Egyptt", "31", "30"}, unlisted + "  Did you mean Egypt?"},
+        {{"Giza", "Frnace", "31", "30"}, unlisted + "  Did you mean France?"},
+        {{"Giza", "Kore", "31", "30"}, unlisted + "  Did you mean Korea or North Korea?"},
+        {{"Giza", "Atlantis", "31", "30"}, unlisted},
+    };
+    for (const Case& c : cases)
+    {
+        const CheckedCityEntry checked = CheckCityEntry(c.entry);
+        EXPECT_EQ(checked.message, c.message) << c.entry.country;
+        ASSERT_EQ(checked.fields.has_value(), c.message.empty()) << c.entry.country;
+        if (checked.fields)
+        {
+            EXPECT_EQ(checked.fields->country, c.country);
+        }
+    }
+    CityEntry padded = Entry("30", "31");
+    padded.name = "  Giza\t";
+    EXPECT_EQ(CheckCityEntry(padded).fields->name, "Giza");
 }
 
 TEST(CityEntryCheck, StoresHundredthsWithTheHemisphereAndTheListedCountry)

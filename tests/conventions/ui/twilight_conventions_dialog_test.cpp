@@ -70,6 +70,25 @@ TEST_F(ConventionDialogs, ConventionsOpenOnTheStoredConventionWithItsAngles)
     }
 }
 
+// A stored name that another entry begins with keeps its own entry, so OK
+// without a choice leaves the convention and its angles as they were.
+TEST_F(ConventionDialogs, ConventionsKeepTheStoredEntryWhenALongerNameFollowsIt)
+{
+    ASSERT_TRUE(EnsureConventionStore());
+    ASSERT_TRUE(AddConvention("Egyptian General Organization of Surveying (summer)", "200", "180"));
+    ASSERT_TRUE(SelectConvention("Egyptian General Organization of Surveying"));
+    CTwilightConventionsDlg dialog(nullptr);
+    DialogHarness harness(dialog);
+    const std::vector<std::string> items = harness.Items(IDC_CONVENTION);
+    ASSERT_EQ(items.size(), 6u);
+    ASSERT_EQ(items[1], "Egyptian General Organization of Surveying (summer)");
+    EXPECT_EQ(harness.Selection(IDC_CONVENTION), 0);
+    EXPECT_EQ(harness.Text(IDC_FAJR_ANGLE), "19.5");
+    EXPECT_TRUE(harness.OK());
+    EXPECT_EQ(ReadSetting("KQMethod"), "Egyptian General Organization of Surveying");
+    EXPECT_EQ(ReadSetting("FajrAngle"), "195");
+}
+
 TEST_F(ConventionDialogs, ChoosingShowsTheAnglesOkSelectsCancelKeeps)
 {
     {
@@ -147,7 +166,9 @@ TEST_F(ConventionDialogs, AddRefusesWhatItCannotStoreAndAddsTheRest)
           Case{"Mine", "18", "17x",
                no + "The Isha Twilight Angle must be a number between 0 and 90"},
           Case{" world islamic league", "18", "17",
-               no + "There is already a method with this name"}})
+               no + "There is already a method with this name"},
+          Case{"Mine", "0.05", "17", no + "The Fajr Twilight Angle must be at least 0.1"},
+          Case{"Mine", "18", "+0.09", no + "The Isha Twilight Angle must be at least 0.1"}})
     {
         CAddTwilightAnglesDlg dialog(nullptr);
         DialogHarness harness(dialog);

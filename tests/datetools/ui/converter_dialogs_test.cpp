@@ -59,6 +59,26 @@ TEST_F(ConverterDialogs, TodayInHijriStartsAtTheDisplayDateAndConvertsPickedDays
     }
 }
 
+// An impossible display date (31 April, applied from the date lists) is
+// the day the display computes for it; the picker must not fall back to a
+// date of its own.
+TEST_F(ConverterDialogs, TodayInHijriOpensOnTheDayAnImpossibleDisplayDateStandsFor)
+{
+    struct Case
+    {
+        DateRecord display;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{MakeDate(2026, 4, 31), "01-May-2026"}, Case{MakeDate(2027, 2, 31), "03-Mar-2027"},
+          Case{MakeDate(2024, 2, 29), "29-Feb-2024"}})
+    {
+        CTodayInHijriDlg dialog(nullptr, c.display, "-");
+        DialogHarness harness(dialog);
+        EXPECT_EQ(harness.Text(IDC_GREG_DATE), c.shown);
+    }
+}
+
 TEST_F(ConverterDialogs, HijriToGregorianOpensOnTodayAndConvertsEachChoice)
 {
     CHijriToGregDlg dialog(nullptr);

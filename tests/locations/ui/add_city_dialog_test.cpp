@@ -65,13 +65,16 @@ TEST_F(CityDialog, EachRefusalSaysWhyStaysOpenAndStoresNothing)
     struct Case
     {
         Typed typed;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {{"city name", "country name", "100", "East", "100", "North"}, kUnlistedCountryMessage},
         {{"", "Egypt", "31", "East", "30", "North"}, kNoCityNameMessage},
         {{"Giza", "", "31", "East", "30", "North"}, kNoCountryNameMessage},
-        {{"Giza", "Egyptt", "31", "East", "30", "North"}, kUnlistedCountryMessage},
+        {{"Giza", "Egyptt", "31", "East", "30", "North"},
+         std::string(kUnlistedCountryMessage) + "  Did you mean Egypt?"},
+        {{"Giza", "Egypt", "31", "East", "7,5", "North"}, kLatitudeRangeMessage},
+        {{"   ", "Egypt", "31", "East", "30", "North"}, kNoCityNameMessage},
         {{"Giza", "Egypt", "31", "East", "", "North"}, kNoLatitudeMessage},
         {{"Giza", "Egypt", "31", "East", "100", "North"}, kLatitudeRangeMessage},
         {{"Giza", "Egypt", "31", "East", "thirty", "North"}, kLatitudeRangeMessage},
@@ -122,6 +125,11 @@ TEST_F(CityDialog, AddOfAStoredNameStaysOpenWithTheEntries)
     EXPECT_EQ(harness.Text(IDC_CITY_NAME), "CAIRO");
     EXPECT_EQ(harness.Text(IDC_LONGITUDE), "31.5");
     EXPECT_EQ(ReadCity("Cairo")->longitude, "3125");
+    // Blanks around the name make no other city either.
+    harness.Type(IDC_CITY_NAME, "  cairo ");
+    EXPECT_FALSE(harness.OK());
+    EXPECT_EQ(harness.Messages(),
+              (std::vector<std::string>{kCityExistsMessage, kCityExistsMessage}));
     // Corrected, the same dialog adds it.
     harness.Type(IDC_CITY_NAME, "New Cairo");
     EXPECT_TRUE(harness.OK());

@@ -118,6 +118,31 @@ TEST_F(SelectLocationDialog, TapOffTheRegionsSaysSoAndChangesNothing)
     EXPECT_EQ(SelectedText(harness, IDC_CITIES), "Cairo");
 }
 
+// Row 120 lies just below the 240 x 120 map, where the dialog shows its
+// background (the region list covers it from x = 9 to 189). Even a background in a region's key
+// colour (green is Australia at x = 200) makes no tap there.
+TEST_F(SelectLocationDialog, TapsJustOutsideTheMapPickNothingWhateverTheBackground)
+{
+    for (const COLORREF background : {RGB(0, 255, 0), RGB(255, 255, 0), RGB(0, 0, 255)})
+    {
+        screenColours.background = background;
+        CSelectLocationDlg dialog(nullptr);
+        DialogHarness harness(dialog);
+        harness.SelectText(IDC_REGION, "Africa");
+        ASSERT_EQ(harness.Snapshot().Pixel(200, kWorldMapHeight), background);
+        harness.PressAt(200, kWorldMapHeight);
+        harness.PressAt(230, kWorldMapHeight);
+        harness.PressAt(kWorldMapWidth, 60);
+        EXPECT_TRUE(harness.Messages().empty()) << background;
+        EXPECT_EQ(SelectedText(harness, IDC_REGION), "Africa") << background;
+        // Inside the map the picture's own colours still decide.
+        const int land = RowShowing(harness, 100, kGreen);
+        ASSERT_GE(land, 0);
+        harness.PressAt(100, land);
+        EXPECT_EQ(SelectedText(harness, IDC_REGION), "North America") << background;
+    }
+}
+
 TEST_F(SelectLocationDialog, RegionAndCountryChoicesRefillTheLists)
 {
     CSelectLocationDlg dialog(nullptr);

@@ -151,5 +151,36 @@ TEST_F(MoonPhaseDialog, OpensAtTheClockAndPickingADayKeepsTheTimeOfDay)
     EXPECT_EQ(shown.minute, 15);
 }
 
+// 8 March 2026 springs forward from 02:00 to 03:00 in New York. Stepping
+// through that day keeps the picked 02:30 on every later day; on the day
+// itself 02:30 is read with the offset of the night before (07:30 UTC, the
+// moment the clocks showed 03:30).
+TEST_F(MoonPhaseDialog, SteppingThroughSpringForwardKeepsThePickedTimeOfDay)
+{
+    UseZone("EST5EDT,M3.2.0,M11.1.0");
+    clock_.now = Moment(2026, 3, 7, 2, 30);
+    CMoonPhaseDlg dialog(nullptr);
+    DialogHarness harness(dialog);
+    struct Step
+    {
+        int day;
+        DateRecord universal;
+    };
+    for (const Step& step : {Step{8, Moment(2026, 3, 8, 7, 30)}, Step{9, Moment(2026, 3, 9, 6, 30)},
+                             Step{10, Moment(2026, 3, 10, 6, 30)}})
+    {
+        harness.PickDay(IDC_MOON_DATE, 2026, 3, step.day);
+        const DateRecord picked = dialog.DatePicker(IDC_MOON_DATE).GetTime();
+        EXPECT_EQ(picked.day, step.day);
+        EXPECT_EQ(picked.hour, 2) << step.day;
+        EXPECT_EQ(picked.minute, 30) << step.day;
+        harness.Snapshot();
+        const MoonPhase expected =
+            ComputeMoonPhase(step.universal.year, step.universal.month, step.universal.day,
+                             step.universal.hour, step.universal.minute, 0);
+        EXPECT_EQ(dialog.Shown().ageText, expected.ageText) << step.day;
+    }
+}
+
 } // namespace
 } // namespace halvo

@@ -1,0 +1,80 @@
+// halvo-screenshots as a user runs it: it answers --help, and the colours
+// and the city it stores to draw its variants never reach the user's data.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+
+struct Ran
+{
+    int status = -1;
+    std::string out;
+};
+
+// Runs a command line through the shell, with stdout collected.
+Ran RunShell(const std::string& command)
+{
+    Ran ran;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return ran;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+        ran.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return ran;
+}
+
+class Screenshots : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        root_ = std::filesystem::temp_directory_path() /
+                ("halvo-screenshots-test-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(root_);
+        std::filesystem::create_directories(root_ / "user");
+        std::filesystem::create_directories(root_ / "out");
+    }
+    void TearDown() override { std::filesystem::remove_all(root_); }
+
+    std::string AsUser(const std::string& program, const std::string& args) const
+    {
+        return "XDG_DATA_HOME='" + (root_ / "user").string() + "' QT_QPA_PLATFORM=offscreen '" +
+               program + "' " + args + " 2>/dev/null";
+    }
+
+    std::filesystem::path root_;
+};
+
+TEST_F(Screenshots, AnswersHelpOnStdout)
+{
+    const Ran help = RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "--help"));
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("usage: halvo-screenshots", 0), 0u) << help.out;
+    EXPECT_EQ(RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "")).status, 2);
+}
+
+TEST_F(Screenshots, RendersWithoutTouchingTheUsersData)
+{
+    ASSERT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings set Bg 3")).status, 0);
+    ASSERT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings set Hr 5")).status, 0);
+    const std::string before = RunShell(AsUser(HALVO_TAVORIN_CLI, "settings")).out;
+    ASSERT_NE(before.find("Bg         3"), std::string::npos) << before;
+
+    const Ran shots =
+        RunShell(AsUser(HALVO_SCREENSHOTS_EXE, "'" + (root_ / "out").string() + "' main"));
+    EXPECT_EQ(shots.status, 0);
+    EXPECT_TRUE(std::filesystem::exists(root_ / "out" / "main-missing-city.png"));
+    EXPECT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings")).out, before);
+}
+
+} // namespace
