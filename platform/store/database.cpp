@@ -301,9 +301,8 @@ Attempt TryOpenFile(const std::filesystem::path& file, bool* created)
 // with the journal files that came with it.
 Attempt TryOpen(const std::filesystem::path& file)
 {
-    std::error_code error;
-    bool hadCompanion[2] = {std::filesystem::exists(file.string() + "-wal", error),
-                            std::filesystem::exists(file.string() + "-shm", error)};
+    const bool hadCompanion[2] = {IdentityAt(file.string() + "-wal").has_value(),
+                                  IdentityAt(file.string() + "-shm").has_value()};
     bool created = false;
     Attempt attempt = TryOpenFile(file, &created);
     if (attempt.outcome == OpenOutcome::Opened || !created)
