@@ -265,19 +265,26 @@ TEST_F(StoreTest, WritesAfterTheFileWasMovedAsideGoToTheLiveFile)
         NewTransaction, // a write that begins after the move
         StoreHeldOpen,  // a store opened before the move, written after it
     };
+    // Where the writer stands when the file is moved, what it must report,
+    // and whether its write is then found in the live file.
     const struct
     {
         Writer writer;
+        TestPoint movedAt;
         int exitCode;
         bool inLiveFile;
-    } cases[] = {{Writer::NewTransaction, 0, true}, {Writer::StoreHeldOpen, 2, false}};
+    } cases[] = {
+        {Writer::NewTransaction, TestPoint::kWriteBegins, 0, true},
+        {Writer::StoreHeldOpen, TestPoint::kWriteBegins, 2, false},
+        {Writer::NewTransaction, TestPoint::kCommitting, 2, false},
+    };
     int round = 0;
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(static_cast<int>(c.writer));
+        SCOPED_TRACE(static_cast<int>(c.writer) * 10 + static_cast<int>(c.movedAt));
         const std::string written = "written-" + std::to_string(round);
         testing::ChildProcess writer(
-            &testing::PauseAtStopPoint, TestPoint::kWriteBegins, 0,
+            &testing::PauseAtStopPoint, c.movedAt, 0,
             [&]
             {
                 SetTestPointHandler(nullptr);
