@@ -14,6 +14,8 @@ enum class TestPoint
     kImportChecked,  // an import has looked for its table, before writing
     kDamageJudged,   // the database file was found damaged, before the move
     kWaitingForLock, // a lock file is held by another process; waiting
+    kWriteBegins,    // a write transaction is about to begin, before any check
+    kCommitting,     // a write transaction is about to commit, before any check
 };
 
 using TestPointHandler = void (*)(TestPoint point);

@@ -16,6 +16,11 @@ class UserMessages
     virtual void Show(const std::string& text) = 0;
     // A problem worth a line in a log (a skipped seed line, say), not a box.
     virtual void Warn(const std::string& text) = 0;
+    // Something the user must learn once that has already happened (the
+    // database was damaged and their data reset). The desktop program shows
+    // it in a box; the command line has said it with Warn, so by default
+    // nothing more is done.
+    virtual void Notify(const std::string& text) { (void)text; }
 };
 
 } // namespace halvo

@@ -110,8 +110,11 @@ bool WriteSetting(const std::string& name, const std::string& value)
 {
     if (!IsStorableValue(value))
         return false;
+    // One transaction from the look-up to the write: the record found is
+    // the one replaced, in the file that is live when the write begins.
+    StoreTransaction transaction;
     RecordStore store;
-    if (!store.Open(kSettingsStoreName))
+    if (!transaction.Active() || !store.Open(kSettingsStoreName))
         return false;
     // Without a record of that name there is nothing to replace; writing
     // over the record under the cursor would destroy another setting.
@@ -121,7 +124,10 @@ bool WriteSetting(const std::string& name, const std::string& value)
     if (!record)
         return false;
     // The stored name keeps its spelling; only the value changes.
-    return store.WriteCurrent(SettingRecord(TextProperty(*record, kSettingNameProperty), value));
+    if (!store.WriteCurrent(SettingRecord(TextProperty(*record, kSettingNameProperty), value)))
+        return false;
+    store.Close();
+    return transaction.Commit();
 }
 
 bool InstallDefaultSettings()

@@ -10,6 +10,8 @@
 #include "shell/window_placement.h"
 #include "startup/startup_data.h"
 
+#include <vector>
+
 namespace halvo
 {
 
@@ -28,8 +30,18 @@ class StartupMessages : public WindowMessages
         Warn(text);
         WindowMessages::Show(text);
     }
+    // Kept until the start-up steps have let go of their lock: a box left
+    // open must not hold up every other start.
+    void Notify(const std::string& text) override { notices.push_back(text); }
+    void ShowNotices()
+    {
+        for (const std::string& notice : notices)
+            WindowMessages::Show(notice);
+        notices.clear();
+    }
 
     bool shown = false;
+    std::vector<std::string> notices;
 };
 
 } // namespace
@@ -85,6 +97,7 @@ bool CPrayerApp::InitInstance()
         exitStatus_ = 1;
         return false;
     }
+    messages.ShowNotices();
 
     LoadAdhanSwitches();
     frame_ = std::make_unique<CMainFrame>();

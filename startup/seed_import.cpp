@@ -232,7 +232,8 @@ enum class SeedFile
 // The whole import of one file is one transaction, and the check whether
 // the table exists is part of it: a start that finds the table missing
 // imports before any other start can, and the other then finds it there.
-ImportResult ImportFile(const std::filesystem::path& file, SeedFile which, UserMessages& messages)
+ImportResult ImportFile(const std::filesystem::path& file, SeedFile which, UserMessages& messages,
+                        bool deleteAfter = true)
 {
     const bool zones = which == SeedFile::kZones;
     const char* storeName = zones ? kZonesStoreName : kCitiesStoreName;
@@ -247,7 +248,10 @@ ImportResult ImportFile(const std::filesystem::path& file, SeedFile which, UserM
     {
         // Already seeded (or a kill came between the commit and the delete):
         // the table, with the user's own records, stays as it is.
-        DeleteSeedFile(file, messages);
+        if (deleteAfter)
+        {
+            DeleteSeedFile(file, messages);
+        }
         return ImportResult{};
     }
     SeedFileReader reader(file);
@@ -278,7 +282,10 @@ ImportResult ImportFile(const std::filesystem::path& file, SeedFile which, UserM
     {
         return Failure("could not save what was imported from " + file.string());
     }
-    DeleteSeedFile(file, messages);
+    if (deleteAfter)
+    {
+        DeleteSeedFile(file, messages);
+    }
     return result;
 }
 
@@ -297,6 +304,15 @@ ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMe
 ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages)
 {
     return ImportFile(windowsFolder / kZonesFile, SeedFile::kZones, messages);
+}
+
+ImportResult ImportShippedFile(const std::filesystem::path& file, UserMessages& messages)
+{
+    const std::string name = file.filename().string();
+    const SeedFile which = name == kZonesFile        ? SeedFile::kZones
+                           : name == kMoreCitiesFile ? SeedFile::kMoreCities
+                                                     : SeedFile::kMainCities;
+    return ImportFile(file, which, messages, false);
 }
 
 } // namespace halvo

@@ -42,5 +42,9 @@ ImportResult ImportMoreCities(const std::filesystem::path& windowsFolder, UserMe
 // either way. A file that cannot be read while the table is missing is a
 // failure.
 ImportResult ImportTimeZones(const std::filesystem::path& windowsFolder, UserMessages& messages);
+// The import of a shipped seed file (chosen by its name) read where it was
+// installed, for when its name in windows/ is taken by something that is not
+// a regular file. The shipped file is never deleted.
+ImportResult ImportShippedFile(const std::filesystem::path& file, UserMessages& messages);
 
 } // namespace halvo

@@ -36,56 +36,123 @@ bool IsInside(const std::filesystem::path& file, const std::filesystem::path& fo
     return !relative.empty() && *relative.begin() != "..";
 }
 
-// A store without its settings, cities or zones cannot work: a first start,
-// a start after one that was killed while copying, or a database that was
-// lost or moved aside. The shipped seed files of the missing tables are
-// copied (again), and the sounds that are missing; the imports then fill the
-// tables. A file already in windows/ (placed by hand, say) is never replaced.
-// Under the start-up lock, so no other start copies at the same time.
-void RepairFromShippedFiles(const std::filesystem::path& windows, UserMessages& messages)
+StartupDataResult Fail(const std::string& failure);
+
+// Sounds missing from windows/ are copied at every start: one that failed
+// to copy once (or was removed) would otherwise leave its Adhan silent.
+void CopyMissingSounds(const std::filesystem::path& shipped, const std::filesystem::path& windows,
+                       UserMessages& messages)
 {
-    const bool settings = RecordStore::Exists(kSettingsStoreName);
-    const bool cities = RecordStore::Exists(kCitiesStoreName);
-    const bool zones = RecordStore::Exists(kZonesStoreName);
-    if (settings && cities && zones)
-    {
-        return;
-    }
-    // A main list in windows/ was placed by hand (it comes without the
-    // shipped supplement), or all copies before it were done: it is copied
-    // last.
-    const bool copyCities = !cities && KindOfFile(windows / kMainCitiesFile) == FileKind::kMissing;
-    std::vector<const char*> names;
-    if (copyCities)
-    {
-        names.push_back(kMoreCitiesFile);
-    }
-    if (!zones)
-    {
-        names.push_back(kZonesFile);
-    }
     for (const char* sound : kSoundFiles)
     {
-        names.push_back(sound);
-    }
-    if (copyCities)
-    {
-        names.push_back(kMainCitiesFile);
-    }
-    const std::filesystem::path shipped = ShippedDataFolder();
-    for (const char* name : names)
-    {
-        const std::filesystem::path source = shipped / name;
-        if (KindOfFile(source) != FileKind::kRegular)
+        if (KindOfFile(windows / sound) != FileKind::kMissing ||
+            KindOfFile(shipped / sound) == FileKind::kMissing)
         {
             continue;
         }
-        const CopyResult copy = CopyFileWhole(source, windows / name);
+        const CopyResult copy = CopyFileWhole(shipped / sound, windows / sound);
         if (copy.outcome == CopyOutcome::kFailed)
         {
             messages.Warn(copy.problem);
         }
     }
+}
+
+// A store without its settings, cities or zones cannot work: a first start,
+// a start after one that was killed while copying, or a database that was
+// lost or moved aside. The shipped seed files of the missing tables are
+// copied (again); the imports then fill the tables. A file already in
+// windows/ (placed by hand, say) is never replaced. A main list or zone file
+// that is shipped but cannot be copied ends the start: without it every
+// city would show wrong times. Under the start-up lock, so no other start
+// copies at the same time.
+StartupDataResult RepairFromShippedFiles(const std::filesystem::path& windows,
+                                         UserMessages& messages)
+{
+    const std::filesystem::path shipped = ShippedDataFolder();
+    CopyMissingSounds(shipped, windows, messages);
+    const bool cities = RecordStore::Exists(kCitiesStoreName);
+    const bool zones = RecordStore::Exists(kZonesStoreName);
+    if (cities && zones)
+    {
+        return StartupDataResult{};
+    }
+    // A main list in windows/ was placed by hand (it comes without the
+    // shipped supplement), or all copies before it were done: it is copied
+    // last.
+    const bool copyCities = !cities && KindOfFile(windows / kMainCitiesFile) != FileKind::kRegular;
+    struct Wanted
+    {
+        const char* name;
+        bool required;
+    };
+    std::vector<Wanted> names;
+    if (copyCities)
+    {
+        names.push_back({kMoreCitiesFile, false});
+    }
+    if (!zones && KindOfFile(windows / kZonesFile) == FileKind::kMissing)
+    {
+        names.push_back({kZonesFile, true});
+    }
+    if (copyCities)
+    {
+        names.push_back({kMainCitiesFile, true});
+    }
+    for (const Wanted& wanted : names)
+    {
+        const std::filesystem::path source = shipped / wanted.name;
+        // Nothing shipped under that name: the start goes on without it (no
+        // main list at all is reported once the imports are decided).
+        if (KindOfFile(source) == FileKind::kMissing)
+        {
+            continue;
+        }
+        const CopyResult copy = CopyFileWhole(source, windows / wanted.name);
+        if (copy.outcome != CopyOutcome::kFailed)
+        {
+            continue;
+        }
+        if (wanted.required)
+        {
+            return Fail(copy.problem);
+        }
+        messages.Warn(copy.problem);
+    }
+    return StartupDataResult{};
+}
+
+// Where one seed file is imported from. A regular file in windows/ is
+// imported and deleted as always. Anything else under its name (a dangling
+// link, a pipe, a folder) is not the program's: it is named and left alone,
+// and a table that is missing is imported straight from the shipped file.
+struct SeedSource
+{
+    std::filesystem::path file;
+    bool inWindows = false;
+    explicit operator bool() const { return !file.empty(); }
+};
+
+SeedSource FindSeed(const std::filesystem::path& windows, const char* name, bool tableMissing,
+                    UserMessages& messages)
+{
+    switch (KindOfFile(windows / name))
+    {
+    case FileKind::kRegular:
+        return {windows / name, true};
+    case FileKind::kMissing:
+        return {};
+    case FileKind::kOther:
+        break;
+    }
+    messages.Warn((windows / name).string() +
+                  " is not a regular file (a folder, a pipe, a device or a link); it was ignored");
+    const std::filesystem::path shipped = ShippedDataFolder() / name;
+    if (tableMissing && KindOfFile(shipped) == FileKind::kRegular)
+    {
+        return {shipped, false};
+    }
+    return {};
 }
 
 // Removes a key of the old location registry branch and everything under it.
@@ -253,12 +320,22 @@ StartupDataResult RunSteps(UserMessages& messages)
     {
         messages.Warn(database.note);
     }
+    if (!database.movedTo.empty())
+    {
+        messages.Notify("The database of Halvo Tavorin was damaged. It was moved to " +
+                        database.movedTo.string() +
+                        ", and the settings and added cities were reset.");
+    }
 
-    RepairFromShippedFiles(windows, messages);
-    const bool mainCities = KindOfFile(windows / kMainCitiesFile) != FileKind::kMissing;
+    if (auto result = RepairFromShippedFiles(windows, messages); !result.ok)
+    {
+        return result;
+    }
+    const bool citiesMissing = !RecordStore::Exists(kCitiesStoreName);
+    const SeedSource mainCities = FindSeed(windows, kMainCitiesFile, citiesMissing, messages);
     // No cities stored and none to import: the shipped data is not where
     // this program looks, and a start without it would only find no city.
-    if (!mainCities && !RecordStore::Exists(kCitiesStoreName))
+    if (!mainCities && citiesMissing)
     {
         return Fail(NoShippedDataMessage());
     }
@@ -272,22 +349,31 @@ StartupDataResult RunSteps(UserMessages& messages)
     }
     if (mainCities)
     {
-        if (auto result = Check(ImportCities(windows, messages)); !result.ok)
+        if (auto result =
+                Check(mainCities.inWindows ? ImportCities(windows, messages)
+                                           : ImportShippedFile(mainCities.file, messages));
+            !result.ok)
         {
             return result;
         }
     }
-    if (KindOfFile(windows / kMoreCitiesFile) != FileKind::kMissing)
+    if (const SeedSource moreCities = FindSeed(windows, kMoreCitiesFile, citiesMissing, messages))
     {
-        if (auto result = Check(ImportMoreCities(windows, messages)); !result.ok)
+        if (auto result =
+                Check(moreCities.inWindows ? ImportMoreCities(windows, messages)
+                                           : ImportShippedFile(moreCities.file, messages));
+            !result.ok)
         {
             return result;
         }
     }
-    if (KindOfFile(windows / kZonesFile) != FileKind::kMissing)
+    const bool zonesMissing = !RecordStore::Exists(kZonesStoreName);
+    if (const SeedSource zones = FindSeed(windows, kZonesFile, zonesMissing, messages))
     {
         RemoveLegacyKey("TimeZones", true);
-        if (auto result = Check(ImportTimeZones(windows, messages)); !result.ok)
+        if (auto result = Check(zones.inWindows ? ImportTimeZones(windows, messages)
+                                                : ImportShippedFile(zones.file, messages));
+            !result.ok)
         {
             return result;
         }

@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <map>
+#include <optional>
 #include <system_error>
 
 namespace halvo
@@ -27,6 +28,7 @@ sqlite3* g_connection = nullptr;
 std::map<std::string, sqlite3_stmt*, std::less<>> g_statements;
 std::uint64_t g_writeGeneration = 0;
 std::uint64_t g_orderEpoch = 0;
+std::uint64_t g_connectionEpoch = 0;
 
 // Nested StoreTransactions join the outermost one; a nested one that is
 // dropped without Commit() makes the outer Commit() fail and roll back.
@@ -109,6 +111,53 @@ struct Attempt
     FileIdentity identity;
 };
 
+// The path the connection was opened by and the file it found there: when
+// another process moves a damaged file aside, the name leads elsewhere.
+std::filesystem::path g_file;
+FileIdentity g_identity;
+
+std::optional<FileIdentity> IdentityAt(const std::filesystem::path& file)
+{
+    struct stat status
+    {
+    };
+    if (::lstat(file.c_str(), &status) != 0)
+        return std::nullopt;
+    return FileIdentity{status.st_dev, status.st_ino};
+}
+
+// SQLite's own no-link flag refuses a link anywhere in the path, so a home
+// folder reached through a link (/home -> /var/home) could never be used.
+// Only the last components are ours to guard: the database itself (opened
+// with O_NOFOLLOW) and its companions, checked here.
+std::string CompanionProblem(const std::filesystem::path& file)
+{
+    for (const char* suffix : {"-wal", "-shm"})
+    {
+        const std::string companion = file.string() + suffix;
+        struct stat status
+        {
+        };
+        if (::lstat(companion.c_str(), &status) != 0)
+            continue;
+        if (S_ISLNK(status.st_mode))
+            return companion + " is a symbolic link";
+        if (!S_ISREG(status.st_mode))
+            return companion + " is not a regular file";
+    }
+    return {};
+}
+
+// The same file by a path without links, which SQLite opens with its
+// no-link flag as a last guard.
+std::filesystem::path WithoutLinks(const std::filesystem::path& file)
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::canonical(
+        file.has_parent_path() ? file.parent_path() : std::filesystem::path("."), error);
+    return error ? file : folder / file.filename();
+}
+
 Attempt Fail(sqlite3* connection, const std::string& what, FileIdentity identity)
 {
     Attempt attempt;
@@ -155,14 +204,24 @@ bool PassesQuickCheck(sqlite3* connection, int* code)
     return ok;
 }
 
-Attempt TryOpen(const std::filesystem::path& file)
+Attempt TryOpenFile(const std::filesystem::path& file, bool* created)
 {
     Attempt attempt;
+    if (std::string problem = CompanionProblem(file); !problem.empty())
+    {
+        attempt.reason = problem;
+        return attempt;
+    }
     // Created here, not by SQLite, so the file never exists with wider
     // permissions than the owner's; SQLite gives its -wal and -shm files the
     // same mode. Never through a link: its target could be anyone's file.
-    const int descriptor =
-        ::open(file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    constexpr int kFlags = O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK;
+    int descriptor = ::open(file.c_str(), kFlags);
+    if (descriptor < 0 && errno == ENOENT)
+    {
+        descriptor = ::open(file.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+        *created = descriptor >= 0;
+    }
     if (descriptor < 0)
     {
         attempt.reason = errno == ELOOP ? std::string("it is a symbolic link")
@@ -191,7 +250,7 @@ Attempt TryOpen(const std::filesystem::path& file)
     attempt.identity = {status.st_dev, status.st_ino};
 
     sqlite3* connection = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &connection,
+    if (sqlite3_open_v2(WithoutLinks(file).c_str(), &connection,
                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOFOLLOW,
                         nullptr) != SQLITE_OK)
         return Fail(connection, "cannot open it", attempt.identity);
@@ -235,6 +294,24 @@ Attempt TryOpen(const std::filesystem::path& file)
 
     attempt.outcome = OpenOutcome::Opened;
     g_connection = connection;
+    return attempt;
+}
+
+// An open that fails leaves nothing behind: a file it created is removed
+// with the journal files that came with it.
+Attempt TryOpen(const std::filesystem::path& file)
+{
+    const bool hadCompanion[2] = {IdentityAt(file.string() + "-wal").has_value(),
+                                  IdentityAt(file.string() + "-shm").has_value()};
+    bool created = false;
+    Attempt attempt = TryOpenFile(file, &created);
+    if (attempt.outcome == OpenOutcome::Opened || !created)
+        return attempt;
+    ::unlink(file.c_str());
+    if (!hadCompanion[0])
+        ::unlink((file.string() + "-wal").c_str());
+    if (!hadCompanion[1])
+        ::unlink((file.string() + "-shm").c_str());
     return attempt;
 }
 
@@ -391,6 +468,28 @@ void ForgetOrders()
     NoteWrite();
 }
 
+std::uint64_t ConnectionEpoch()
+{
+    return g_connectionEpoch;
+}
+
+bool EnsureLiveDatabase()
+{
+    if (g_connection == nullptr)
+        return false;
+    if (g_transactionDepth > 0 || IdentityAt(g_file) == g_identity)
+        return true;
+    // Another process moved the file aside (it was damaged) and started a
+    // fresh one: what is written now belongs in the live file, not in the
+    // one kept for inspection.
+    // Closing the old connection must not remove journal files by their
+    // names, which now belong to the live file.
+    int persist = 1;
+    sqlite3_file_control(g_connection, "main", SQLITE_FCNTL_PERSIST_WAL, &persist);
+    const std::filesystem::path file = g_file;
+    return OpenDatabase(file).ok;
+}
+
 bool RebuildSortKeysIfStale();
 
 } // namespace store_internal
@@ -448,6 +547,7 @@ DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
             }
             addLine("The database " + file.string() + " is damaged (" + attempt.reason +
                     "); it was moved to " + aside.string() + " and a fresh one was started.");
+            result.movedTo = aside;
             attempt = TryOpen(file);
         }
     }
@@ -456,6 +556,9 @@ DatabaseOpenResult OpenDatabase(const std::filesystem::path& file)
         addLine("Cannot use the database " + file.string() + " (" + attempt.reason + ").");
         return result;
     }
+    g_file = file;
+    g_identity = attempt.identity;
+    ++g_connectionEpoch;
     if (!RebuildSortKeysIfStale())
         addLine("Cannot rebuild the sort keys of the database " + file.string() + ".");
     result.ok = true;
@@ -479,6 +582,9 @@ StoreTransaction::StoreTransaction()
         return;
     if (g_transactionDepth == 0)
     {
+        ReachTestPoint(TestPoint::kWriteBegins);
+        if (!EnsureLiveDatabase())
+            return;
         // IMMEDIATE takes the write lock now (waiting out the busy timeout),
         // so a transaction never fails half-way on another process's lock.
         if (!Execute("BEGIN IMMEDIATE"))
@@ -521,7 +627,11 @@ bool StoreTransaction::Commit()
         ForgetOrders();
         return false;
     }
-    if (!g_transactionDoomed && Execute("COMMIT"))
+    // Moved aside since the transaction began: committing would report
+    // success for work that went into the file kept for inspection.
+    ReachTestPoint(TestPoint::kCommitting);
+    const bool stillLive = IdentityAt(g_file) == g_identity;
+    if (!g_transactionDoomed && stillLive && Execute("COMMIT"))
         return true;
     Execute("ROLLBACK");
     ForgetOrders();

@@ -58,4 +58,14 @@ void NoteWrite();
 std::uint64_t OrderEpoch();
 void ForgetOrders();
 
+// Changes each time the database is opened, so a store opened on an earlier
+// connection can tell that its identities may mean other records now.
+std::uint64_t ConnectionEpoch();
+
+// Before a write outside a transaction (and at the start of each one): when
+// the database's name no longer leads to the open file (another process
+// moved it aside), opens the live file by that name. False when there is
+// no usable connection.
+bool EnsureLiveDatabase();
+
 } // namespace halvo::store_internal

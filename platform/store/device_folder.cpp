@@ -1,5 +1,7 @@
 #include "platform/store/device_folder.h"
 
+#include "platform/text/quoted.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -15,14 +17,43 @@ namespace halvo
 namespace
 {
 
+bool IsAbsolute(const char* path)
+{
+    return path != nullptr && path[0] == '/';
+}
+
+bool IsSetButRelative(const char* path)
+{
+    return path != nullptr && path[0] != '\0' && path[0] != '/';
+}
+
+// The user's home: HOME when it is an absolute path (a relative one would
+// put the data wherever the program happens to be started), else the
+// account's home folder. Empty when neither is absolute.
 std::filesystem::path HomeFolder()
 {
     const char* home = std::getenv("HOME");
-    if (home != nullptr && home[0] != '\0')
+    if (IsAbsolute(home))
         return home;
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
+    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && IsAbsolute(entry->pw_dir))
         return entry->pw_dir;
-    return "/";
+    return {};
+}
+
+// Says once per call which variables were passed over, and why.
+void WarnAboutIgnoredVariables(const std::filesystem::path& device,
+                               std::vector<std::string>* warnings)
+{
+    if (warnings == nullptr)
+        return;
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (IsSetButRelative(dataHome))
+        warnings->push_back("XDG_DATA_HOME is not an absolute path (" + Quoted(dataHome) +
+                            "); it was ignored");
+    const char* home = std::getenv("HOME");
+    if (!IsAbsolute(dataHome) && IsSetButRelative(home) && device.is_absolute())
+        warnings->push_back("HOME is not an absolute path (" + Quoted(home) +
+                            "); the data folder is " + device.string());
 }
 
 // Creates the folder and any missing parents, each private to the user.
@@ -106,12 +137,13 @@ void MakePrivate(const std::filesystem::path& folder, std::vector<std::string>* 
 std::filesystem::path DeviceFolder()
 {
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    std::filesystem::path base;
-    if (dataHome != nullptr && dataHome[0] == '/')
-        base = dataHome;
-    else
-        base = HomeFolder() / ".local" / "share";
-    return base / "halvo-tavorin";
+    if (IsAbsolute(dataHome))
+        return std::filesystem::path(dataHome) / "halvo-tavorin";
+    const std::filesystem::path home = HomeFolder();
+    // No absolute home at all: a relative answer, which EnsureDeviceFolder
+    // refuses, rather than a folder in the working directory.
+    return home.empty() ? std::filesystem::path("halvo-tavorin")
+                        : home / ".local" / "share" / "halvo-tavorin";
 }
 
 std::filesystem::path WindowsFolder()
@@ -127,6 +159,14 @@ std::filesystem::path DatabaseFile()
 bool EnsureDeviceFolder(std::string* error, std::vector<std::string>* warnings)
 {
     const std::filesystem::path device = DeviceFolder();
+    if (!device.is_absolute())
+    {
+        if (error != nullptr)
+            *error = "Cannot find a data folder: XDG_DATA_HOME and HOME are not absolute paths "
+                     "and the user account has no home folder.";
+        return false;
+    }
+    WarnAboutIgnoredVariables(device, warnings);
     if (!MakeFolder(device, error) || !MakeFolder(WindowsFolder(), error))
         return false;
     MakePrivate(device, warnings);

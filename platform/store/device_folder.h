@@ -11,7 +11,9 @@ namespace halvo
 {
 
 // $XDG_DATA_HOME/halvo-tavorin, or ~/.local/share/halvo-tavorin when
-// XDG_DATA_HOME is unset, empty or not an absolute path.
+// XDG_DATA_HOME is unset, empty or not an absolute path. The home is HOME
+// only when it is absolute, else the account's home folder; with neither
+// the answer is relative, and EnsureDeviceFolder refuses it.
 std::filesystem::path DeviceFolder();
 std::filesystem::path WindowsFolder();
 std::filesystem::path DatabaseFile();
@@ -19,7 +21,8 @@ std::filesystem::path DatabaseFile();
 // Creates the device folder and its windows/ folder when missing, and
 // makes both private to the user (0700) when they are not; never through a
 // link. On failure, error holds one line naming the folder; a folder that
-// could not be made private is a line in warnings.
+// could not be made private is a line in warnings, and so is an XDG_DATA_HOME
+// or HOME that was passed over for not being absolute.
 bool EnsureDeviceFolder(std::string* error = nullptr, std::vector<std::string>* warnings = nullptr);
 
 } // namespace halvo

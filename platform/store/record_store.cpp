@@ -149,6 +149,7 @@ bool RecordStore::Load(StoreIdentity identity)
     if (query.Step() != SQLITE_ROW)
         return false;
     identity_ = identity;
+    connectionEpoch_ = ConnectionEpoch();
     typeTag_ = static_cast<std::uint32_t>(query.Int(0));
     sortOrders_ = LoadSortOrders(identity);
     return true;
@@ -157,6 +158,7 @@ bool RecordStore::Load(StoreIdentity identity)
 bool RecordStore::Open(const std::string& name)
 {
     Close();
+    EnsureLiveDatabase();
     StoreIdentity identity = 0;
     {
         Statement query("SELECT id FROM stores WHERE name = ?1");
@@ -284,9 +286,17 @@ std::optional<Record> RecordStore::ReadCurrent(RecordIdentity* identity)
     return record;
 }
 
+bool RecordStore::OnLiveConnection() const
+{
+    // Identities found in a file that has since been moved aside may name
+    // other records in the live one: such a write fails rather than lands
+    // on the wrong record or in the moved file.
+    return IsOpen() && EnsureLiveDatabase() && ConnectionEpoch() == connectionEpoch_;
+}
+
 bool RecordStore::MakeKeys(const Record& record, std::string (&keys)[kMaxSortOrders]) const
 {
-    if (!IsOpen() || HasRepeatedId(record))
+    if (!OnLiveConnection() || HasRepeatedId(record))
         return false;
     ComputeKeys(record, sortOrders_, keys);
     return true;
@@ -345,7 +355,7 @@ bool RecordStore::Append(const Record& record)
 
 bool RecordStore::Delete(RecordIdentity identity)
 {
-    if (!IsOpen() || identity == 0)
+    if (identity == 0 || !OnLiveConnection())
         return false;
     const std::optional<OrderEntry> removed = StoredEntry(identity_, identity);
     if (!removed)

@@ -55,6 +55,7 @@ struct DatabaseOpenResult
 {
     bool ok = false;
     std::string note;
+    std::filesystem::path movedTo; // where a damaged file went, when it was moved
 };
 DatabaseOpenResult OpenDatabase(const std::filesystem::path& file);
 void CloseDatabase();
@@ -135,8 +136,10 @@ class RecordStore
   private:
     bool Load(StoreIdentity identity);
     bool MakeKeys(const Record& record, std::string (&keys)[kMaxSortOrders]) const;
+    bool OnLiveConnection() const;
 
     StoreIdentity identity_ = 0;
+    std::uint64_t connectionEpoch_ = 0; // the connection identity_ belongs to
     std::uint32_t typeTag_ = 0;
     std::vector<SortOrder> sortOrders_;
     int cursor_ = 0;

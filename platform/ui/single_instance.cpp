@@ -1,14 +1,19 @@
 #include "platform/ui/single_instance.h"
 
 #include "platform/store/device_folder.h"
+#include "platform/text/quoted.h"
 #include "platform/ui/framework.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QThread>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -23,13 +28,52 @@ constexpr char kForwardRequest[] = "forward\n";
 // How long a start keeps knocking while the lock holder is still coming up.
 constexpr int kClaimMilliseconds = 10000;
 
+// The lock and socket go where only this user can reach them: a runtime
+// folder that others may enter would let them take the lock first.
 std::filesystem::path RuntimeFolder()
 {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
-    if (runtime != nullptr && runtime[0] == '/' && std::filesystem::is_directory(runtime))
+    if (runtime != nullptr && IsPrivateFolder(runtime))
         return runtime;
     EnsureDeviceFolder();
-    return DeviceFolder();
+    const std::filesystem::path own = DeviceFolder();
+    static bool told = false;
+    if (runtime != nullptr && runtime[0] != '\0' && !told)
+    {
+        told = true;
+        std::fprintf(stderr,
+                     "halvo-tavorin: XDG_RUNTIME_DIR (%s) is not a folder of this user's alone "
+                     "(mode 0700); the start-up lock is kept in %s instead\n",
+                     EscapedForLine(runtime).c_str(), own.c_str());
+    }
+    return own;
+}
+
+enum class LockEntry
+{
+    kNone,
+    kFile,
+    kOther, // a link, a folder, a pipe: never a lock this program wrote
+};
+
+LockEntry EntryAt(const QString& path)
+{
+    struct stat status
+    {
+    };
+    if (::lstat(path.toLocal8Bit().constData(), &status) != 0)
+        return LockEntry::kNone;
+    return S_ISREG(status.st_mode) ? LockEntry::kFile : LockEntry::kOther;
+}
+
+// A lock this program wrote names its process. Reading is safe here: the
+// entry is a regular file, so opening it cannot block as a pipe would.
+bool NamesAProcess(const QLockFile& lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&pid, &host, &application) && pid > 0;
 }
 
 // Separate data folders are separate programs (tests run side by side).
@@ -57,6 +101,16 @@ bool AskToComeForward(const QString& socketPath)
 }
 
 } // namespace
+
+bool IsPrivateFolder(const std::filesystem::path& folder)
+{
+    struct stat status
+    {
+    };
+    return folder.is_absolute() && ::stat(folder.c_str(), &status) == 0 &&
+           S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
+           (status.st_mode & 07777) == 0700;
+}
 
 struct SingleInstance::Impl
 {
@@ -88,24 +142,67 @@ bool SingleInstance::Claim(std::function<void()> bringForward)
 {
     EnsureApplication();
     const QDeadlineTimer deadline(kClaimMilliseconds);
-    while (!impl_->lock->tryLock(0))
+    const QString lockPath = impl_->lock->fileName();
+    bool namedNoProcess = false;
+    for (;;)
     {
+        // Something other than a file under the lock's name would make the
+        // lock's own reading block (a pipe) or fail for ever (a dangling
+        // link, a folder): it is no start's lock once nobody answers.
+        if (EntryAt(lockPath) == LockEntry::kOther && !AskToComeForward(impl_->socketPath))
+        {
+            std::error_code error;
+            if (!std::filesystem::remove(lockPath.toStdString(), error))
+            {
+                std::fprintf(stderr,
+                             "halvo-tavorin: %s is not a lock file and cannot be removed; "
+                             "starting without the guard against a second window\n",
+                             qPrintable(lockPath));
+                return true;
+            }
+        }
+        if (impl_->lock->tryLock(0))
+            break;
         if (impl_->lock->error() != QLockFile::LockFailedError)
         {
             // No lock can be taken there at all: run without the guard.
             std::fprintf(stderr, "halvo-tavorin: cannot create the lock file %s\n",
-                         qPrintable(impl_->lock->fileName()));
+                         qPrintable(lockPath));
             return true;
         }
         // Another start holds the lock: knock until it listens.
         if (AskToComeForward(impl_->socketPath))
             return false;
+        // A lock that names no process (empty, cut short, unreadable) was
+        // left by a crash: a start writes its lock whole in one go, so one
+        // still found so a moment later, with nobody answering, is stale.
+        if (EntryAt(lockPath) == LockEntry::kFile && !NamesAProcess(*impl_->lock))
+        {
+            if (namedNoProcess)
+            {
+                namedNoProcess = false;
+                if (!impl_->lock->removeStaleLockFile() && !QFile::remove(lockPath))
+                {
+                    std::fprintf(stderr,
+                                 "halvo-tavorin: cannot remove the unusable lock file %s; "
+                                 "starting without the guard against a second window\n",
+                                 qPrintable(lockPath));
+                    return true;
+                }
+                continue;
+            }
+            namedNoProcess = true;
+        }
+        else
+        {
+            namedNoProcess = false;
+        }
         if (deadline.hasExpired())
         {
             std::fprintf(stderr,
                          "halvo-tavorin: another start holds %s but does not answer; "
                          "starting anyway\n",
-                         qPrintable(impl_->lock->fileName()));
+                         qPrintable(lockPath));
             return true;
         }
         QThread::msleep(50);

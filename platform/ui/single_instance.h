@@ -7,12 +7,18 @@
 namespace halvo
 {
 
+// True for an absolute path to a folder of this user's with mode 0700: the
+// only kind of $XDG_RUNTIME_DIR the lock and socket are put in.
+bool IsPrivateFolder(const std::filesystem::path& folder);
+
 // One running program per user and data folder. The first start takes a
 // lock file and listens on a socket beside it, both in the user's runtime
-// folder ($XDG_RUNTIME_DIR, else the data folder) and private to the user;
+// folder ($XDG_RUNTIME_DIR when IsPrivateFolder, else the data folder, with
+// one line on stderr saying so) and private to the user;
 // a later start finds the lock taken, asks the running program to come
 // forward through the socket and ends. A lock or socket left by a program
-// that was killed is taken over.
+// that was killed is taken over, and so is one that names no process or is
+// not a file at all, once nobody answers on the socket.
 class SingleInstance
 {
   public:

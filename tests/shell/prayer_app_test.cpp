@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -148,6 +149,47 @@ TEST(StartupFailure, NoShippedDataNamesTheFoldersSearched)
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].find("HalvoCities.txt"), std::string::npos) << boxes[0];
     EXPECT_NE(boxes[0].find((base / "empty").string()), std::string::npos) << boxes[0];
+    std::filesystem::remove_all(base);
+}
+
+// The desktop program tells the user in a box, once, that a damaged
+// database was moved aside and the settings and cities were reset.
+TEST(StartupNotice, DamagedDatabaseIsShownInAMessageBoxNamingTheMovedFile)
+{
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-ui-damaged-" + std::to_string(getpid()));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base / "home" / "halvo-tavorin");
+    const auto database = base / "home" / "halvo-tavorin" / "halvo-tavorin.db";
+    std::ofstream(database) << std::string(8192, 'Z');
+    setenv("XDG_DATA_HOME", (base / "home").c_str(), 1);
+    setenv("HALVO_DATA_DIR", HALVO_TEST_DATA_DIR "/startup/shipped", 1);
+
+    std::vector<std::string> boxes;
+    SetMessageBoxSink([&](CWnd*, const std::string& text) { boxes.push_back(text); });
+    bool started = false;
+    {
+        CPrayerApp app;
+        EnsureApplication();
+        ::testing::internal::CaptureStderr();
+        started = app.InitInstance();
+        const std::string errors = ::testing::internal::GetCapturedStderr();
+        EXPECT_NE(errors.find(database.string()), std::string::npos) << errors;
+        app.ExitInstance();
+    }
+    SetMessageBoxSink({});
+    unsetenv("HALVO_DATA_DIR");
+    CloseDatabase();
+
+    EXPECT_TRUE(started);
+    const auto moved =
+        std::count_if(boxes.begin(), boxes.end(),
+                      [&](const std::string& text)
+                      {
+                          return text.find(database.string() + ".corrupt-") != std::string::npos &&
+                                 text.find("reset") != std::string::npos;
+                      });
+    EXPECT_EQ(moved, 1) << (boxes.empty() ? "no box" : boxes[0]);
     std::filesystem::remove_all(base);
 }
 

@@ -17,6 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -274,6 +275,160 @@ TEST_F(StartupData, StoreWithoutZonesIsRepairedFromTheShippedFiles)
     EXPECT_EQ(Count(kCitiesStoreName), 6) << "the cities are not imported again";
     EXPECT_EQ(ReadSetting(setting::kCityName), "Sydney");
     EXPECT_FALSE(AnySeedFileLeft());
+}
+
+// A shipped folder made for one test: the test data's seed files, with
+// some left out or replaced.
+std::filesystem::path ShippedCopy(const std::filesystem::path& home, const char* leftOut)
+{
+    const std::filesystem::path shipped = home / "shipped-copy";
+    std::filesystem::create_directories(shipped);
+    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+    {
+        if (leftOut == nullptr || std::string(name) != leftOut)
+        {
+            std::filesystem::copy_file(kShipped / name, shipped / name);
+        }
+    }
+    ::setenv("HALVO_DATA_DIR", shipped.c_str(), 1);
+    return shipped;
+}
+
+bool Mentions(const std::vector<std::string>& lines, const std::filesystem::path& path)
+{
+    return std::any_of(lines.begin(), lines.end(),
+                       [&](const std::string& line)
+                       { return line.find(path.string()) != std::string::npos; });
+}
+
+// A zone file that is shipped but cannot be copied ends the start with its
+// name, as an unreadable one in windows/ does; going on would show every
+// city in UTC.
+TEST_F(StartupData, ShippedZoneFileThatCannotBeCopiedFailsTheStartNamingIt)
+{
+    enum class Fault
+    {
+        Fifo,
+        Folder,
+        Unreadable,
+    };
+    for (const Fault fault : {Fault::Fifo, Fault::Folder, Fault::Unreadable})
+    {
+        SCOPED_TRACE(static_cast<int>(fault));
+        if (fault == Fault::Unreadable && ::geteuid() == 0)
+        {
+            continue; // the superuser reads any file
+        }
+        TearDown();
+        SetUp();
+        const std::filesystem::path shipped = ShippedCopy(home_, kZonesFile);
+        const std::filesystem::path zones = shipped / kZonesFile;
+        switch (fault)
+        {
+        case Fault::Fifo:
+            ASSERT_EQ(::mkfifo(zones.c_str(), 0600), 0);
+            break;
+        case Fault::Folder:
+            std::filesystem::create_directory(zones);
+            break;
+        case Fault::Unreadable:
+            std::filesystem::copy_file(kShipped / kZonesFile, zones);
+            ::chmod(zones.c_str(), 0);
+            break;
+        }
+        messages_.shown.clear();
+        const StartupDataResult result = RunStartupDataSteps(messages_);
+        EXPECT_FALSE(result.ok);
+        ASSERT_EQ(messages_.shown.size(), 1u);
+        EXPECT_NE(messages_.shown[0].find(zones.string()), std::string::npos) << messages_.shown[0];
+        EXPECT_FALSE(RecordStore::Exists(kZonesStoreName));
+        ::chmod(zones.c_str(), 0600);
+    }
+}
+
+// A sound that did not reach windows/ (a failed copy, removed by hand) is
+// copied at the next start, so the chosen Adhan is never silent for good.
+TEST_F(StartupData, SoundMissingFromWindowsIsCopiedAgainAtTheNextStart)
+{
+    const std::filesystem::path shipped = ShippedCopy(home_, nullptr);
+    std::ofstream(shipped / "HalvoAdhan.wav") << "RIFF sound";
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    const std::filesystem::path sound = WindowsFolder() / "HalvoAdhan.wav";
+    ASSERT_EQ(Bytes(sound), "RIFF sound");
+    CloseDatabase();
+    std::filesystem::remove(sound);
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    EXPECT_EQ(Bytes(sound), "RIFF sound");
+    EXPECT_FALSE(std::filesystem::exists(WindowsFolder() / "Alarm1.wav"))
+        << "a sound that is not shipped is not made up";
+}
+
+// Something that is not a regular file under a seed file's name in
+// windows/ is named and left alone; the table it would have filled is
+// still imported from the shipped file, which stays where it is.
+TEST_F(StartupData, NonRegularSeedEntryIsNamedIgnoredAndItsTableStillImported)
+{
+    enum class Entry
+    {
+        DanglingLink,
+        Fifo,
+        Folder,
+    };
+    for (const char* name : {kMainCitiesFile, kMoreCitiesFile, kZonesFile})
+    {
+        for (const Entry entry : {Entry::DanglingLink, Entry::Fifo, Entry::Folder})
+        {
+            SCOPED_TRACE(std::string(name) + " " + std::to_string(static_cast<int>(entry)));
+            TearDown();
+            SetUp();
+            ASSERT_TRUE(EnsureDeviceFolder());
+            const std::filesystem::path path = WindowsFolder() / name;
+            switch (entry)
+            {
+            case Entry::DanglingLink:
+                std::filesystem::create_symlink(home_ / "nowhere", path);
+                break;
+            case Entry::Fifo:
+                ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+                break;
+            case Entry::Folder:
+                std::filesystem::create_directory(path);
+                break;
+            }
+            const StartupDataResult result = RunStartupDataSteps(messages_);
+            ASSERT_TRUE(result.ok) << result.failure;
+            EXPECT_EQ(Count(kCitiesStoreName), 7); // six main cities and Tacoma
+            EXPECT_EQ(Count(kZonesStoreName), 4);
+            EXPECT_TRUE(Mentions(messages_.warnings, path));
+            EXPECT_TRUE(std::filesystem::is_symlink(path) || std::filesystem::exists(path))
+                << "left alone";
+            EXPECT_TRUE(std::filesystem::exists(kShipped / name)) << "the shipped file stays";
+            messages_.warnings.clear();
+        }
+    }
+}
+
+// A damaged database moved aside is told once, naming where it went (the
+// desktop program shows it in a box); the next start says nothing.
+TEST_F(StartupData, DatabaseMovedAsideIsToldOnceNamingTheMovedFile)
+{
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    CloseDatabase();
+    for (const char* suffix : {"-wal", "-shm"})
+    {
+        std::filesystem::remove(DatabaseFile().string() + suffix);
+    }
+    std::ofstream(DatabaseFile(), std::ios::trunc) << std::string(8192, 'Z');
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    ASSERT_EQ(messages_.notices.size(), 1u);
+    EXPECT_NE(messages_.notices[0].find(DatabaseFile().string() + ".corrupt-"), std::string::npos)
+        << messages_.notices[0];
+    EXPECT_NE(messages_.notices[0].find("reset"), std::string::npos) << messages_.notices[0];
+    EXPECT_TRUE(Mentions(messages_.warnings, DatabaseFile())) << "the stderr line stays";
+    EXPECT_EQ(ReadSetting(setting::kCityName), "Seattle, WA");
+    CloseDatabase();
+    ASSERT_TRUE(RunStartupDataSteps(messages_).ok);
+    EXPECT_EQ(messages_.notices.size(), 1u);
 }
 
 // --- Starts at the same moment ---

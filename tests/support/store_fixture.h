@@ -22,8 +22,10 @@ class RecordingMessages : public UserMessages
   public:
     void Show(const std::string& text) override { shown.push_back(text); }
     void Warn(const std::string& text) override { warnings.push_back(text); }
+    void Notify(const std::string& text) override { notices.push_back(text); }
     std::vector<std::string> shown;
     std::vector<std::string> warnings;
+    std::vector<std::string> notices;
 };
 
 // A folder of its own for the running test, emptied first.

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -205,6 +207,129 @@ TEST_F(StoreTest, DatabaseIsNeverOpenedThroughALink)
     EXPECT_EQ(Mode(database_), 0600u);
 }
 
+// A data folder reached through links (a home under /var/home, ~/.local
+// on another disk) is the user's own; only a link at the database or its
+// companions is refused, and a refused open leaves no file behind.
+TEST_F(StoreTest, LinksAboveTheDatabaseAreFollowedButNotAtItOrItsCompanions)
+{
+    CloseDatabase();
+    const std::filesystem::path real = folder_ / "real";
+    std::filesystem::create_directories(real / "data");
+    std::filesystem::create_directory_symlink(real, folder_ / "linked-home");
+    const std::filesystem::path throughLink = folder_ / "linked-home" / "data" / "halvo.db";
+
+    DatabaseOpenResult opened = OpenDatabase(throughLink);
+    ASSERT_TRUE(opened.ok) << opened.note;
+    ASSERT_NE(RecordStore::Create("kept", 1, {}), 0u);
+    CloseDatabase();
+    opened = OpenDatabase(throughLink);
+    ASSERT_TRUE(opened.ok) << opened.note;
+    EXPECT_TRUE(RecordStore::Exists("kept"));
+    CloseDatabase();
+
+    const std::filesystem::path elsewhere = folder_ / "elsewhere";
+    std::ofstream(elsewhere) << "";
+    const struct
+    {
+        const char* linkedSuffix;
+    } cases[] = {{""}, {"-wal"}, {"-shm"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.linkedSuffix);
+        const std::filesystem::path fresh = real / "data" / "fresh.db";
+        std::filesystem::create_symlink(elsewhere, fresh.string() + c.linkedSuffix);
+        const std::filesystem::path named = folder_ / "linked-home" / "data" / "fresh.db";
+        opened = OpenDatabase(named);
+        EXPECT_FALSE(opened.ok);
+        EXPECT_NE(opened.note.find("symbolic link"), std::string::npos) << opened.note;
+        std::filesystem::remove(fresh.string() + c.linkedSuffix);
+        std::vector<std::string> left;
+        for (const auto& entry : std::filesystem::directory_iterator(real / "data"))
+            if (entry.path().filename().string().rfind("fresh.db", 0) == 0 &&
+                entry.path().extension() != ".lock")
+                left.push_back(entry.path().filename().string());
+        EXPECT_TRUE(left.empty()) << left.front();
+        EXPECT_EQ(FileBytes(elsewhere), "");
+    }
+}
+
+// A process that holds the database open while another moves the damaged
+// file aside: what it writes afterwards goes to the live file, or fails,
+// and never lands in the moved one with success reported.
+TEST_F(StoreTest, WritesAfterTheFileWasMovedAsideGoToTheLiveFile)
+{
+    ASSERT_NE(RecordStore::Create("held", 1, {{1, kSortCaseInsensitive}}), 0u);
+    CloseDatabase();
+    enum class Writer
+    {
+        NewTransaction, // a write that begins after the move
+        StoreHeldOpen,  // a store opened before the move, written after it
+    };
+    // Where the writer stands when the file is moved, what it must report,
+    // and whether its write is then found in the live file.
+    const struct
+    {
+        Writer writer;
+        TestPoint movedAt;
+        int exitCode;
+        bool inLiveFile;
+    } cases[] = {
+        {Writer::NewTransaction, TestPoint::kWriteBegins, 0, true},
+        {Writer::StoreHeldOpen, TestPoint::kWriteBegins, 2, false},
+        {Writer::NewTransaction, TestPoint::kCommitting, 2, false},
+    };
+    int round = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(static_cast<int>(c.writer) * 10 + static_cast<int>(c.movedAt));
+        const std::string written = "written-" + std::to_string(round);
+        testing::ChildProcess writer(
+            &testing::PauseAtStopPoint, c.movedAt, 0,
+            [&]
+            {
+                SetTestPointHandler(nullptr);
+                if (!OpenDatabase(database_).ok)
+                    return 1;
+                RecordStore store;
+                if (c.writer == Writer::StoreHeldOpen && !store.Open("held"))
+                    return 1;
+                SetTestPointHandler(&testing::PauseAtStopPoint);
+                StoreTransaction transaction;
+                const bool wrote = c.writer == Writer::NewTransaction
+                                       ? RecordStore::Create(written, 1, {}) != 0
+                                       : store.Append({{1, written}});
+                return wrote && transaction.Commit() ? 0 : 2;
+            });
+        ASSERT_TRUE(writer.AwaitTold());
+        // What the opening does with a damaged file: the file and its
+        // journal go aside, and a fresh database starts under the name.
+        const std::filesystem::path aside =
+            database_.string() + ".corrupt-test-" + std::to_string(round++);
+        for (const char* suffix : {"", "-wal", "-shm"})
+            if (std::filesystem::exists(database_.string() + suffix))
+                std::filesystem::rename(database_.string() + suffix, aside.string() + suffix);
+        ASSERT_TRUE(OpenDatabase(database_).ok);
+        ASSERT_NE(RecordStore::Create("held", 1, {{1, kSortCaseInsensitive}}), 0u);
+        CloseDatabase();
+        writer.Go();
+        EXPECT_TRUE(writer.ExitedWith(c.exitCode));
+
+        ASSERT_TRUE(OpenDatabase(aside).ok);
+        EXPECT_FALSE(RecordStore::Exists(written)) << "written into the moved file";
+        RecordStore moved;
+        ASSERT_TRUE(moved.Open("held"));
+        EXPECT_EQ(moved.SeekFirstEqual(1, written), -1) << "written into the moved file";
+        moved.Close();
+        CloseDatabase();
+        ASSERT_TRUE(OpenDatabase(database_).ok);
+        RecordStore live;
+        ASSERT_TRUE(live.Open("held"));
+        EXPECT_EQ(RecordStore::Exists(written) || live.Count() == 1, c.inLiveFile);
+        live.Close();
+        CloseDatabase();
+    }
+}
+
 TEST_F(StoreTest, UnopenableDatabaseFailsWithoutMovingAnything)
 {
     CloseDatabase();
@@ -252,6 +377,26 @@ class Environment
   private:
     std::map<std::string, std::optional<std::string>> saved_;
 };
+
+// A relative HOME is passed over like a relative XDG_DATA_HOME: the store
+// never lands in whatever folder the program was started from.
+TEST_F(StoreTest, RelativeHomeIsPassedOverForTheAccountsHome)
+{
+    Environment environment;
+    environment.Set("XDG_DATA_HOME", nullptr);
+    const passwd* account = getpwuid(getuid());
+    ASSERT_NE(account, nullptr);
+    const std::filesystem::path expected =
+        std::filesystem::path(account->pw_dir) / ".local" / "share" / "halvo-tavorin";
+    for (const char* home : {"relative", ".", "./home", "", "~"})
+    {
+        environment.Set("HOME", home);
+        EXPECT_EQ(DeviceFolder(), expected) << home;
+        EXPECT_TRUE(DatabaseFile().is_absolute()) << home;
+    }
+    environment.Set("HOME", nullptr);
+    EXPECT_EQ(DeviceFolder(), expected);
+}
 
 TEST_F(StoreTest, DeviceFolderFollowsXdgDataHome)
 {

@@ -1,4 +1,8 @@
+#include "platform/ui/single_instance.h"
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <fcntl.h>
 #include <signal.h>
@@ -7,6 +11,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -104,6 +109,119 @@ class SingleInstanceRace : public ::testing::Test
 
     std::filesystem::path folder_;
 };
+
+// Reads a probe's output until it says the word or the time is up.
+std::string AwaitWord(const Probe& probe, const std::string& word, std::chrono::milliseconds wait)
+{
+    std::string said;
+    const auto deadline = std::chrono::steady_clock::now() + wait;
+    while (said.find(word) == std::string::npos && std::chrono::steady_clock::now() < deadline)
+    {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        said += ReadAll(probe.output);
+    }
+    return said;
+}
+
+void Stop(Probe& probe)
+{
+    kill(probe.pid, SIGKILL);
+    waitpid(probe.pid, nullptr, 0);
+    close(probe.output);
+}
+
+// A lock that names no process, or is not a file at all, is no start's
+// lock once nobody answers: the next start takes it over at once (not
+// after ten seconds, not as a second unguarded window).
+TEST_F(SingleInstanceRace, LockThatIsEmptyOrNotAFileIsTakenOverAtOnce)
+{
+    enum class Lock
+    {
+        Empty,
+        DanglingLink,
+        Pipe,
+        Folder,
+    };
+    for (const Lock lock : {Lock::Empty, Lock::DanglingLink, Lock::Pipe, Lock::Folder})
+    {
+        SCOPED_TRACE(static_cast<int>(lock));
+        Probe first = Start(folder_);
+        ASSERT_NE(AwaitWord(first, "first", std::chrono::seconds(20)).find("first"),
+                  std::string::npos);
+        Stop(first);
+        std::filesystem::path lockFile;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            if (entry.path().extension() == ".lock")
+                lockFile = entry.path();
+        ASSERT_FALSE(lockFile.empty());
+        std::filesystem::remove(lockFile);
+        switch (lock)
+        {
+        case Lock::Empty:
+            std::ofstream(lockFile).flush();
+            break;
+        case Lock::DanglingLink:
+            std::filesystem::create_symlink(folder_ / "nowhere", lockFile);
+            break;
+        case Lock::Pipe:
+            ASSERT_EQ(mkfifo(lockFile.c_str(), 0600), 0);
+            break;
+        case Lock::Folder:
+            std::filesystem::create_directory(lockFile);
+            break;
+        }
+        const auto started = std::chrono::steady_clock::now();
+        Probe next = Start(folder_);
+        EXPECT_EQ(AwaitWord(next, "first", std::chrono::seconds(20)), "first\n");
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+        // It holds the lock for real: a later start only brings it forward.
+        Probe later = Start(folder_);
+        int status = -1;
+        waitpid(later.pid, &status, 0);
+        close(later.output);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        Stop(next);
+    }
+}
+
+// Only a runtime folder of the user's alone holds the lock and socket.
+TEST(RuntimeFolder, OnlyAFolderOfTheUsersAloneIsPrivate)
+{
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-runtime-" + std::to_string(getpid()));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base);
+    const struct
+    {
+        const char* name;
+        mode_t mode;
+        bool otherOwner;
+        bool expected;
+    } cases[] = {
+        {"private", 0700, false, true},       {"readable", 0755, false, false},
+        {"shared", 01777, false, false},      {"group", 0770, false, false},
+        {"someone-elses", 0700, true, false},
+    };
+    for (const auto& c : cases)
+    {
+        const auto folder = base / c.name;
+        std::filesystem::create_directory(folder);
+        chmod(folder.c_str(), c.mode);
+        if (c.otherOwner)
+        {
+            // Only the superuser can give a folder away; others have none to test with.
+            if (geteuid() != 0)
+                continue;
+            ASSERT_EQ(chown(folder.c_str(), 65534, 65534), 0);
+        }
+        EXPECT_EQ(halvo::IsPrivateFolder(folder), c.expected) << c.name;
+    }
+    std::ofstream(base / "file").flush();
+    EXPECT_FALSE(halvo::IsPrivateFolder(base / "file"));
+    EXPECT_FALSE(halvo::IsPrivateFolder(base / "missing"));
+    EXPECT_FALSE(halvo::IsPrivateFolder("relative"));
+    std::filesystem::remove_all(base);
+}
 
 TEST_F(SingleInstanceRace, ManyStartsAtOnceLeaveOneThatTheOthersBringForward)
 {
