@@ -61,8 +61,7 @@ void AddCalendarCommands(CLI::App& app)
         hijri->callback(
             [date, style, json, hijri]
             {
-                const CalendarChoice choice =
-                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
+                const CalendarChoice choice = ParseCalendarChoice(*style);
                 const DateRecord civil =
                     hijri->count("date") == 0 ? LocalNow() : ParseDate(*date, "date");
                 const ShownHijri shown = HijriFor(civil, choice);
@@ -99,8 +98,7 @@ void AddCalendarCommands(CLI::App& app)
         gregorian->callback(
             [year, month, day, style, json]
             {
-                const CalendarChoice choice =
-                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
+                const CalendarChoice choice = ParseCalendarChoice(*style);
                 // Any day 1 to 31 is taken, as the converter offers it; day 30 of a
                 // 29-day month simply lands on the next month's first day.
                 const int hijriYear = ParseInteger(*year, "year", 1, 9999);
