@@ -7,6 +7,7 @@
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
 #include "platform/clock.h"
+#include "settings/hijri_choice.h"
 
 #include <CLI/CLI.hpp>
 
@@ -28,21 +29,6 @@ std::string ConvertedGregorianText(const GregorianDay& date)
     std::snprintf(text, sizeof text, "%d %s, %d", date.day, GregorianMonthName(date.month),
                   date.year);
     return text;
-}
-
-// The day number a Hijri date stands for in the chosen calendar, with the
-// shown date's adjustment taken back out.
-int JulianDayOfHijri(int year, int month, int day, const CalendarChoice& choice)
-{
-    int julianDay = HijriToJulianDay(year, month, day);
-    if (choice.calendar == HijriCalendar::kUmmAlQura)
-    {
-        if (const auto official = UmmAlQuraToJulianDay(year, month, day))
-        {
-            julianDay = *official;
-        }
-    }
-    return julianDay - choice.adjustDays;
 }
 
 } // namespace
@@ -104,7 +90,8 @@ void AddCalendarCommands(CLI::App& app)
                 const int hijriYear = ParseInteger(*year, "year", 1, 9999);
                 const int hijriMonth = ParseInteger(*month, "month", 1, 12);
                 const int hijriDay = ParseInteger(*day, "day", 1, 31);
-                const int julianDay = JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice);
+                const int julianDay =
+                    halvo::JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice);
                 const GregorianDay civil = GregorianFromJulianDay(julianDay);
                 const std::string text = ConvertedGregorianText(civil);
                 if (*json)

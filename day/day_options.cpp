@@ -3,7 +3,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "engine/solar_model.h"
-#include "platform/calendar/umm_al_qura.h"
+#include "settings/hijri_choice.h"
 
 #include <cmath>
 
@@ -12,11 +12,6 @@ namespace halvo
 
 namespace
 {
-
-// The years ICU's islamic-umalqura calendar takes from its table; outside
-// them it counts an arithmetic calendar of its own.
-constexpr int kFirstUmmAlQuraYear = 1300;
-constexpr int kLastUmmAlQuraYear = 1600;
 
 // Polar days are searched toward the equator in half-degree steps.
 constexpr double kPolarLatitudeStep = 0.5;
@@ -77,25 +72,14 @@ PrayerTime Split(double hours)
 
 ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
 {
-    const int julianDay =
-        static_cast<int>(JulianDayNumber(date.year, date.month, date.day)) + choice.adjustDays;
-    HijriDay hijri = HijriFromJulianDay(julianDay);
-    bool civilInstead = false;
-    if (choice.calendar == HijriCalendar::kUmmAlQura)
-    {
-        const auto official = UmmAlQuraFromJulianDay(julianDay);
-        if (official && official->year >= kFirstUmmAlQuraYear &&
-            official->year <= kLastUmmAlQuraYear)
-            hijri = *official;
-        else
-            civilInstead = true;
-    }
-    ShownHijri shown{hijri.day, hijri.month, hijri.year, {}, civilInstead};
+    const ChosenHijri chosen = HijriOfJulianDay(
+        static_cast<int>(JulianDayNumber(date.year, date.month, date.day)), choice);
+    ShownHijri shown{chosen.date.day, chosen.date.month, chosen.date.year, {}, chosen.civilInstead};
     // The engine's own text, so the civil date reads exactly as on the screen.
     PrayerEngine texts;
-    texts.hijriDay = hijri.day;
-    texts.hijriMonth = hijri.month;
-    texts.hijriYear = hijri.year;
+    texts.hijriDay = shown.day;
+    texts.hijriMonth = shown.month;
+    texts.hijriYear = shown.year;
     shown.text = texts.HijriDateText();
     return shown;
 }
