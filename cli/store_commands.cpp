@@ -562,6 +562,13 @@ void AddConventionsCommand(CLI::App& app)
                 PrintJson(list);
                 return;
             }
+            // A published method replaces the marked convention's angles.
+            if (const CalculationMethod* method = ReadCalculationOptions().method)
+            {
+                out += std::string("Method ") + method->name +
+                       " is in force: its angles replace the marked convention's "
+                       "('tavorin methods')\n";
+            }
             std::cout << out;
         });
 }

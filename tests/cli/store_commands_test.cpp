@@ -339,6 +339,7 @@ TEST_F(TavorinStore, SelectingAPresetSetsMethodAndAConventionEmptiesIt)
         }
     }
     EXPECT_EQ(inForce, 1);
+    EXPECT_NE(Run({"conventions"}).out.find("Method ISNA is in force"), std::string::npos);
     const std::string listed = Run({"methods"}).out;
     EXPECT_NE(listed.find("* ISNA"), std::string::npos) << listed;
     EXPECT_NE(listed.find("\"Um Ul-Qura, Makkah\" has Fajr 19.0"), std::string::npos) << listed;
@@ -346,6 +347,7 @@ TEST_F(TavorinStore, SelectingAPresetSetsMethodAndAConventionEmptiesIt)
     ASSERT_EQ(Run({"conventions", "select", "Egyptian"}).status, 0);
     EXPECT_EQ(nlohmann::json::parse(Run({"times", "--json"}).out)["options"]["method"], nullptr);
     EXPECT_EQ(Run({"methods"}).out.find("* "), std::string::npos);
+    EXPECT_EQ(Run({"conventions"}).out.find("in force"), std::string::npos);
 }
 
 } // namespace
