@@ -7,6 +7,7 @@
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
 #include "platform/clock.h"
+#include "settings/hijri_choice.h"
 
 #include <CLI/CLI.hpp>
 
@@ -30,24 +31,6 @@ std::string ConvertedGregorianText(const GregorianDay& date)
     return text;
 }
 
-// The day number a Hijri date stands for in the chosen calendar, with the
-// shown date's adjustment taken back out.
-int JulianDayOfHijri(int year, int month, int day, const CalendarChoice& choice)
-{
-    int julianDay = HijriToJulianDay(year, month, day);
-    if (choice.calendar == HijriCalendar::kUmmAlQura)
-    {
-        const auto official =
-            IsUmmAlQuraTableYear(year) ? UmmAlQuraToJulianDay(year, month, day) : std::nullopt;
-        if (!official)
-        {
-            throw UsageError(UmmAlQuraRangeRefusal(std::to_string(year) + " A.H."));
-        }
-        julianDay = *official;
-    }
-    return julianDay - choice.adjustDays;
-}
-
 } // namespace
 
 void AddCalendarCommands(CLI::App& app)
@@ -64,10 +47,10 @@ void AddCalendarCommands(CLI::App& app)
         hijri->callback(
             [date, style, json, hijri]
             {
-                const CalendarChoice choice =
-                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
+                const CalendarChoice choice = ParseCalendarChoice(*style);
                 const DateRecord civil =
                     hijri->count("date") == 0 ? LocalNow() : ParseDate(*date, "date");
+                RefuseTypedUmmAlQuraOutsideTable(*style, choice, civil, civil);
                 const ShownHijri shown = HijriFor(civil, choice);
                 if (*json)
                 {
@@ -102,14 +85,15 @@ void AddCalendarCommands(CLI::App& app)
         gregorian->callback(
             [year, month, day, style, json]
             {
-                const CalendarChoice choice =
-                    ParseCalendarChoice(style->calendar, style->hijriAdjust);
+                const CalendarChoice choice = ParseCalendarChoice(*style);
                 // Any day 1 to 31 is taken, as the converter offers it; day 30 of a
                 // 29-day month simply lands on the next month's first day.
                 const int hijriYear = ParseInteger(*year, "year", 1, 9999);
                 const int hijriMonth = ParseInteger(*month, "month", 1, 12);
                 const int hijriDay = ParseInteger(*day, "day", 1, 31);
-                const int julianDay = JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice);
+                RefuseTypedUmmAlQuraOutsideTable(*style, choice, hijriYear);
+                const int julianDay =
+                    halvo::JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice);
                 const GregorianDay civil = GregorianFromJulianDay(julianDay);
                 const std::string text = ConvertedGregorianText(civil);
                 if (*json)

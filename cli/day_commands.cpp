@@ -5,9 +5,11 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
+#include "conventions/twilight_conventions.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
+#include "platform/text/quoted.h"
 
 #include <CLI/CLI.hpp>
 
@@ -59,13 +61,20 @@ void AddPlaceOptions(CLI::App& command, PlaceOptions& options, bool required)
     command.add_flag("--hanafi", options.hanafi, "Hanafi Asr (shadow factor 2) instead of Shafi");
 }
 
-// The angles come from --fajr and --isha or from --method, not both.
-void CheckAngleSources(const CLI::App& command, const DayStyle& style)
+// The angles come from --fajr and --isha or from --method, not both. Typed
+// angles replace a method that comes from the settings.
+DayStyle CheckAngleSources(const CLI::App& command, const DayStyle& style)
 {
-    if (style.method != nullptr && command.count("--fajr") + command.count("--isha") > 0)
+    const bool typedAngles = command.count("--fajr") + command.count("--isha") > 0;
+    if (!typedAngles)
+    {
+        return style;
+    }
+    if (style.method != nullptr && !style.storedMethod)
     {
         throw UsageError("--method gives the angles; leave out --fajr and --isha");
     }
+    return WithoutStoredMethod(style);
 }
 
 PlaceInputs ParsePlace(const PlaceOptions& options, const DayStyle& style)
@@ -94,12 +103,10 @@ ConventionFacts TypedConvention(const PlaceInputs& place, const DayStyle& style)
     return WithMethod(facts, style);
 }
 
-PrayerEngine EngineFor(const PlaceInputs& place, const DateRecord& date)
+OptionDay DayAt(const PlaceInputs& place, const DateRecord& date, const CalculationOptions& options)
 {
-    PrayerEngine engine;
-    engine.Setup(place.longitude, place.latitude, place.timeZone, date, place.fajrAngle,
-                 place.ishaAngle, place.hanafi);
-    return engine;
+    return ComputeOptionDay(place.longitude, place.latitude, place.timeZone, date, place.fajrAngle,
+                            place.ishaAngle, place.hanafi, options);
 }
 
 void AppendCsvField(std::string& out, const std::string& text)
@@ -131,15 +138,73 @@ void AppendPadded(std::string& out, const std::string& text, std::size_t width)
     }
 }
 
+// The seed's built-in conventions and the published methods of the same
+// bodies: their angles were taken at another time and partly differ.
+struct SeedConventionOfMethod
+{
+    const char* method;
+    const char* convention;
+};
+constexpr std::array<SeedConventionOfMethod, 5> kSeedConventionsOfMethods = {{
+    {"MWL", "World Islamic League"},
+    {"ISNA", "Islamic Society of North America"},
+    {"Egypt", "Egyptian General Organization of Surveying"},
+    {"Karachi", "University of Islamic Sciences, Karachi"},
+    {"UmmAlQura", "Um Ul-Qura, Makkah"},
+}};
+
+const Convention* SeedConventionOf(const CalculationMethod& method)
+{
+    for (const SeedConventionOfMethod& pair : kSeedConventionsOfMethods)
+    {
+        if (std::string_view(pair.method) != method.name)
+        {
+            continue;
+        }
+        for (const Convention& convention : BuiltInConventions())
+        {
+            if (convention.name == pair.convention)
+            {
+                return &convention;
+            }
+        }
+    }
+    return nullptr;
+}
+
+ConventionFacts SeedFacts(const Convention& convention)
+{
+    ConventionFacts facts;
+    facts.name = convention.name;
+    facts.fajrAngle = AngleTextToDegrees(convention.fajr);
+    facts.ishaAngle = AngleTextToDegrees(convention.isha);
+    return facts;
+}
+
+// "as the seed convention X", or how the seed convention of the same body
+// differs.
+std::string SeedComparisonText(const CalculationMethod& method, const Convention& seed)
+{
+    ConventionFacts facts = SeedFacts(seed);
+    if (facts.fajrAngle == method.fajrAngle && facts.ishaAngle == method.ishaAngle)
+    {
+        return "the seed's " + Quoted(seed.name) + " has the same angles";
+    }
+    facts.name.reset();
+    return "the seed's " + Quoted(seed.name) + " has " + ConventionText(facts);
+}
+
 void AddMethodsCommand(CLI::App& app)
 {
     auto json = std::make_shared<bool>(false);
     CLI::App* methods = app.add_subcommand(
-        "methods", "The published parameters --method takes, with their angles and minutes");
+        "methods", "The published parameters --method and the Method setting take, with their "
+                   "angles and minutes; the one in force is marked");
     methods->add_flag("--json", *json, "Print JSON");
     methods->callback(
         [json]
         {
+            const CalculationMethod* inForce = StoredOptions().method;
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
             std::string out;
             for (const CalculationMethod& method : kCalculationMethods)
@@ -149,10 +214,14 @@ void AddMethodsCommand(CLI::App& app)
                 facts.method = method.name;
                 facts.fajrAngle = method.fajrAngle;
                 facts.ishaAngle = method.ishaAngle;
+                const Convention* seed = SeedConventionOf(method);
                 if (*json)
                 {
                     nlohmann::ordered_json entry = ConventionJson(facts);
                     entry["adjustMinutes"] = method.adjustments;
+                    entry["inForce"] = &method == inForce;
+                    entry["seedConvention"] = seed != nullptr ? ConventionJson(SeedFacts(*seed))
+                                                              : nlohmann::ordered_json(nullptr);
                     list.push_back(std::move(entry));
                     continue;
                 }
@@ -162,9 +231,13 @@ void AddMethodsCommand(CLI::App& app)
                 {
                     line += "; minutes added: " + added;
                 }
+                if (seed != nullptr)
+                {
+                    line += "; " + SeedComparisonText(method, *seed);
+                }
                 std::string name = method.name;
                 name.resize(std::max<std::size_t>(name.size(), 11), ' ');
-                out += name + line + "\n";
+                out += (&method == inForce ? "* " : "  ") + name + line + "\n";
             }
             if (*json)
             {
@@ -215,13 +288,13 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         const GregorianDay civil = GregorianFromJulianDay(day);
         const DateRecord date = MakeDate(civil.year, civil.month, civil.day);
         double offset = 0;
-        const PrayerEngine engine = source.dayFor(date, offset);
+        const OptionDay computed = source.dayFor(date, offset);
         if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
         {
             offsets.push_back(offset);
         }
         // The text table has no column for the Gregorian date line.
-        const ShownDay shown = ShowDay(engine, style, format != TableFormat::Text);
+        const ShownDay shown = ShowDay(computed, format != TableFormat::Text);
         const std::string iso = DateIso(date);
         if (format == TableFormat::Json)
         {
@@ -295,12 +368,11 @@ void AddDayCommands(CLI::App& app)
         day->callback(
             [options, style, date, json, day]
             {
-                const DayStyle parsed = ParseDayStyle(*style);
-                CheckAngleSources(*day, parsed);
+                const DayStyle parsed = CheckAngleSources(*day, ParseDayStyle(*style));
                 const PlaceInputs place = ParsePlace(*options, parsed);
                 const DateRecord when =
                     day->count("--date") == 0 ? LocalNow() : ParseDate(*date, "--date");
-                const ShownDay shown = ShowDay(EngineFor(place, when), parsed);
+                const ShownDay shown = ShowDay(DayAt(place, when, parsed.Options()));
                 if (*json)
                 {
                     nlohmann::ordered_json out = {{"date", DateIso(when)}};
@@ -340,8 +412,7 @@ void AddDayCommands(CLI::App& app)
         table->callback(
             [options, style, from, to, month, json, csv, city, table]
             {
-                const DayStyle parsed = ParseDayStyle(*style);
-                CheckAngleSources(*table, parsed);
+                const DayStyle parsed = CheckAngleSources(*table, ParseDayStyle(*style));
                 DateRecord first;
                 DateRecord last;
                 const bool range = table->count("--from") + table->count("--to") > 0;
@@ -372,6 +443,7 @@ void AddDayCommands(CLI::App& app)
                                     DaysInCivilMonth(today.year, today.month));
                 }
                 CheckTableRange(first, last);
+                RefuseTypedUmmAlQuraOutsideTable(*style, parsed.calendar, first, last);
                 const TableFormat format = *json  ? TableFormat::Json
                                            : *csv ? TableFormat::Csv
                                                   : TableFormat::Text;
@@ -407,10 +479,11 @@ void AddDayCommands(CLI::App& app)
                                     {"longitude", place.longitude},
                                     {"latitude", place.latitude}};
                 source.convention = TypedConvention(place, parsed);
-                source.dayFor = [place](const DateRecord& date, double& offset)
+                source.dayFor =
+                    [place, options = parsed.Options()](const DateRecord& date, double& offset)
                 {
                     offset = place.timeZone;
-                    return EngineFor(place, date);
+                    return DayAt(place, date, options);
                 };
                 PrintTable(first, last, format, source, parsed);
             });

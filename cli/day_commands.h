@@ -19,14 +19,14 @@ enum class TableFormat
 };
 
 // What a table is of: the place as the header names it (and, for a stored
-// city, as JSON gives it), the convention, and each date's engine with the
-// UTC offset it used.
+// city, as JSON gives it), the convention, and each date's day as the
+// options show it, with the UTC offset it used.
 struct TableSource
 {
     std::string place; // "Seattle, WA (USA)" or the coordinates
     nlohmann::ordered_json placeJson = nlohmann::ordered_json::object();
     ConventionFacts convention;
-    std::function<PrayerEngine(const DateRecord& date, double& utcOffset)> dayFor;
+    std::function<OptionDay(const DateRecord& date, double& utcOffset)> dayFor;
 };
 
 // Prints one row per day from `from` to `to` inclusive.

@@ -1,10 +1,10 @@
 #include "cli/day_output.h"
 
 #include "cli/cli_support.h"
+#include "cli/store_commands.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
-#include "platform/text/quoted.h"
 
 #include <CLI/CLI.hpp>
 
@@ -16,8 +16,8 @@ namespace halvo::cli
 namespace
 {
 
-// Minutes a method or --adjust may add to a time: more than any published
-// table adds, less than would move a prayer into another one's place.
+// Minutes --adjust may add to a time: more than any published table adds,
+// less than would move a prayer into another one's place.
 constexpr int kMaxAdjustMinutes = 180;
 
 MinuteAdjustments ParseAdjustments(const std::string& text)
@@ -66,48 +66,127 @@ void AddTimeOptions(CLI::App& command, DayOptions& options)
 
 void AddCalendarOptions(CLI::App& command, DayOptions& options)
 {
-    command.add_option("--calendar", options.calendar,
-                       "Hijri calendar: civil (the arithmetic one, default) or umalqura");
-    command.add_option("--hijri-adjust", options.hijriAdjust,
-                       "Days (-2 to 2) to move the shown Hijri date, for a local sighting");
+    options.calendarOption = command.add_option(
+        "--calendar", options.calendar,
+        "Hijri calendar: civil (the arithmetic one) or umalqura (default: the HijriCalendar "
+        "setting)");
+    options.hijriAdjustOption = command.add_option(
+        "--hijri-adjust", options.hijriAdjust,
+        "Days (-2 to 2) to move the shown Hijri date, for a local sighting (default: the "
+        "HijriAdjust setting)");
 }
 
-CalendarChoice ParseCalendarChoice(const std::string& calendar, const std::string& hijriAdjust)
+CalculationOptions StoredOptions()
 {
-    CalendarChoice choice;
-    if (calendar == "civil")
+    StartUp();
+    return ReadCalculationOptions();
+}
+
+namespace
+{
+
+CalendarChoice TypedCalendarChoice(const DayOptions& options, CalendarChoice choice)
+{
+    if (options.calendarOption != nullptr && options.calendarOption->count() > 0)
     {
-        choice.calendar = HijriCalendar::kCivil;
+        if (options.calendar == "civil")
+        {
+            choice.calendar = HijriCalendar::kCivil;
+        }
+        else if (options.calendar == "umalqura")
+        {
+            choice.calendar = HijriCalendar::kUmmAlQura;
+        }
+        else
+        {
+            RefuseChoice("--calendar", options.calendar, {"civil", "umalqura"});
+        }
     }
-    else if (calendar == "umalqura")
+    if (options.hijriAdjustOption != nullptr && options.hijriAdjustOption->count() > 0)
     {
-        choice.calendar = HijriCalendar::kUmmAlQura;
+        choice.adjustDays = ParseInteger(options.hijriAdjust, "--hijri-adjust",
+                                         -kMaxHijriAdjustDays, kMaxHijriAdjustDays);
     }
-    else
-    {
-        RefuseChoice("--calendar", calendar, {"civil", "umalqura"});
-    }
-    choice.adjustDays = ParseInteger(hijriAdjust, "--hijri-adjust", -2, 2);
     return choice;
+}
+
+} // namespace
+
+CalendarChoice ParseCalendarChoice(const DayOptions& options)
+{
+    // What was typed is checked before the store is opened.
+    TypedCalendarChoice(options, {});
+    return TypedCalendarChoice(options, StoredOptions().hijri);
 }
 
 MinuteAdjustments DayStyle::TotalAdjustments() const
 {
-    MinuteAdjustments total = extra;
-    if (method != nullptr)
+    return Options().TotalAdjustments();
+}
+
+CalculationOptions DayStyle::Options() const
+{
+    CalculationOptions options;
+    options.method = method;
+    options.adjust = extra;
+    options.rounding = round ? Rounding::kNearest : Rounding::kTruncate;
+    options.highLatitude = highLatitude;
+    options.polarDays = polarDays;
+    options.hijri = calendar;
+    options.clock24 = clock24;
+    return options;
+}
+
+namespace
+{
+
+bool TypedUmmAlQura(const DayOptions& options, const CalendarChoice& choice)
+{
+    return options.calendarOption != nullptr && options.calendarOption->count() > 0 &&
+           choice.calendar == HijriCalendar::kUmmAlQura;
+}
+
+std::string UmmAlQuraRangeRefusal(const std::string& date)
+{
+    return "--calendar umalqura: " + date + " is outside the years the Umm al-Qura table covers (" +
+           std::to_string(kFirstUmmAlQuraYear) + " to " + std::to_string(kLastUmmAlQuraYear) +
+           " A.H.)";
+}
+
+} // namespace
+
+void RefuseTypedUmmAlQuraOutsideTable(const DayOptions& options, const CalendarChoice& choice,
+                                      const DateRecord& first, const DateRecord& last)
+{
+    if (!TypedUmmAlQura(options, choice))
     {
-        for (std::size_t i = 0; i < total.size(); ++i)
+        return;
+    }
+    // Hijri dates grow with the days, so the two ends decide the range.
+    for (const DateRecord& date : {first, last})
+    {
+        if (HijriFor(date, choice).civilInstead)
         {
-            total[i] += method->adjustments[i];
+            throw UsageError(UmmAlQuraRangeRefusal(DateIso(date)));
         }
     }
-    return total;
+}
+
+void RefuseTypedUmmAlQuraOutsideTable(const DayOptions& options, const CalendarChoice& choice,
+                                      int hijriYear)
+{
+    if (TypedUmmAlQura(options, choice) && !IsUmmAlQuraTableYear(hijriYear))
+    {
+        throw UsageError(UmmAlQuraRangeRefusal(std::to_string(hijriYear) + " A.H."));
+    }
 }
 
 DayStyle ParseDayStyle(const DayOptions& options)
 {
     DayStyle style;
-    if (options.methodOption != nullptr && options.methodOption->count() > 0)
+    const bool typedMethod = options.methodOption != nullptr && options.methodOption->count() > 0;
+    const bool typedAdjust = options.adjustOption != nullptr && options.adjustOption->count() > 0;
+    if (typedMethod)
     {
         style.method = FindCalculationMethod(options.method);
         if (style.method == nullptr)
@@ -120,13 +199,36 @@ DayStyle ParseDayStyle(const DayOptions& options)
             RefuseChoice("--method", options.method, names);
         }
     }
-    if (options.adjustOption != nullptr && options.adjustOption->count() > 0)
+    if (typedAdjust)
     {
         style.extra = ParseAdjustments(options.adjust);
     }
-    style.round = options.round;
-    style.clock24 = options.clock24;
-    style.calendar = ParseCalendarChoice(options.calendar, options.hijriAdjust);
+    TypedCalendarChoice(options, {});
+    const CalculationOptions stored = StoredOptions();
+    if (!typedMethod)
+    {
+        style.method = stored.method;
+        style.storedMethod = stored.method != nullptr;
+    }
+    if (!typedAdjust)
+    {
+        style.extra = stored.adjust;
+    }
+    style.round = options.round || stored.rounding == Rounding::kNearest;
+    style.clock24 = options.clock24 || stored.clock24;
+    style.highLatitude = stored.highLatitude;
+    style.polarDays = stored.polarDays;
+    style.calendar = TypedCalendarChoice(options, stored.hijri);
+    return style;
+}
+
+DayStyle WithoutStoredMethod(DayStyle style)
+{
+    if (style.storedMethod)
+    {
+        style.method = nullptr;
+        style.storedMethod = false;
+    }
     return style;
 }
 
@@ -140,39 +242,6 @@ ConventionFacts WithMethod(ConventionFacts facts, const DayStyle& style)
         facts.ishaAngle = style.method->ishaAngle;
     }
     return facts;
-}
-
-std::string UmmAlQuraRangeRefusal(const std::string& date)
-{
-    return "--calendar umalqura: " + date + " is outside the years the Umm al-Qura table covers (" +
-           std::to_string(kFirstUmmAlQuraYear) + " to " + std::to_string(kLastUmmAlQuraYear) +
-           " A.H.)";
-}
-
-ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
-{
-    const int julianDay =
-        static_cast<int>(JulianDayNumber(date.year, date.month, date.day)) + choice.adjustDays;
-    HijriDay hijri = HijriFromJulianDay(julianDay);
-    if (choice.calendar == HijriCalendar::kUmmAlQura)
-    {
-        // Outside its table ICU counts the arithmetic calendar: such a date
-        // must not be shown under the Umm al-Qura name.
-        const auto official = UmmAlQuraFromJulianDay(julianDay);
-        if (!official || !IsUmmAlQuraTableYear(official->year))
-        {
-            throw UsageError(UmmAlQuraRangeRefusal(DateIso(date)));
-        }
-        hijri = *official;
-    }
-    ShownHijri shown{hijri.day, hijri.month, hijri.year, {}};
-    // The engine's own text, so the civil date reads exactly as on the screen.
-    PrayerEngine texts;
-    texts.hijriDay = hijri.day;
-    texts.hijriMonth = hijri.month;
-    texts.hijriYear = hijri.year;
-    shown.text = texts.HijriDateText();
-    return shown;
 }
 
 std::string CalendarText(const CalendarChoice& choice)
@@ -192,8 +261,7 @@ std::string ConventionText(const ConventionFacts& facts)
     std::string text;
     if (facts.name)
     {
-        // KQMethod is a stored text: escaped, it cannot split the line.
-        text = EscapedForLine(*facts.name) + ", ";
+        text = *facts.name + ", ";
     }
     text += "Fajr " + DegreesText(facts.fajrAngle) + ", Isha ";
     text += facts.ishaAngle == kNinetyMinuteIshaAngle ? std::string("90 minutes after Maghrib")
@@ -220,33 +288,38 @@ const char* CalendarKey(HijriCalendar calendar)
     return calendar == HijriCalendar::kCivil ? "civil" : "umalqura";
 }
 
-ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style, bool withGregorian)
+ShownDay ShowDay(const OptionDay& computed, bool withGregorian)
 {
     ShownDay day;
-    day.date = engine.date;
+    day.date = computed.engine.date;
     if (withGregorian)
     {
-        day.gregorian = engine.GregorianDateText();
+        day.gregorian = computed.engine.GregorianDateText();
     }
-    if (style.calendar.calendar == HijriCalendar::kCivil && style.calendar.adjustDays == 0)
-    {
-        day.hijri = {engine.hijriDay, engine.hijriMonth, engine.hijriYear, engine.HijriDateText()};
-    }
-    else
-    {
-        day.hijri = HijriFor(engine.date, style.calendar);
-    }
-    const MinuteAdjustments minutes = style.TotalAdjustments();
-    for (std::size_t i = 0; i < day.times.size(); ++i)
-    {
-        day.times[i] = AdjustedTime(engine.times[i], minutes[i], style.round);
-    }
+    day.hijri = computed.hijri;
+    day.times = computed.times;
+    day.polarLatitude = computed.polarLatitude;
     return day;
+}
+
+std::string PolarAndCalendarNote(const ShownDay& day)
+{
+    std::string note;
+    if (day.hijri.civilInstead)
+    {
+        note += " (civil calendar: outside the Umm al-Qura table)";
+    }
+    if (day.polarLatitude)
+    {
+        note += "\n(no sunrise or sunset here: the times of latitude " +
+                DegreesText(*day.polarLatitude) + ")";
+    }
+    return note;
 }
 
 std::string ShownDayText(const ShownDay& day, bool clock24)
 {
-    std::string text = day.gregorian + "\n" + day.hijri.text + "\n";
+    std::string text = day.gregorian + "\n" + day.hijri.text + PolarAndCalendarNote(day) + "\n";
     for (std::size_t i = 0; i < day.times.size(); ++i)
     {
         std::string label = kPrayerNames[i];
@@ -291,9 +364,12 @@ nlohmann::ordered_json ShownDayJson(const ShownDay& day, const DayStyle& style)
               {"month", day.hijri.month},
               {"year", day.hijri.year},
               {"text", day.hijri.text},
-              {"calendar", CalendarKey(style.calendar.calendar)},
+              {"calendar", CalendarKey(day.hijri.civilInstead ? HijriCalendar::kCivil
+                                                              : style.calendar.calendar)},
               {"adjustDays", style.calendar.adjustDays}}},
-            {"times", ShownTimesJson(day.times)}};
+            {"times", ShownTimesJson(day.times)},
+            {"polarLatitude", day.polarLatitude ? nlohmann::ordered_json(*day.polarLatitude)
+                                                : nlohmann::ordered_json(nullptr)}};
 }
 
 nlohmann::ordered_json ConventionJson(const ConventionFacts& facts)
@@ -316,6 +392,20 @@ void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts, con
     out["asrMethod"] = facts.hanafi ? "Hanafi" : "Shafi";
     out["adjustMinutes"] = style.TotalAdjustments();
     out["rounded"] = style.round;
+    out["options"] = OptionsJson(style.Options());
+}
+
+nlohmann::ordered_json OptionsJson(const CalculationOptions& options)
+{
+    return {{"method", options.method != nullptr ? nlohmann::ordered_json(options.method->name)
+                                                 : nlohmann::ordered_json(nullptr)},
+            {"adjust", options.adjust},
+            {"rounding", RoundingKey(options.rounding)},
+            {"highLatitude", HighLatitudeKey(options.highLatitude)},
+            {"polarDays", PolarDaysKey(options.polarDays)},
+            {"hijriCalendar", HijriCalendarKey(options.hijri.calendar)},
+            {"hijriAdjust", options.hijri.adjustDays},
+            {"clock", options.clock24 ? 24 : 12}};
 }
 
 std::string HeaderLine(const std::string& place, const std::vector<double>& offsets,
@@ -336,6 +426,14 @@ std::string HeaderLine(const std::string& place, const std::vector<double>& offs
     if (style.round)
     {
         line += "; rounded to the minute";
+    }
+    if (style.highLatitude != HighLatitudeRule::kReference45)
+    {
+        line += std::string("; high latitudes ") + HighLatitudeKey(style.highLatitude);
+    }
+    if (style.polarDays != PolarDays::kNone)
+    {
+        line += std::string("; polar days ") + PolarDaysKey(style.polarDays);
     }
     if (withCalendar)
     {

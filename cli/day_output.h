@@ -5,9 +5,11 @@
 // --hijri-adjust), the day as shown, and the line that says what the
 // numbers are.
 
+#include "day/day_options.h"
 #include "engine/calculation_methods.h"
 #include "engine/date_record.h"
 #include "engine/prayer_engine.h"
+#include "settings/calculation_options.h"
 
 #include <nlohmann/json.hpp>
 
@@ -24,20 +26,6 @@ class Option;
 namespace halvo::cli
 {
 
-enum class HijriCalendar
-{
-    kCivil,     // the seed's arithmetic calendar
-    kUmmAlQura, // the official Saudi calendar, from ICU
-};
-
-// Which Hijri calendar, and how many days the shown Hijri date is moved
-// for a local sighting.
-struct CalendarChoice
-{
-    HijriCalendar calendar = HijriCalendar::kCivil;
-    int adjustDays = 0;
-};
-
 // The options as typed.
 struct DayOptions
 {
@@ -51,14 +39,30 @@ struct DayOptions
     // is refused, not taken as none.
     CLI::Option* methodOption = nullptr;
     CLI::Option* adjustOption = nullptr;
+    CLI::Option* calendarOption = nullptr;
+    CLI::Option* hijriAdjustOption = nullptr;
 };
+
+// The stored calculation options (after the start-up data steps), which
+// every option typed overrides for one command.
+CalculationOptions StoredOptions();
 
 // --method, --adjust, --round and --24h.
 void AddTimeOptions(CLI::App& command, DayOptions& options);
 // --calendar and --hijri-adjust.
 void AddCalendarOptions(CLI::App& command, DayOptions& options);
 
-CalendarChoice ParseCalendarChoice(const std::string& calendar, const std::string& hijriAdjust);
+// The stored calendar and Hijri adjustment, or --calendar and --hijri-adjust
+// where given.
+CalendarChoice ParseCalendarChoice(const DayOptions& options);
+// Umm al-Qura typed on the command line has no date outside the years of
+// its table: a day from first to last outside them is a UsageError, where
+// the stored choice shows the civil date instead.
+void RefuseTypedUmmAlQuraOutsideTable(const DayOptions& options, const CalendarChoice& choice,
+                                      const DateRecord& first, const DateRecord& last);
+// The same for a Hijri year typed for conversion.
+void RefuseTypedUmmAlQuraOutsideTable(const DayOptions& options, const CalendarChoice& choice,
+                                      int hijriYear);
 
 // The options checked.
 struct DayStyle
@@ -68,10 +72,19 @@ struct DayStyle
     bool round = false;
     bool clock24 = false;
     CalendarChoice calendar;
+    HighLatitudeRule highLatitude = HighLatitudeRule::kReference45;
+    PolarDays polarDays = PolarDays::kNone;
+    // The method came from the settings, not from --method: typed angles
+    // replace it instead of being refused.
+    bool storedMethod = false;
 
     MinuteAdjustments TotalAdjustments() const;
+    CalculationOptions Options() const;
 };
+// The stored options with the typed ones in their place.
 DayStyle ParseDayStyle(const DayOptions& options);
+// The style without the stored method, for angles typed on the command line.
+DayStyle WithoutStoredMethod(DayStyle style);
 
 // The twilight convention the times use, as the header and JSON name it.
 struct ConventionFacts
@@ -85,20 +98,6 @@ struct ConventionFacts
 // The method's when one was chosen (the Asr school stays).
 ConventionFacts WithMethod(ConventionFacts facts, const DayStyle& style);
 
-// A Hijri date as shown: in the chosen calendar and moved by the days asked.
-struct ShownHijri
-{
-    int day = 0;
-    int month = 0;
-    int year = 0;
-    std::string text; // "24 Ramadan 1420 A.H."
-};
-// Outside the years of the Umm al-Qura table that calendar has no date:
-// asked for one there, it is a UsageError, not an arithmetic date under
-// its name.
-ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice);
-// The refusal for a date (as the command names it) outside those years.
-std::string UmmAlQuraRangeRefusal(const std::string& date);
 // "civil calendar", "Umm al-Qura calendar, moved +1 day".
 std::string CalendarText(const CalendarChoice& choice);
 const char* CalendarKey(HijriCalendar calendar);
@@ -112,9 +111,13 @@ struct ShownDay
     std::string gregorian;
     ShownHijri hijri;
     std::array<PrayerTime, kPrayerCount> times{};
+    std::optional<double> polarLatitude; // the times are this latitude's
 };
-ShownDay ShowDay(const PrayerEngine& engine, const DayStyle& style, bool withGregorian = true);
+ShownDay ShowDay(const OptionDay& day, bool withGregorian = true);
 
+// What the Hijri line and the times need said: the civil date standing in
+// for Umm al-Qura, the latitude a polar day's times come from.
+std::string PolarAndCalendarNote(const ShownDay& day);
 // The two date lines and the six labelled times.
 std::string ShownDayText(const ShownDay& day, bool clock24);
 // {"gregorian", "hijri", "times"} with the calendar named in "hijri".
@@ -129,8 +132,10 @@ std::string MinutesAddedText(const MinuteAdjustments& minutes);
 
 // {"name", "method", "fajrAngle", "ishaAngle", "ishaMinutesAfterMaghrib"}.
 nlohmann::ordered_json ConventionJson(const ConventionFacts& facts);
+// The stored options' keys as `settings set` takes them.
+nlohmann::ordered_json OptionsJson(const CalculationOptions& options);
 // The fields that say how the times were made: convention, asrMethod,
-// adjustMinutes, rounded.
+// adjustMinutes, rounded, and the options in force.
 void AddStyleJson(nlohmann::ordered_json& out, const ConventionFacts& facts, const DayStyle& style);
 
 // The header line of times and table: "Seattle, WA (USA), UTC-7:00;

@@ -69,27 +69,25 @@ void AddFeastsCommand(CLI::App& app)
             else
             {
                 // The year of the real current date, as the feasts window takes it.
-                PrayerEngine today;
-                today.SetDate(LocalNow());
-                hijriYear = today.hijriYear;
+                StartUp();
+                hijriYear = ShownHijriOf(LocalNow()).year;
             }
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
             std::string out = "Feasts of " + std::to_string(hijriYear) + " A.H.\n";
             for (const FeastEntry& feast : FeastTable)
             {
-                const HijriDate date(hijriYear, feast.hijriMonth, feast.hijriDay);
+                const GregorianDay date =
+                    FeastGregorianDate(hijriYear, feast.hijriMonth, feast.hijriDay);
                 const std::string text =
                     FeastGregorianDateText(hijriYear, feast.hijriMonth, feast.hijriDay);
                 if (*json)
                 {
-                    list.push_back(
-                        {{"name", feast.name},
-                         {"description", feast.description},
-                         {"hijriMonth", feast.hijriMonth},
-                         {"hijriDay", feast.hijriDay},
-                         {"date", DateIso(MakeDate(date.gregorianYear, date.gregorianMonth,
-                                                   date.gregorianDay))},
-                         {"gregorian", text}});
+                    list.push_back({{"name", feast.name},
+                                    {"description", feast.description},
+                                    {"hijriMonth", feast.hijriMonth},
+                                    {"hijriDay", feast.hijriDay},
+                                    {"date", DateIso(MakeDate(date.year, date.month, date.day))},
+                                    {"gregorian", text}});
                     continue;
                 }
                 out += PaddedName(feast.name, 18) + text + "\n";

@@ -14,6 +14,7 @@
 #include "platform/text/loose_match.h"
 #include "platform/text/number_text.h"
 #include "platform/text/quoted.h"
+#include "settings/calculation_options.h"
 #include "settings/settings.h"
 #include "startup/startup_data.h"
 
@@ -70,17 +71,6 @@ ConventionFacts StoredConvention(const DaySettings& settings)
     return facts;
 }
 
-// The settings' day inputs with a method's angles in place of the stored ones.
-DaySettings WithMethodAngles(DaySettings settings, const DayStyle& style)
-{
-    if (style.method != nullptr)
-    {
-        settings.fajrAngle = style.method->fajrAngle;
-        settings.ishaAngle = style.method->ishaAngle;
-    }
-    return settings;
-}
-
 nlohmann::ordered_json CityJson(const CityRecord& city)
 {
     const std::int32_t longitude = LeadingInteger(city.longitude);
@@ -115,6 +105,7 @@ void AddTimesCommand(CLI::App& app)
             const DayStyle parsed = ParseDayStyle(*style);
             const DateRecord when =
                 times->count("--date") == 0 ? LocalNow() : ParseDate(*date, "--date");
+            RefuseTypedUmmAlQuraOutsideTable(*style, parsed.calendar, when, when);
             const std::optional<std::string> typed =
                 times->count("--city") > 0 ? std::optional<std::string>(*city) : std::nullopt;
             const CityRecord record = StoredCity(typed, "--city");
@@ -128,10 +119,11 @@ void AddTimesCommand(CLI::App& app)
                 ExitFailed();
             }
             const DaySettings stored = ReadDaySettings();
-            const PrayerEngine engine =
-                SetUpDay(longitude, latitude, utcOffset, when, WithMethodAngles(stored, parsed));
+            const OptionDay computed = ComputeOptionDay(
+                longitude * 0.01, latitude * 0.01, utcOffset, when, stored.fajrAngle,
+                stored.ishaAngle, stored.hanafi, parsed.Options());
             const ConventionFacts facts = WithMethod(StoredConvention(stored), parsed);
-            const ShownDay shown = ShowDay(engine, parsed);
+            const ShownDay shown = ShowDay(computed);
             if (*json)
             {
                 nlohmann::ordered_json out = CityJson(record);
@@ -339,19 +331,37 @@ void AddSettingsCommand(CLI::App& app)
         {
             if (set->parsed())
             {
-                if (*name == setting::kKQMethod)
+                CheckedText(*value, *name);
+                // Names and enumerated values in any case, stored in the
+                // spelling the readers compare exactly.
+                const SettingText typed = CanonicalSettingText(*name, *value);
+                if (typed.name == setting::kKQMethod)
                 {
                     throw UsageError("KQMethod is set with 'tavorin conventions select NAME'");
                 }
-                std::string stored = CheckedText(*value, *name);
+                std::string stored = CheckedText(typed.value, typed.name);
                 std::string problem;
-                if (!ValidateSettingValue(*name, stored, &problem))
+                if (CalculationOptionName(typed.name))
                 {
-                    throw UsageError(problem.empty()
-                                         ? *name + ": " + Quoted(stored) + " is not a valid value"
-                                         : problem);
+                    if (!CanonicalOptionValue(typed.name, stored, &problem))
+                    {
+                        throw UsageError(problem);
+                    }
+                    StartUp();
+                    if (!WriteCalculationOption(typed.name, stored))
+                    {
+                        std::cerr << "tavorin: the setting could not be written\n";
+                        ExitFailed();
+                    }
+                    return;
                 }
-                if (*name == setting::kCityName)
+                if (!ValidateSettingValue(typed.name, stored, &problem))
+                {
+                    throw UsageError(problem.empty() ? typed.name + ": " + Quoted(stored) +
+                                                           " is not a valid value"
+                                                     : problem);
+                }
+                if (typed.name == setting::kCityName)
                 {
                     // The city's own spelling, since the display shows the setting
                     // and looks it up: a name that is no city is never stored.
@@ -361,7 +371,7 @@ void AddSettingsCommand(CLI::App& app)
                 {
                     StartUp();
                 }
-                if (!WriteSetting(*name, stored))
+                if (!WriteSetting(typed.name, stored))
                 {
                     std::cerr << "tavorin: the setting could not be written\n";
                     ExitFailed();
@@ -376,6 +386,11 @@ void AddSettingsCommand(CLI::App& app)
                 {
                     out.push_back({{"name", setting.name}, {"value", ReadSetting(setting.name)}});
                 }
+                for (const CalculationOptionSpec& option : kCalculationOptionSpecs)
+                {
+                    out.push_back(
+                        {{"name", option.name}, {"value", StoredOptionText(option.name)}});
+                }
                 PrintJson(out);
                 return;
             }
@@ -385,6 +400,12 @@ void AddSettingsCommand(CLI::App& app)
                 std::string label = setting.name;
                 label.resize(std::max<std::size_t>(label.size(), 10), ' ');
                 out += label + " " + EscapedForLine(ReadSetting(setting.name)) + "\n";
+            }
+            for (const CalculationOptionSpec& option : kCalculationOptionSpecs)
+            {
+                std::string label = option.name;
+                label.resize(std::max<std::size_t>(label.size(), 10), ' ');
+                out += label + " " + StoredOptionText(option.name) + "\n";
             }
             std::cout << out;
         });
@@ -502,6 +523,19 @@ void AddConventionsCommand(CLI::App& app)
             EnsureConventionStore();
             if (select->parsed())
             {
+                // A published method's key sets Method and leaves the
+                // convention as it is; a stored convention of the same name
+                // wins, as the list shows it.
+                const CalculationMethod* preset = FindCalculationMethod(*selectName);
+                if (preset != nullptr && !FindConvention(*selectName))
+                {
+                    if (!WriteCalculationOption(setting::kMethod, preset->name))
+                    {
+                        std::cerr << "tavorin: the method could not be selected\n";
+                        ExitFailed();
+                    }
+                    return;
+                }
                 // The list's own spelling, as the dialog passes its list entry.
                 const std::string name = SelectedConventionName(*selectName);
                 if (!SelectConvention(name))
@@ -537,6 +571,13 @@ void AddConventionsCommand(CLI::App& app)
             {
                 PrintJson(list);
                 return;
+            }
+            // A published method replaces the marked convention's angles.
+            if (const CalculationMethod* method = ReadCalculationOptions().method)
+            {
+                out += std::string("Method ") + method->name +
+                       " is in force: its angles replace the marked convention's "
+                       "('tavorin methods')\n";
             }
             std::cout << out;
         });
@@ -600,15 +641,16 @@ TableSource StoredCityTable(const std::optional<std::string>& typed, const DaySt
                                    " is not in the time-zone table; UTC is used.");
     }
     const DaySettings stored = ReadDaySettings();
-    const DaySettings settings = WithMethodAngles(stored, style);
     TableSource source;
     source.place = CityTitle(city);
     source.placeJson = CityJson(city);
     source.convention = WithMethod(StoredConvention(stored), style);
-    source.dayFor = [longitude, latitude, zone, settings](const DateRecord& date, double& offset)
+    source.dayFor = [longitude, latitude, zone, stored,
+                     options = style.Options()](const DateRecord& date, double& offset)
     {
         offset = zone ? UtcOffsetForZone(*zone, date) : 0.0;
-        return SetUpDay(longitude, latitude, offset, date, settings);
+        return ComputeOptionDay(longitude * 0.01, latitude * 0.01, offset, date, stored.fajrAngle,
+                                stored.ishaAngle, stored.hanafi, options);
     };
     return source;
 }

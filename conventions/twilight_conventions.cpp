@@ -1,5 +1,7 @@
 #include "conventions/twilight_conventions.h"
 
+#include "settings/calculation_options.h"
+
 #include "platform/store/record_store.h"
 #include "platform/text/collation.h"
 #include "platform/text/number_text.h"
@@ -237,10 +239,14 @@ bool SelectConvention(const std::string& name)
     {
         return false;
     }
-    // The name as given, as the dialog passes its list entry.
+    // The name as given, as the dialog passes its list entry. A chosen
+    // convention means its own angles, so a published method in force is
+    // set aside.
+    const bool methodInForce = !StoredOptionText(setting::kMethod).empty();
     return WriteSetting(setting::kKQMethod, name) &&
            WriteSetting(setting::kFajrAngle, convention->fajr) &&
-           WriteSetting(setting::kIshaAngle, convention->isha) && transaction.Commit();
+           WriteSetting(setting::kIshaAngle, convention->isha) &&
+           (!methodInForce || WriteCalculationOption(setting::kMethod, "")) && transaction.Commit();
 }
 
 double AngleTextToDegrees(std::string_view text)

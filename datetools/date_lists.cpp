@@ -1,5 +1,7 @@
 #include "datetools/date_lists.h"
 
+#include "settings/hijri_choice.h"
+
 #include "engine/day_texts.h"
 #include "engine/prayer_engine.h"
 
@@ -96,15 +98,37 @@ std::optional<HijriDay> HijriOfRows(const DateRows& rows)
 
 HijriDay HijriOf(const GregorianDay& date)
 {
-    PrayerEngine engine;
-    engine.SetDate(MakeDate(date.year, date.month, date.day));
-    return {engine.hijriDay, engine.hijriMonth, engine.hijriYear};
+    return HijriOf(date, StoredCalendarChoice());
 }
 
 GregorianDay GregorianOf(const HijriDay& date)
 {
-    const HijriDate converted(date.year, date.month, date.day);
-    return {converted.gregorianDay, converted.gregorianMonth, converted.gregorianYear};
+    return GregorianOf(date, StoredCalendarChoice());
+}
+
+HijriDay HijriOf(const GregorianDay& date, const CalendarChoice& choice)
+{
+    if (choice.calendar == HijriCalendar::kCivil && choice.adjustDays == 0)
+    {
+        PrayerEngine engine;
+        engine.SetDate(MakeDate(date.year, date.month, date.day));
+        return {engine.hijriDay, engine.hijriMonth, engine.hijriYear};
+    }
+    return HijriOfJulianDay(static_cast<int>(JulianDayNumber(date.year, date.month, date.day)),
+                            choice)
+        .date;
+}
+
+GregorianDay GregorianOf(const HijriDay& date, const CalendarChoice& choice)
+{
+    if (choice.calendar == HijriCalendar::kCivil && choice.adjustDays == 0)
+    {
+        const HijriDate converted(date.year, date.month, date.day);
+        return {converted.gregorianDay, converted.gregorianMonth, converted.gregorianYear};
+    }
+    const GregorianDay civil =
+        GregorianFromJulianDay(JulianDayOfHijri(date.year, date.month, date.day, choice));
+    return civil;
 }
 
 DateRecord CalendarDateOf(const DateRecord& date)

@@ -5,6 +5,7 @@
 
 #include "engine/date_record.h"
 #include "engine/hijri_calendar.h"
+#include "settings/calculation_options.h"
 
 #include <optional>
 #include <string>
@@ -57,8 +58,12 @@ std::optional<HijriDay> HijriOfRows(const DateRows& rows);
 
 // The two conversions the dialogs use: the engine's Hijri date of a civil
 // date, and the Hijri-to-civil converter.
+// Both follow the stored Hijri calendar and adjustment; with the defaults
+// they are the engine's own.
 HijriDay HijriOf(const GregorianDay& date);
 GregorianDay GregorianOf(const HijriDay& date);
+HijriDay HijriOf(const GregorianDay& date, const CalendarChoice& choice);
+GregorianDay GregorianOf(const HijriDay& date, const CalendarChoice& choice);
 
 // The real calendar day a date record stands for, as the display computes
 // it: an impossible day chosen in the lists runs on into the next month

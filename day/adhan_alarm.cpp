@@ -58,6 +58,10 @@ void ParseTimeText(std::string_view text, int& hour, int& minute)
 
 bool IsTimeText(std::string_view text)
 {
+    // "17:07" on the 24-hour clock the options may choose.
+    if (text.size() == 5 && IsDigit(text[0]) && IsDigit(text[1]) && text[2] == ':' &&
+        IsDigit(text[3]) && IsDigit(text[4]))
+        return LeadingInteger(text.substr(0, 2)) < 24 && LeadingInteger(text.substr(3)) < 60;
     // "5:07 AM" or "12:30 PM": one or two digits, a colon, two digits, a
     // blank and the half of the day.
     const std::size_t colon = text.find(':');

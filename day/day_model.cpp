@@ -2,6 +2,7 @@
 
 #include "conventions/asr_method.h"
 #include "conventions/twilight_conventions.h"
+#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "locations/location_database.h"
 #include "settings/settings.h"
@@ -33,10 +34,17 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     DayComputation day;
     day.cityFound =
         LookupCity(date, cityName, day.longitude, day.latitude, day.utcOffset, messages);
-    day.engine = SetUpDay(day.longitude, day.latitude, day.utcOffset, date, ReadDaySettings());
+    day.options = ReadCalculationOptions();
+    const DaySettings settings = ReadDaySettings();
+    OptionDay shown =
+        ComputeOptionDay(day.longitude * 0.01, day.latitude * 0.01, day.utcOffset, date,
+                         settings.fajrAngle, settings.ishaAngle, settings.hanafi, day.options);
+    day.engine = shown.engine;
+    day.times = shown.times;
+    day.polarLatitude = shown.polarLatitude;
     day.texts[kLocationText] = cityName;
     day.texts[kGregorianDateText] = day.engine.GregorianDateText();
-    day.texts[kHijriDateText] = day.engine.HijriDateText();
+    day.texts[kHijriDateText] = shown.hijri.text;
     if (!day.cityFound)
     {
         // No place, no times: never show the times of latitude 0, longitude 0.
@@ -44,14 +52,16 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
         {
             day.texts[i] = kNoTimeText;
         }
+        for (PrayerTime& time : day.times)
+        {
+            time = PrayerTime{};
+        }
         return day;
     }
-    day.texts[kFajrText] = day.engine.FajrText();
-    day.texts[kSunriseText] = day.engine.SunriseText();
-    day.texts[kZuhrText] = day.engine.ZuhrText();
-    day.texts[kAsrText] = day.engine.AsrText();
-    day.texts[kMaghribText] = day.engine.MaghribText();
-    day.texts[kIshaText] = day.engine.IshaText();
+    for (std::size_t i = 0; i < day.times.size(); ++i)
+    {
+        day.texts[kFajrText + i] = ClockText(day.times[i], day.options.clock24);
+    }
     return day;
 }
 

@@ -3,10 +3,12 @@
 #include "engine/date_record.h"
 #include "engine/prayer_engine.h"
 #include "platform/user_messages.h"
+#include "settings/calculation_options.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace halvo
@@ -38,6 +40,13 @@ struct DayComputation
     std::int32_t latitude = 0;
     double utcOffset = 0; // hours, daylight saving applied
     PrayerEngine engine;
+    // The times as shown: the engine's with the stored options applied
+    // (high-latitude rule, minutes added, rounding).
+    std::array<PrayerTime, kPrayerCount> times{};
+    CalculationOptions options;
+    // The latitude the times are taken from on a polar day, when the
+    // options ask for it.
+    std::optional<double> polarLatitude;
     DayTexts texts;
 };
 
@@ -58,7 +67,8 @@ PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcO
 
 // The city's day: AsrMethod, FajrAngle and IshaAngle from the settings,
 // LookupCity for the coordinates and the offset on that date, then the
-// engine. A city that is not stored gets the lookup's message; its dates
+// engine, with the stored calculation options applied to the times, the
+// Hijri date and the clock. A city that is not stored gets the lookup's message; its dates
 // are still given, its times are "--:--".
 DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
                                UserMessages& messages);

@@ -3,6 +3,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "engine/prayer_engine.h"
+#include "settings/hijri_choice.h"
 
 namespace halvo
 {
@@ -15,11 +16,29 @@ std::optional<int> FindFeast(int hijriMonth, int hijriDay)
     return std::nullopt;
 }
 
+GregorianDay FeastGregorianDate(int hijriYear, int hijriMonth, int hijriDay)
+{
+    const CalendarChoice choice = StoredCalendarChoice();
+    if (choice.calendar == HijriCalendar::kCivil && choice.adjustDays == 0)
+    {
+        const HijriDate date(hijriYear, hijriMonth, hijriDay);
+        return {date.gregorianDay, date.gregorianMonth, date.gregorianYear};
+    }
+    return GregorianFromJulianDay(JulianDayOfHijri(hijriYear, hijriMonth, hijriDay, choice));
+}
+
+HijriDay ShownHijriOf(const DateRecord& date)
+{
+    return HijriOfJulianDay(static_cast<int>(JulianDayNumber(date.year, date.month, date.day)),
+                            StoredCalendarChoice())
+        .date;
+}
+
 std::string FeastGregorianDateText(int hijriYear, int hijriMonth, int hijriDay)
 {
-    const HijriDate date(hijriYear, hijriMonth, hijriDay);
-    return std::to_string(date.gregorianDay) + " " + GregorianMonthName(date.gregorianMonth) +
-           ", " + std::to_string(date.gregorianYear);
+    const GregorianDay date = FeastGregorianDate(hijriYear, hijriMonth, hijriDay);
+    return std::to_string(date.day) + " " + GregorianMonthName(date.month) + ", " +
+           std::to_string(date.year);
 }
 
 std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint32_t feastOn,
@@ -33,9 +52,8 @@ std::optional<std::string> FeastReminderText(const DateRecord& today, std::uint3
     if (numDays > kLongestLookAhead)
         return std::nullopt;
     const DateRecord checked = numDays > 0 ? DaysLater(today, static_cast<int>(numDays)) : today;
-    PrayerEngine engine;
-    engine.SetDate(checked);
-    const std::optional<int> feast = FindFeast(engine.hijriMonth, engine.hijriDay);
+    const HijriDay hijri = ShownHijriOf(checked);
+    const std::optional<int> feast = FindFeast(hijri.month, hijri.day);
     if (!feast)
         return std::nullopt;
     const std::string name = FeastTable[static_cast<std::size_t>(*feast)].name;

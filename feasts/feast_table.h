@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/hijri_calendar.h"
+
 #include "engine/date_record.h"
 
 #include <array>
@@ -36,6 +38,11 @@ inline constexpr std::array<FeastEntry, 9> FeastTable = {{
 // Index of the first feast on that Hijri month and day.
 std::optional<int> FindFeast(int hijriMonth, int hijriDay);
 
+// The civil date of a feast's Hijri date, in the stored Hijri calendar and
+// adjustment.
+GregorianDay FeastGregorianDate(int hijriYear, int hijriMonth, int hijriDay);
+// The Hijri date shown for a civil date, as the display shows it.
+HijriDay ShownHijriOf(const DateRecord& date);
 // The civil date of a Hijri date as "22 February, 2004".
 std::string FeastGregorianDateText(int hijriYear, int hijriMonth, int hijriDay);
 

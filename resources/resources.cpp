@@ -42,6 +42,8 @@ const MenuResource kMainMenu = {
              {"Enable/Disable Adhan", ID_SETTINGS_ADHAN},
              {"", 0},
              {"Preferences", ID_SETTINGS_PREFERENCES},
+             {"", 0},
+             {"Calculation Options...", ID_SETTINGS_CALCULATION_OPTIONS},
          }},
         {"&Help",
          {

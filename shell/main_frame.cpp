@@ -1,5 +1,8 @@
 #include "shell/main_frame.h"
 
+#include "conventions/ui/calculation_options_dialog.h"
+#include "platform/ui/own_window_parent.h"
+
 #include "conventions/ui/add_twilight_angles_dialog.h"
 #include "conventions/ui/asr_method_dialog.h"
 #include "conventions/ui/twilight_conventions_dialog.h"
@@ -56,6 +59,7 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
         MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
         MapCommand(ID_SETTINGS_PREFERENCES, &CMainFrame::OnPreferences),
+        MapCommand(ID_SETTINGS_CALCULATION_OPTIONS, &CMainFrame::OnCalculationOptions),
         MapCommand(ID_HELP_INSTRUCTIONS, &CMainFrame::OnInstructions),
         MapCommand(ID_HELP_CONTENTS, &CMainFrame::OnHelpContents),
         MapAppMessage(WM_BRING_FORWARD, &CMainFrame::OnBringForward),
@@ -95,6 +99,7 @@ int CMainFrame::OnCreate()
     // The keys every desktop program has; the menu stays as it is.
     AddShortcut("Ctrl+Q", ID_APP_EXIT);
     AddShortcut("F1", ID_HELP_CONTENTS);
+    AddShortcut("Ctrl+M", ID_SETTINGS_CALCULATION_OPTIONS);
     WindowMessages reminderMessages(&m_wndView);
     CheckFeastReminder(reminderMessages);
     return 0;
@@ -212,6 +217,13 @@ void CMainFrame::OnPreferences()
 {
     CColorPrefsDlg dialog(this);
     dialog.DoModal();
+}
+
+void CMainFrame::OnCalculationOptions()
+{
+    CalculationOptionsDialog dialog(OwnWindowParent(*this));
+    if (dialog.exec() == QDialog::Accepted)
+        m_wndView.Refresh();
 }
 
 void CMainFrame::OnInstructions()

@@ -51,6 +51,7 @@ class CMainFrame : public CFrameWnd
     void OnDeleteLocation();
     void OnEditTimezones();
     void OnPreferences();
+    void OnCalculationOptions();
     void OnInstructions();
     void OnHelpContents();
     int OnBringForward();

@@ -7,8 +7,10 @@
 // WHICH is "main", a dialog template id (168) or a picture's name
 // ("asr-method"); without any, every window is rendered.
 
+#include "conventions/ui/calculation_options_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/framework.h"
+#include "platform/ui/own_window_parent.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -18,6 +20,8 @@
 #include "shell/main_frame.h"
 #include "shell/screenshot_catalog.h"
 #include "startup/startup_data.h"
+
+#include <QPixmap>
 
 #include <cstdio>
 #include <cstdlib>
@@ -208,6 +212,21 @@ int Render(int argc, char** argv)
             shot.prepare(harness);
         const std::string path = folder + "/" + shot.file + ".png";
         if (!harness.WindowPicture().SavePng(path))
+        {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+
+    // Our own windows, plain Qt over the same frame.
+    if (isWanted("calculation-options", 0))
+    {
+        CalculationOptionsDialog options(OwnWindowParent(frame));
+        options.show();
+        ProcessPendingMessages();
+        const std::string path = folder + "/calculation-options.png";
+        if (!options.grab().save(QString::fromStdString(path)))
         {
             std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
             return 1;

@@ -42,9 +42,7 @@ bool CFeastsDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     // The year of today, not of a day chosen for the main display.
-    PrayerEngine engine;
-    engine.SetDate(LocalNow());
-    hijriYear_ = engine.hijriYear;
+    hijriYear_ = ShownHijriOf(LocalNow()).year;
     return true;
 }
 

@@ -31,7 +31,41 @@ UCalendar* Calendar()
 
 } // namespace
 
+namespace
+{
+
+// ICU works out an Umm al-Qura date month by month from the start of its
+// table, tens of microseconds a call. Every month has at least 29 days, so
+// the month of the last answer also answers the days up to its 29th.
+struct KnownMonth
+{
+    int firstDay = 0; // Julian day number of day 1; 0: none yet
+    int year = 0;
+    int month = 0;
+};
+
+constexpr int kShortestMonth = 29;
+
+std::optional<HijriDay> FromIcu(int julianDay);
+
+} // namespace
+
 std::optional<HijriDay> UmmAlQuraFromJulianDay(int julianDay)
+{
+    thread_local KnownMonth known;
+    if (known.firstDay != 0 && julianDay >= known.firstDay &&
+        julianDay < known.firstDay + kShortestMonth)
+        return HijriDay{julianDay - known.firstDay + 1, known.month, known.year};
+    const std::optional<HijriDay> hijri = FromIcu(julianDay);
+    if (hijri)
+        known = {julianDay - hijri->day + 1, hijri->year, hijri->month};
+    return hijri;
+}
+
+namespace
+{
+
+std::optional<HijriDay> FromIcu(int julianDay)
 {
     UCalendar* calendar = Calendar();
     if (calendar == nullptr)
@@ -52,6 +86,8 @@ std::optional<HijriDay> UmmAlQuraFromJulianDay(int julianDay)
     }
     return hijri;
 }
+
+} // namespace
 
 std::optional<int> UmmAlQuraToJulianDay(int year, int month, int day)
 {

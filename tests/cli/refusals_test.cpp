@@ -339,7 +339,7 @@ TEST(TavorinConventions, TheMarkIsOnTheEntryWhoseAnglesAreInUse)
     const Case cases[] = {
         {"Egyptian", 0, "Egyptian General Organization of Surveying"},
         {"um ul", 0, "Um Ul-Qura, Makkah"},
-        {"isna", 2, nullptr},
+        {"isn", 2, nullptr},
         {"U", 2, nullptr}, // Um Ul-Qura and University
         {"university of islamic sciences, karachi", 0, "University of Islamic Sciences, Karachi"},
     };

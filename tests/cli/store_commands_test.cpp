@@ -166,13 +166,30 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
         int status;
     };
     const Case cases[] = {
-        {{"settings", "set", "AsrMethod", "hanafi"}, 2},
+        {{"settings", "set", "AsrMethod", "Hanfi"}, 2},
         {{"settings", "set", "Reminder", "9"}, 2},
+        {{"settings", "set", "Method", "Tehran"}, 2},
+        {{"settings", "set", "Adjust", "0,0,0,0,0,31"}, 2},
+        {{"settings", "set", "Adjust", "0,0,0,0,0"}, 2},
+        {{"settings", "set", "Rounding", "round"}, 2},
+        {{"settings", "set", "HighLatitude", "Angle"}, 2},
+        {{"settings", "set", "PolarDays", "Nearest"}, 2},
+        {{"settings", "set", "HijriCalendar", "Tabular"}, 2},
+        {{"settings", "set", "HijriAdjust", "3"}, 2},
+        {{"settings", "set", "Clock", "13"}, 2},
         {{"settings", "set", "NoSuchName", "1"}, 2},
         {{"settings", "set", "KQMethod", "World Islamic League"}, 2},
         {{"settings", "set", "CityName", "Atlantis"}, 2},
         {{"settings", "set", "CityName", "sydney"}, 0},
-        {{"settings", "set", "AsrMethod", "Hanafi"}, 0},
+        {{"settings", "set", "asrmethod", "hanafi"}, 0},
+        {{"settings", "set", "rounding", "NEAREST"}, 0},
+        {{"settings", "set", "Method", "turkey"}, 0},
+        {{"settings", "set", "Adjust", "+1,0,0,0,0,-2"}, 0},
+        {{"settings", "set", "highlatitude", "oneseventh"}, 0},
+        {{"settings", "set", "PolarDays", "nearestlatitude"}, 0},
+        {{"settings", "set", "HijriCalendar", "ummalqura"}, 0},
+        {{"settings", "set", "HijriAdjust", "-1"}, 0},
+        {{"settings", "set", "Clock", "24"}, 0},
     };
     for (const Case& c : cases)
     {
@@ -185,9 +202,18 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
         }
     }
     auto settings = Settings();
-    EXPECT_EQ(settings.size(), 16u);
+    EXPECT_EQ(settings.size(), 24u);
     EXPECT_EQ(settings["CityName"], "Sydney");
+    // Stored in the spelling the readers compare exactly.
     EXPECT_EQ(settings["AsrMethod"], "Hanafi");
+    EXPECT_EQ(settings["Rounding"], "Nearest");
+    EXPECT_EQ(settings["Method"], "Turkey");
+    EXPECT_EQ(settings["Adjust"], "1,0,0,0,0,-2");
+    EXPECT_EQ(settings["HighLatitude"], "OneSeventh");
+    EXPECT_EQ(settings["PolarDays"], "NearestLatitude");
+    EXPECT_EQ(settings["HijriCalendar"], "UmmAlQura");
+    EXPECT_EQ(settings["HijriAdjust"], "-1");
+    EXPECT_EQ(settings["Clock"], "24");
     EXPECT_EQ(settings["Reminder"], "1");
     EXPECT_EQ(nlohmann::json::parse(Run({"times", "--json"}).out)["longitudeHundredths"], 15121);
 }
@@ -251,6 +277,87 @@ TEST_F(TavorinStore, AMethodNamedLikeABuiltInIsListedWithItsOwnAngles)
     }
     std::sort(angles.begin(), angles.end());
     EXPECT_EQ(angles, (std::vector<std::string>{"120/110", "150/150"}));
+}
+
+TEST_F(TavorinStore, StoredMethodAndRoundingGiveTheTypedOptionsTimes)
+{
+    auto times = [&](const std::vector<std::string>& extra)
+    {
+        std::vector<std::string> args = {"times", "--date", "2026-07-01", "--json"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        const RunResult r = Run(args);
+        EXPECT_EQ(r.status, 0) << r.err;
+        return nlohmann::json::parse(r.out);
+    };
+    const auto plain = times({});
+    EXPECT_EQ(plain["options"]["method"], nullptr);
+    EXPECT_EQ(plain["options"]["rounding"], "Truncate");
+    const auto typed = times({"--method", "Turkey", "--round"});
+    const std::vector<std::string> day = {"day",
+                                          "--lon",
+                                          std::to_string(plain["longitude"].get<double>()),
+                                          "--lat",
+                                          std::to_string(plain["latitude"].get<double>()),
+                                          "--tz",
+                                          std::to_string(plain["utcOffset"].get<double>()),
+                                          "--date",
+                                          "2026-07-01",
+                                          "--json"};
+    std::vector<std::string> typedDay = day;
+    typedDay.insert(typedDay.end(), {"--method", "Turkey", "--round"});
+    const auto atCoordinates = nlohmann::json::parse(Run(typedDay).out);
+
+    ASSERT_EQ(Run({"settings", "set", "Method", "Turkey"}).status, 0);
+    ASSERT_EQ(Run({"settings", "set", "Rounding", "Nearest"}).status, 0);
+    const auto stored = times({});
+    EXPECT_EQ(stored["options"]["method"], "Turkey");
+    EXPECT_EQ(stored["options"]["rounding"], "Nearest");
+    EXPECT_EQ(stored["times"], typed["times"]);
+    EXPECT_EQ(stored["times"], atCoordinates["times"]);
+    EXPECT_NE(stored["times"], plain["times"]);
+    // Typed angles replace the stored method for one command.
+    std::vector<std::string> ownAngles = day;
+    ownAngles.insert(ownAngles.end(), {"--fajr", "15", "--isha", "15"});
+    EXPECT_EQ(nlohmann::json::parse(Run(ownAngles).out)["options"]["method"], nullptr);
+
+    // The 24-hour clock and the Hijri adjustment reach the text output.
+    ASSERT_EQ(Run({"settings", "set", "Clock", "24"}).status, 0);
+    ASSERT_EQ(Run({"settings", "set", "HijriAdjust", "1"}).status, 0);
+    const RunResult text = Run({"times", "--date", "2026-07-01"});
+    EXPECT_EQ(text.out.find(" AM"), std::string::npos) << text.out;
+    EXPECT_EQ(nlohmann::json::parse(Run({"hijri", "2026-07-01", "--json"}).out)["text"],
+              nlohmann::json::parse(
+                  Run({"hijri", "2026-07-02", "--hijri-adjust", "0", "--json"}).out)["text"]);
+}
+
+TEST_F(TavorinStore, SelectingAPresetSetsMethodAndAConventionEmptiesIt)
+{
+    ASSERT_EQ(Run({"conventions", "select", "isna"}).status, 0);
+    auto methods = nlohmann::json::parse(Run({"methods", "--json"}).out);
+    int inForce = 0;
+    for (const auto& method : methods)
+    {
+        if (method["inForce"].get<bool>())
+        {
+            ++inForce;
+            EXPECT_EQ(method["method"], "ISNA");
+        }
+        if (method["method"] == "UmmAlQura")
+        {
+            EXPECT_EQ(method["seedConvention"]["fajrAngle"], 19.0);
+            EXPECT_EQ(method["fajrAngle"], 18.5);
+        }
+    }
+    EXPECT_EQ(inForce, 1);
+    EXPECT_NE(Run({"conventions"}).out.find("Method ISNA is in force"), std::string::npos);
+    const std::string listed = Run({"methods"}).out;
+    EXPECT_NE(listed.find("* ISNA"), std::string::npos) << listed;
+    EXPECT_NE(listed.find("\"Um Ul-Qura, Makkah\" has Fajr 19.0"), std::string::npos) << listed;
+
+    ASSERT_EQ(Run({"conventions", "select", "Egyptian"}).status, 0);
+    EXPECT_EQ(nlohmann::json::parse(Run({"times", "--json"}).out)["options"]["method"], nullptr);
+    EXPECT_EQ(Run({"methods"}).out.find("* "), std::string::npos);
+    EXPECT_EQ(Run({"conventions"}).out.find("in force"), std::string::npos);
 }
 
 } // namespace

@@ -75,3 +75,40 @@ TEST(DateLists, CalendarDateOfRunsImpossibleDaysIntoTheNextMonth)
 
 } // namespace
 } // namespace halvo
+
+namespace halvo
+{
+namespace
+{
+
+// The converters of the date windows follow the chosen calendar both ways:
+// a civil date converted and back is the same date, whatever the choice.
+TEST(DateLists, ConversionsRoundTripInEveryCalendarAndAdjustment)
+{
+    for (const HijriCalendar calendar : {HijriCalendar::kCivil, HijriCalendar::kUmmAlQura})
+        for (int adjust = -2; adjust <= 2; ++adjust)
+        {
+            const CalendarChoice choice{calendar, adjust};
+            for (int julian = static_cast<int>(JulianDayNumber(1995, 1, 1));
+                 julian < static_cast<int>(JulianDayNumber(2077, 12, 31)); julian += 13)
+            {
+                const GregorianDay civil = GregorianFromJulianDay(julian);
+                const HijriDay hijri = HijriOf(civil, choice);
+                const GregorianDay back = GregorianOf(hijri, choice);
+                ASSERT_EQ(back.day, civil.day) << julian << " " << adjust;
+                ASSERT_EQ(back.month, civil.month);
+                ASSERT_EQ(back.year, civil.year);
+                const HijriDay unmoved =
+                    HijriOf(GregorianFromJulianDay(julian + adjust), CalendarChoice{calendar, 0});
+                EXPECT_EQ(hijri.day, unmoved.day);
+            }
+        }
+    // The default choice is the engine's own: 1 January 2000 is 24 Ramadan 1420.
+    const HijriDay plain = HijriOf(GregorianDay{1, 1, 2000}, CalendarChoice{});
+    EXPECT_EQ(plain.day, 24);
+    EXPECT_EQ(plain.month, 9);
+    EXPECT_EQ(plain.year, 1420);
+}
+
+} // namespace
+} // namespace halvo

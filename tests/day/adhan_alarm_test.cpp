@@ -60,10 +60,17 @@ TEST(ParseTimeText, GivesTheTwentyFourHourClock)
 
 TEST(IsTimeText, TellsTimesFromTheMarksOfAMissingCity)
 {
-    for (const char* text : {"5:07 AM", "12:30 PM", "1:00 AM"})
+    // The 24-hour clock of the Clock option is a time too.
+    for (const char* text : {"5:07 AM", "12:30 PM", "1:00 AM", "05:07", "17:59", "00:00"})
         EXPECT_TRUE(IsTimeText(text)) << text;
-    for (const char* text : {"--:--", "", "5:07", "5:7 AM", "123:07 AM", "5:07 XM", "5:07 AM "})
+    for (const char* text : {"--:--", "", "5:07", "5:7 AM", "123:07 AM", "5:07 XM", "5:07 AM ",
+                             "24:00", "17:60", "1759"})
         EXPECT_FALSE(IsTimeText(text)) << text;
+    int hour = 0;
+    int minute = 0;
+    ParseTimeText("17:59", hour, minute);
+    EXPECT_EQ(hour, 17);
+    EXPECT_EQ(minute, 59);
 }
 
 // The first prayer strictly later than now, Sunrise never; after Isha none.

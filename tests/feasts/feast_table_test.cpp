@@ -1,5 +1,9 @@
+#include "engine/hijri_calendar.h"
 #include "engine/prayer_engine.h"
 #include "feasts/feast_table.h"
+#include "settings/calculation_options.h"
+#include "settings/settings.h"
+#include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -81,6 +85,44 @@ TEST(FeastReminder, SpeaksOnlyOfTheOneDayItLooksAt)
                      std::to_string(c.today.day) + " ahead " + std::to_string(c.numDays));
         EXPECT_EQ(FeastReminderText(c.today, c.feastOn, c.numDays), c.expected);
     }
+}
+
+} // namespace
+} // namespace halvo
+
+namespace halvo
+{
+namespace
+{
+
+class FeastsWithOptions : public testing::StoreTest
+{
+  protected:
+    void SetUp() override
+    {
+        StoreTest::SetUp();
+        ASSERT_TRUE(InstallDefaultSettings());
+    }
+};
+
+// Eid al-Fitr, 1 Shawwal 1447 in the civil calendar, is 20 March 2026; a
+// local sighting a day later moves both the feast's date and the reminder.
+TEST_F(FeastsWithOptions, FeastDatesAndTheReminderFollowTheHijriAdjustment)
+{
+    const HijriDay civil = HijriFromJulianDay(static_cast<int>(JulianDayNumber(2026, 3, 20)));
+    ASSERT_EQ(civil.month, 10);
+    ASSERT_EQ(civil.day, 1);
+    EXPECT_EQ(FeastGregorianDateText(1447, 10, 1), "20 March, 2026");
+    DateRecord eid;
+    eid.year = 2026;
+    eid.month = 3;
+    eid.day = 20;
+    EXPECT_TRUE(FeastReminderText(eid, 1, 0));
+    ASSERT_TRUE(WriteCalculationOption("HijriAdjust", "-1"));
+    EXPECT_EQ(FeastGregorianDateText(1447, 10, 1), "21 March, 2026");
+    EXPECT_FALSE(FeastReminderText(eid, 1, 0));
+    eid.day = 21;
+    EXPECT_TRUE(FeastReminderText(eid, 1, 0));
 }
 
 } // namespace

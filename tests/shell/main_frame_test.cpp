@@ -23,8 +23,14 @@
 #include "sky/qibla.h"
 #include "startup/startup_data.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -771,6 +777,46 @@ TEST_F(MainWindow, F1OpensHelpAndCtrlQQuitsWithoutChangingTheMenu)
     for (const MenuPopupResource& popup : menu.popups)
         for (const MenuItemResource& item : popup.items)
             EXPECT_EQ(item.text.find('\t'), std::string::npos) << item.text;
+}
+
+// Ours, after the seed's items: the last of the Settings menu, behind a
+// separator, on Ctrl+M; OK writes and the display recomputes at once.
+TEST_F(MainWindow, CtrlMOpensCalculationOptionsAndOkRedrawsTheTimes)
+{
+    const MenuResource& menu = FindMenu(IDR_MAINFRAME);
+    const auto settings =
+        std::find_if(menu.popups.begin(), menu.popups.end(),
+                     [](const MenuPopupResource& popup) { return popup.text == "&Settings"; });
+    ASSERT_NE(settings, menu.popups.end());
+    const auto& items = settings->items;
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items.back().text, "Calculation Options...");
+    EXPECT_EQ(items.back().id, ID_SETTINGS_CALCULATION_OPTIONS);
+    EXPECT_EQ(items[items.size() - 2].id, 0);
+
+    CMainFrame& frame = OpenFrame();
+    EXPECT_NE(dayTexts[kFajrText].find('M'), std::string::npos);
+    bool seen = false;
+    // The window runs its own modal loop: answer it once it is up.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout,
+                     [&]
+                     {
+                         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                         if (dialog == nullptr)
+                             return;
+                         answer.stop();
+                         seen = dialog->windowTitle() == "Calculation Options";
+                         auto* clock = dialog->findChild<QComboBox*>("clock");
+                         clock->setCurrentIndex(clock->findData(QString("24")));
+                         dialog->accept();
+                     });
+    answer.start(10);
+    testing::PressShortcut(frame, "Ctrl+M");
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(ReadSetting("Clock"), "24");
+    EXPECT_EQ(dayTexts[kFajrText].size(), 5u) << dayTexts[kFajrText];
+    EXPECT_EQ(dayTexts[kFajrText].find('M'), std::string::npos);
 }
 
 TEST(PictureFit, ScalesUniformlyToTheSmallerSideAndCentres)
