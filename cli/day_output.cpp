@@ -5,6 +5,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
+#include "platform/text/quoted.h"
 
 #include <CLI/CLI.hpp>
 
@@ -261,7 +262,8 @@ std::string ConventionText(const ConventionFacts& facts)
     std::string text;
     if (facts.name)
     {
-        text = *facts.name + ", ";
+        // KQMethod is a stored text: escaped, it cannot split the line.
+        text = EscapedForLine(*facts.name) + ", ";
     }
     text += "Fajr " + DegreesText(facts.fajrAngle) + ", Isha ";
     text += facts.ishaAngle == kNinetyMinuteIshaAngle ? std::string("90 minutes after Maghrib")
