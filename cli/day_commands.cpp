@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/store_commands.h"
 #include "conventions/twilight_conventions.h"
+#include "datetools/icalendar.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
@@ -14,6 +15,7 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cctype>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -26,6 +28,9 @@ namespace
 
 // A century of days: more than any printed timetable needs.
 constexpr int kMaxTableDays = 36525;
+
+// 15 October 1582, the first day of the Gregorian calendar.
+constexpr double kFirstGregorianDay = 2299161;
 
 struct PlaceOptions
 {
@@ -256,6 +261,76 @@ std::string CoordinatesText(const PlaceInputs& place)
     return text;
 }
 
+// An event longer than the gap between two prayers makes no sense.
+constexpr int kMaxEventMinutes = 180;
+
+TableFormat ParseTableFormat(const std::string& name)
+{
+    static const std::vector<std::pair<std::string, TableFormat>> kFormats = {
+        {"text", TableFormat::Text},
+        {"csv", TableFormat::Csv},
+        {"json", TableFormat::Json},
+        {"ics", TableFormat::Ics},
+    };
+    std::vector<std::string> names;
+    for (const auto& [known, format] : kFormats)
+    {
+        if (name == known)
+        {
+            return format;
+        }
+        names.push_back(known);
+    }
+    RefuseChoice("--format", name, names);
+}
+
+// The table's dates before the calendar reform are Julian; a calendar file's
+// are always Gregorian, so such a day would land on another date.
+void CheckIcsRange(const DateRecord& first)
+{
+    if (JulianDayNumber(first.year, first.month, first.day) < kFirstGregorianDay)
+    {
+        throw UsageError("--format ics starts at 1582-10-15, the first Gregorian day; --from " +
+                         DateIso(first) + " is earlier");
+    }
+}
+
+// One event per prayer that has a time; a "--:--" has no moment to put
+// in a calendar, so that prayer has no event that day.
+void AppendIcsEvents(std::string& out, const ShownDay& shown, double utcOffset,
+                     const TableSource& source, const IcsChoice& ics, const UtcMoment& stamp)
+{
+    const DateRecord& date = shown.date;
+    char day[16];
+    std::snprintf(day, sizeof day, "%04d%02d%02d", date.year, date.month, date.day);
+    for (std::size_t i = 0; i < shown.times.size(); ++i)
+    {
+        const PrayerTime& time = shown.times[i];
+        if (!time.hasTime || (i == kSunrise && !ics.withSunrise))
+        {
+            continue;
+        }
+        // The minute the table shows, so the calendar and the table agree.
+        const int minuteOfDay = (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+        IcsEvent event;
+        std::string prayer = kPrayerNames[i];
+        std::transform(prayer.begin(), prayer.end(), prayer.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        event.uid =
+            std::string(day) + "-" + prayer + "-" + IcsPlaceKey(source.placeKey) + "@tavorin.halvo";
+        event.summary = kPrayerNames[i];
+        event.start = UtcFromLocal(date.year, date.month, date.day, minuteOfDay, utcOffset);
+        event.minutes = ics.minutes;
+        out += IcsEventText(event, stamp);
+    }
+}
+
+UtcMoment StampNow()
+{
+    const DateRecord now = UniversalFromLocal(LocalNow());
+    return {now.year, now.month, now.day, now.hour, now.minute, now.second};
+}
+
 } // namespace
 
 void CheckTableRange(const DateRecord& from, const DateRecord& to)
@@ -273,7 +348,7 @@ void CheckTableRange(const DateRecord& from, const DateRecord& to)
 }
 
 void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format,
-                const TableSource& source, const DayStyle& style)
+                const TableSource& source, const DayStyle& style, const IcsChoice& ics)
 {
     const int first = static_cast<int>(JulianDayNumber(from.year, from.month, from.day));
     const int last = static_cast<int>(JulianDayNumber(to.year, to.month, to.day));
@@ -281,6 +356,7 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     rows.reserve(static_cast<std::size_t>(last - first + 1) * 128);
     nlohmann::ordered_json days = nlohmann::ordered_json::array();
     std::vector<double> offsets;
+    const UtcMoment stamp = format == TableFormat::Ics ? StampNow() : UtcMoment{};
     for (int day = first; day <= last; ++day)
     {
         // The civil date of each day number: the calendar reform's ten
@@ -294,7 +370,13 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
             offsets.push_back(offset);
         }
         // The text table has no column for the Gregorian date line.
-        const ShownDay shown = ShowDay(computed, format != TableFormat::Text);
+        const ShownDay shown =
+            ShowDay(computed, format == TableFormat::Json || format == TableFormat::Csv);
+        if (format == TableFormat::Ics)
+        {
+            AppendIcsEvents(rows, shown, offset, source, ics, stamp);
+            continue;
+        }
         const std::string iso = DateIso(date);
         if (format == TableFormat::Json)
         {
@@ -335,6 +417,11 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         out["hijriAdjustDays"] = style.calendar.adjustDays;
         out["days"] = std::move(days);
         PrintJson(out);
+        return;
+    }
+    if (format == TableFormat::Ics)
+    {
+        std::cout << IcsCalendarHead(source.calendarName) << rows << IcsCalendarTail();
         return;
     }
     if (format == TableFormat::Csv)
@@ -394,6 +481,9 @@ void AddDayCommands(CLI::App& app)
         auto month = std::make_shared<std::string>();
         auto json = std::make_shared<bool>(false);
         auto csv = std::make_shared<bool>(false);
+        auto formatName = std::make_shared<std::string>("text");
+        auto withSunrise = std::make_shared<bool>(false);
+        auto minutes = std::make_shared<std::string>("0");
         auto city = std::make_shared<std::string>();
         CLI::App* table = app.add_subcommand(
             "table", "A timetable, one row per day (default: this month, current city)");
@@ -408,9 +498,17 @@ void AddDayCommands(CLI::App& app)
         AddTimeOptions(*table, *style);
         AddCalendarOptions(*table, *style);
         CLI::Option* jsonFlag = table->add_flag("--json", *json, "Print JSON");
-        table->add_flag("--csv", *csv, "Print CSV")->excludes(jsonFlag);
+        CLI::Option* csvFlag = table->add_flag("--csv", *csv, "Print CSV")->excludes(jsonFlag);
+        table
+            ->add_option("--format", *formatName,
+                         "text, csv, json or ics (an iCalendar file, one event per prayer)")
+            ->excludes(jsonFlag)
+            ->excludes(csvFlag);
+        table->add_flag("--with-sunrise", *withSunrise, "ics: Sunrise is an event too");
+        table->add_option("--minutes", *minutes, "ics: how long each event lasts (default 0)");
         table->callback(
-            [options, style, from, to, month, json, csv, city, table]
+            [options, style, from, to, month, json, csv, formatName, withSunrise, minutes, city,
+             table]
             {
                 const DayStyle parsed = CheckAngleSources(*table, ParseDayStyle(*style));
                 DateRecord first;
@@ -446,7 +544,21 @@ void AddDayCommands(CLI::App& app)
                 RefuseTypedUmmAlQuraOutsideTable(*style, parsed.calendar, first, last);
                 const TableFormat format = *json  ? TableFormat::Json
                                            : *csv ? TableFormat::Csv
-                                                  : TableFormat::Text;
+                                                  : ParseTableFormat(*formatName);
+                IcsChoice ics;
+                if (format != TableFormat::Ics)
+                {
+                    if (table->count("--with-sunrise") + table->count("--minutes") > 0)
+                    {
+                        throw UsageError("--with-sunrise and --minutes are for --format ics");
+                    }
+                }
+                else
+                {
+                    ics.withSunrise = *withSunrise;
+                    ics.minutes = ParseInteger(*minutes, "--minutes", 0, kMaxEventMinutes);
+                    CheckIcsRange(first);
+                }
                 const bool coordinates =
                     table->count("--lon") + table->count("--lat") + table->count("--tz") > 0;
                 if (!coordinates)
@@ -460,7 +572,7 @@ void AddDayCommands(CLI::App& app)
                     const std::optional<std::string> typed = table->count("--city") > 0
                                                                  ? std::optional<std::string>(*city)
                                                                  : std::nullopt;
-                    PrintTable(first, last, format, StoredCityTable(typed, parsed), parsed);
+                    PrintTable(first, last, format, StoredCityTable(typed, parsed), parsed, ics);
                     return;
                 }
                 if (table->count("--city") > 0)
@@ -479,13 +591,15 @@ void AddDayCommands(CLI::App& app)
                                     {"longitude", place.longitude},
                                     {"latitude", place.latitude}};
                 source.convention = TypedConvention(place, parsed);
+                source.calendarName = source.place;
+                source.placeKey = source.place;
                 source.dayFor =
                     [place, options = parsed.Options()](const DateRecord& date, double& offset)
                 {
                     offset = place.timeZone;
                     return DayAt(place, date, options);
                 };
-                PrintTable(first, last, format, source, parsed);
+                PrintTable(first, last, format, source, parsed, ics);
             });
     }
 }

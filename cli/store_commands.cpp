@@ -644,6 +644,10 @@ TableSource StoredCityTable(const std::optional<std::string>& typed, const DaySt
     TableSource source;
     source.place = CityTitle(city);
     source.placeJson = CityJson(city);
+    source.calendarName = city.name + " (" + city.country + ")";
+    // The name and country are the city's key: its events keep their UIDs
+    // when its coordinates or zone are corrected.
+    source.placeKey = city.name + '\n' + city.country;
     source.convention = WithMethod(StoredConvention(stored), style);
     source.dayFor = [longitude, latitude, zone, stored,
                      options = style.Options()](const DateRecord& date, double& offset)

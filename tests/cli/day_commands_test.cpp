@@ -91,6 +91,30 @@ TEST(TavorinTable, YearOfRowsInEveryFormat)
     EXPECT_EQ(rows[0]["times"].size(), 6u);
 }
 
+// The calendar file is the table's rows in another form: the same days in
+// every format, and --format names the formats the flags do.
+TEST(TavorinTable, FormatOptionGivesTheSameRowsAsTheFlags)
+{
+    const auto args = With({"table", "--from", "2024-12-30", "--to", "2025-01-02"}, kSeattle);
+    EXPECT_EQ(RunTavorin(With(args, {"--format", "csv"})).out,
+              RunTavorin(With(args, {"--csv"})).out);
+    EXPECT_EQ(RunTavorin(With(args, {"--format", "text"})).out, RunTavorin(args).out);
+    const RunResult ics = RunTavorin(With(args, {"--format", "ics", "--minutes", "180"}));
+    ASSERT_EQ(ics.status, 0) << ics.err;
+    EXPECT_EQ(ics.out.rfind("BEGIN:VCALENDAR\r\n", 0), 0u);
+    // Four days of five prayers; Isha of 31 December at 6:01 PM is 02:01 UTC
+    // on 1 January, under the UID of the local date.
+    std::size_t events = 0;
+    for (std::size_t at = ics.out.find("BEGIN:VEVENT"); at != std::string::npos;
+         at = ics.out.find("BEGIN:VEVENT", at + 1))
+        ++events;
+    EXPECT_EQ(events, 20u);
+    const std::size_t isha = ics.out.find("UID:20241231-isha-");
+    ASSERT_NE(isha, std::string::npos);
+    EXPECT_EQ(ics.out.substr(ics.out.find("DTSTART:", isha), 26), "DTSTART:20250101T020100Z\r\n");
+    EXPECT_NE(ics.out.find("DURATION:PT180M\r\n"), std::string::npos);
+}
+
 TEST(TavorinTable, WalksAcrossTheCalendarReform)
 {
     const RunResult r = RunTavorin(
@@ -152,6 +176,14 @@ TEST(TavorinErrors, BadInputIsOneLineOnStderrAndStatusTwo)
         {"day", "--lat", "47", "--tz", "-8"},
         With({"table", "--from", "2004-02-01", "--to", "2004-01-01"}, kSeattle),
         With({"table", "--from", "2004-01-01", "--to", "2004-01-02", "--csv", "--json"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "xml"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "ics", "--json"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "csv", "--with-sunrise"}, kSeattle),
+        With({"table", "--month", "2004-01", "--minutes", "10"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "ics", "--minutes", "-1"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "ics", "--minutes", "181"}, kSeattle),
+        With({"table", "--month", "2004-01", "--format", "ics", "--minutes", "ten"}, kSeattle),
+        With({"table", "--from", "1582-10-14", "--to", "1582-10-20", "--format", "ics"}, kSeattle),
         {"hijri", "2004-02-30"},
         {"gregorian", "1425", "13", "1"},
         {"gregorian", "1425", "0", "1"},
