@@ -81,6 +81,8 @@ DaySettings WithMethodAngles(DaySettings settings, const DayStyle& style)
     return settings;
 }
 
+} // namespace
+
 nlohmann::ordered_json CityJson(const CityRecord& city)
 {
     const std::int32_t longitude = LeadingInteger(city.longitude);
@@ -92,6 +94,9 @@ nlohmann::ordered_json CityJson(const CityRecord& city)
             {"longitudeHundredths", longitude},
             {"latitudeHundredths", latitude}};
 }
+
+namespace
+{
 
 void AddTimesCommand(CLI::App& app)
 {
@@ -118,20 +123,10 @@ void AddTimesCommand(CLI::App& app)
             const std::optional<std::string> typed =
                 times->count("--city") > 0 ? std::optional<std::string>(*city) : std::nullopt;
             const CityRecord record = StoredCity(typed, "--city");
-            // The display's path: the city's lookup on that date, then the engine.
-            std::int32_t longitude = 0;
-            std::int32_t latitude = 0;
-            double utcOffset = 0;
-            if (!LookupCity(when, record.name, longitude, latitude, utcOffset,
-                            CommandLineMessages()))
-            {
-                ExitFailed();
-            }
-            const DaySettings stored = ReadDaySettings();
-            const PrayerEngine engine =
-                SetUpDay(longitude, latitude, utcOffset, when, WithMethodAngles(stored, parsed));
-            const ConventionFacts facts = WithMethod(StoredConvention(stored), parsed);
-            const ShownDay shown = ShowDay(engine, parsed);
+            const StoredCityDay day = ComputeStoredCityDay(record, when, parsed);
+            const double utcOffset = day.utcOffset;
+            const ConventionFacts& facts = day.convention;
+            const ShownDay& shown = day.shown;
             if (*json)
             {
                 nlohmann::ordered_json out = CityJson(record);
@@ -585,6 +580,25 @@ std::string CityTitle(const CityRecord& city)
     // Stored texts go out escaped, as in messages: a name holding a newline
     // or an escape sequence must not split the line or drive the terminal.
     return EscapedForLine(city.name) + " (" + EscapedForLine(city.country) + ")";
+}
+
+StoredCityDay ComputeStoredCityDay(const CityRecord& city, const DateRecord& date,
+                                   const DayStyle& style)
+{
+    // The display's path: the city's lookup on that date, then the engine.
+    StoredCityDay day;
+    std::int32_t longitude = 0;
+    std::int32_t latitude = 0;
+    if (!LookupCity(date, city.name, longitude, latitude, day.utcOffset, CommandLineMessages()))
+    {
+        ExitFailed();
+    }
+    const DaySettings stored = ReadDaySettings();
+    const PrayerEngine engine =
+        SetUpDay(longitude, latitude, day.utcOffset, date, WithMethodAngles(stored, style));
+    day.convention = WithMethod(StoredConvention(stored), style);
+    day.shown = ShowDay(engine, style);
+    return day;
 }
 
 TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style)
