@@ -14,5 +14,6 @@ void AddCalendarCommands(CLI::App& app); // hijri, gregorian
 void AddSkyCommands(CLI::App& app);      // moon, qibla
 void AddFeastCommands(CLI::App& app);    // feasts, reminder
 void AddNextCommand(CLI::App& app);      // next
+void AddAutostartCommand(CLI::App& app); // autostart
 
 } // namespace halvo::cli

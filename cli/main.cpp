@@ -115,6 +115,7 @@ int main(int argc, char** argv)
     halvo::cli::AddStoreCommands(app);
     halvo::cli::AddAdhanCommand(app);
     halvo::cli::AddNextCommand(app);
+    halvo::cli::AddAutostartCommand(app);
 
     if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1]))
     {
