@@ -13,5 +13,7 @@ void AddDayCommands(CLI::App& app);      // day, table, methods
 void AddCalendarCommands(CLI::App& app); // hijri, gregorian
 void AddSkyCommands(CLI::App& app);      // moon, qibla
 void AddFeastCommands(CLI::App& app);    // feasts, reminder
+void AddNextCommand(CLI::App& app);      // next
+void AddAutostartCommand(CLI::App& app); // autostart
 
 } // namespace halvo::cli

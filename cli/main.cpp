@@ -114,6 +114,8 @@ int main(int argc, char** argv)
     halvo::cli::AddFeastCommands(app);
     halvo::cli::AddStoreCommands(app);
     halvo::cli::AddAdhanCommand(app);
+    halvo::cli::AddNextCommand(app);
+    halvo::cli::AddAutostartCommand(app);
 
     if (argc > 1 && argv[1][0] != '-' && !IsCommand(app, argv[1]))
     {

@@ -71,6 +71,8 @@ ConventionFacts StoredConvention(const DaySettings& settings)
     return facts;
 }
 
+} // namespace
+
 nlohmann::ordered_json CityJson(const CityRecord& city)
 {
     const std::int32_t longitude = LeadingInteger(city.longitude);
@@ -82,6 +84,9 @@ nlohmann::ordered_json CityJson(const CityRecord& city)
             {"longitudeHundredths", longitude},
             {"latitudeHundredths", latitude}};
 }
+
+namespace
+{
 
 void AddTimesCommand(CLI::App& app)
 {
@@ -109,21 +114,10 @@ void AddTimesCommand(CLI::App& app)
             const std::optional<std::string> typed =
                 times->count("--city") > 0 ? std::optional<std::string>(*city) : std::nullopt;
             const CityRecord record = StoredCity(typed, "--city");
-            // The display's path: the city's lookup on that date, then the engine.
-            std::int32_t longitude = 0;
-            std::int32_t latitude = 0;
-            double utcOffset = 0;
-            if (!LookupCity(when, record.name, longitude, latitude, utcOffset,
-                            CommandLineMessages()))
-            {
-                ExitFailed();
-            }
-            const DaySettings stored = ReadDaySettings();
-            const OptionDay computed = ComputeOptionDay(
-                longitude * 0.01, latitude * 0.01, utcOffset, when, stored.fajrAngle,
-                stored.ishaAngle, stored.hanafi, parsed.Options());
-            const ConventionFacts facts = WithMethod(StoredConvention(stored), parsed);
-            const ShownDay shown = ShowDay(computed);
+            const StoredCityDay day = ComputeStoredCityDay(record, when, parsed);
+            const double utcOffset = day.utcOffset;
+            const ConventionFacts& facts = day.convention;
+            const ShownDay& shown = day.shown;
             if (*json)
             {
                 nlohmann::ordered_json out = CityJson(record);
@@ -626,6 +620,26 @@ std::string CityTitle(const CityRecord& city)
     // Stored texts go out escaped, as in messages: a name holding a newline
     // or an escape sequence must not split the line or drive the terminal.
     return EscapedForLine(city.name) + " (" + EscapedForLine(city.country) + ")";
+}
+
+StoredCityDay ComputeStoredCityDay(const CityRecord& city, const DateRecord& date,
+                                   const DayStyle& style)
+{
+    // The display's path: the city's lookup on that date, then the engine.
+    StoredCityDay day;
+    std::int32_t longitude = 0;
+    std::int32_t latitude = 0;
+    if (!LookupCity(date, city.name, longitude, latitude, day.utcOffset, CommandLineMessages()))
+    {
+        ExitFailed();
+    }
+    const DaySettings stored = ReadDaySettings();
+    const OptionDay computed =
+        ComputeOptionDay(longitude * 0.01, latitude * 0.01, day.utcOffset, date, stored.fajrAngle,
+                         stored.ishaAngle, stored.hanafi, style.Options());
+    day.convention = WithMethod(StoredConvention(stored), style);
+    day.shown = ShowDay(computed);
+    return day;
 }
 
 TableSource StoredCityTable(const std::optional<std::string>& typed, const DayStyle& style)

@@ -36,6 +36,21 @@ CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
 // "Seattle, WA (USA)".
 std::string CityTitle(const CityRecord& city);
 
+// One day of a stored city as `tavorin times` shows it: the lookup on that
+// date, the stored settings (or the method's angles) and the shown times.
+// A city the lookup cannot find has been told on stderr: status 1.
+struct StoredCityDay
+{
+    double utcOffset = 0;
+    ConventionFacts convention;
+    ShownDay shown;
+};
+StoredCityDay ComputeStoredCityDay(const CityRecord& city, const DateRecord& date,
+                                   const DayStyle& style);
+
+// CityJson's fields: name, country, degrees and the stored hundredths.
+nlohmann::ordered_json CityJson(const CityRecord& city);
+
 // For `tavorin table` without coordinates: the stored city's days, with
 // each date's own UTC offset, the settings' angles and Asr school (or the
 // method's angles). The stores are read once for the whole table.

@@ -51,6 +51,12 @@ extern ScreenColours screenColours;
 ScreenColours ColoursFromIndexTexts(const std::string& background, const std::string& text,
                                     const std::string& header);
 
+// The colour that stays readable on a background: black when black has a
+// contrast ratio of at least 4.5 to 1 with it (relative luminance as the
+// web's accessibility guidelines define it), else white. White, the
+// default background, keeps black.
+COLORREF ReadableTextColour(COLORREF background);
+
 // Reads Bg, Txt and Hr into screenColours.
 void LoadScreenColours();
 

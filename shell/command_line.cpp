@@ -77,6 +77,8 @@ std::string DesktopUsageText()
                        "Options:\n"
                        "  -h, --help       show this help and exit\n"
                        "  -v, --version    show the version and exit\n"
+                       "      --hidden     start hidden to the tray, as at login (without a\n"
+                       "                   tray the window is shown)\n"
                        "\n"
                        "The toolkit's own options (-platform, -style, ...) are accepted too.\n"
                        "A display is needed (DISPLAY or WAYLAND_DISPLAY); without one, tavorin\n"

@@ -21,7 +21,6 @@ namespace
 {
 
 constexpr COLORREF kDateColour = 0x800000; // dark blue, whatever the chosen colours
-constexpr COLORREF kTimeColour = 0x000000;
 
 const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
@@ -67,7 +66,8 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
     dc.MoveTo(0, 145);
     dc.LineTo(240, 145);
 
-    dc.SetTextColor(kTimeColour);
+    // The names and times are black, unless the chosen background would hide them.
+    dc.SetTextColor(ReadableTextColour(colours.background));
     for (int row = 0; row < 2; ++row)
     {
         const int labelY = 160 + 40 * row;

@@ -152,6 +152,7 @@ int Render(int argc, char** argv)
     const Variant variants[] = {
         {"main.png", "9", "1", "1", city.c_str()},
         {"main-colours.png", "7", "8", "3", city.c_str()},
+        {"main-black.png", "0", "7", "10", city.c_str()},
         {"main-missing-city.png", "9", "1", "1", "Atlantis"},
         // Resized by the user: the picture grows with the window, centred.
         {"main-large.png", "9", "1", "1", city.c_str(), 560, 420},

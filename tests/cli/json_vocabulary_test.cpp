@@ -70,6 +70,7 @@ TEST(TavorinJson, EveryKeyOfEveryCommandIsCamelCase)
         {"feasts", "--year", "1425"},
         {"reminder"},
         {"adhan"},
+        {"next", "--at", "2026-07-01T22:00"},
     };
     for (std::vector<std::string> args : commands)
     {

@@ -222,6 +222,8 @@ TEST(DesktopCommandLine, HelpVersionAndADisplayToShowOn)
         {{"halvo-tavorin", "--help"}, {}, StartRequest::kHelp},
         {{"halvo-tavorin", "-h"}, {{"DISPLAY", ":0"}}, StartRequest::kHelp},
         {{"halvo-tavorin", "--version"}, {}, StartRequest::kVersion},
+        // The autostart entry's option: the program starts as usual.
+        {{"halvo-tavorin", "--hidden"}, {{"DISPLAY", ":0"}}, StartRequest::kRun},
         {{"halvo-tavorin", "-style", "fusion", "-v"}, {}, StartRequest::kVersion},
         {{"halvo-tavorin"}, {{"QT_QPA_PLATFORM", "offscreen"}}, StartRequest::kRun},
         {{"halvo-tavorin"}, {{"QT_QPA_PLATFORM", "xcb"}}, StartRequest::kNoDisplay},
@@ -249,6 +251,7 @@ TEST(DesktopCommandLine, HelpVersionAndADisplayToShowOn)
     EXPECT_EQ(DesktopVersionText().rfind(std::string("halvo-tavorin ") + kProgramVersion + "\n", 0),
               0u);
     EXPECT_EQ(DesktopUsageText().rfind("Usage: halvo-tavorin", 0), 0u);
+    EXPECT_NE(DesktopUsageText().find("--hidden"), std::string::npos);
 }
 
 } // namespace

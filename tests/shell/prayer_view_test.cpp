@@ -107,6 +107,41 @@ TEST(DayPainting, TextsUseTheirOwnColoursWhateverTheChosenOnes)
     EXPECT_FALSE(hasColour(20, 160, 240, 230, 0x008000));
 }
 
+TEST(DayPainting, NamesAndTimesTurnWhiteOnADarkBackground)
+{
+    // The names and times are drawn in `shown`; `hidden` (the other of
+    // black and white, when it is not the background) appears nowhere in
+    // their rows.
+    struct Case
+    {
+        const char* background;
+        COLORREF shown;
+        std::optional<COLORREF> hidden;
+    };
+    const Case cases[] = {
+        {"0", 0xFFFFFF, std::nullopt}, // BLACK
+        {"3", 0xFFFFFF, kBlack},       // DARK RED
+        {"9", kBlack, std::nullopt},   // WHITE, the default
+        {"4", kBlack, 0xFFFFFF},       // GRAY
+    };
+    for (const Case& c : cases)
+    {
+        const Picture picture = Paint(ColoursFromIndexTexts(c.background, "1", "1"), std::nullopt);
+        int shown = 0;
+        int hidden = 0;
+        for (int y = 160; y < 230; ++y)
+        {
+            for (int x = 20; x < 240; ++x)
+            {
+                shown += picture.Pixel(x, y) == c.shown;
+                hidden += c.hidden && picture.Pixel(x, y) == *c.hidden;
+            }
+        }
+        EXPECT_GT(shown, 20) << "background " << c.background;
+        EXPECT_EQ(hidden, 0) << "background " << c.background;
+    }
+}
+
 TEST(DayPainting, DialIsCopiedUnchangedAtItsPlace)
 {
     const Picture dial = RenderPicture(64, 64, [](CDC& dc) { dc.DrawBitmap(0, 0, IDB_COMPASS); });
