@@ -6,6 +6,9 @@
 #include "locations/location_database.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace halvo
 {
 
@@ -25,6 +28,24 @@ PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcO
     engine.Setup(longitude * 0.01, latitude * 0.01, utcOffset, date, settings.fajrAngle,
                  settings.ishaAngle, settings.hanafi);
     return engine;
+}
+
+PrayerMoment MomentOf(const PrayerTime& time)
+{
+    PrayerMoment moment;
+    if (!time.hasTime || !std::isfinite(time.hours))
+        return moment;
+    double hours = time.hours;
+    while (hours >= 24)
+        hours -= 24;
+    while (hours < 0)
+        hours += 24;
+    moment.hasTime = true;
+    moment.shownMinute = (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+    // Rounded up, so a sound started at this millisecond is never early.
+    const auto ms = static_cast<std::int64_t>(std::ceil(hours * 3600000.0));
+    moment.computedMs = std::clamp<std::int64_t>(ms, 0, kMsPerDay - 1);
+    return moment;
 }
 
 DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
@@ -52,6 +73,8 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     day.texts[kAsrText] = day.engine.AsrText();
     day.texts[kMaghribText] = day.engine.MaghribText();
     day.texts[kIshaText] = day.engine.IshaText();
+    for (std::size_t i = 0; i < day.moments.size(); ++i)
+        day.moments[i] = MomentOf(day.engine.times[i]);
     return day;
 }
 
