@@ -181,17 +181,20 @@ std::optional<int> AdhanAlarm::Check(const DayComputation& day, const AdhanSwitc
     {
         // A day without times (its city is not stored) has nothing to sound.
         const PrayerMoment& moment = day.moments[slot.time];
-        if (!(switches.*slot.on) || !moment.hasTime || moment.shownMinute != nowMinute ||
-            lastAlarm_ == MinuteOf(now))
+        if (!(switches.*slot.on) || !moment.hasTime)
             continue;
-        // The first tick of the minute may come before the prayer's own
-        // second: the caller checks again when it has come.
+        // A check up to a minute before the prayer's start (the ticks are
+        // 20 s apart) has the caller check again at that start.
         const std::int64_t start = AdhanStartMs(moment);
         if (nowMs < start)
         {
-            wait = static_cast<int>(start - nowMs);
+            if (start - nowMs <= kMsPerMinute)
+                wait = static_cast<int>(
+                    std::min<std::int64_t>(start - nowMs, wait.value_or(kMsPerMinute)));
             continue;
         }
+        if (moment.shownMinute != nowMinute || lastAlarm_ == MinuteOf(now))
+            continue;
         lastAlarm_ = MinuteOf(now);
         Sound(slot, day.texts);
     }

@@ -113,8 +113,8 @@ class AdhanAlarm
 
     // One check: day is today's, now the local date and time. Sounds a
     // switched-on prayer whose shown minute it is once its start has come;
-    // when that start is still ahead in this minute, gives the milliseconds
-    // to wait before checking again.
+    // when a start is less than a minute ahead, gives the milliseconds to
+    // wait before checking again.
     std::optional<int> Check(const DayComputation& day, const AdhanSwitches& switches,
                              const DateRecord& now);
     // Stops an Adhan that plays, with its repeats; false when none played.

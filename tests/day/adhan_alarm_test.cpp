@@ -410,10 +410,10 @@ TEST_F(AdhanCheck, SwitchesAreReadFromTheirExactTexts)
     EXPECT_TRUE(ReadAdhanSwitches().enabled);
 }
 
-// Toronto's Maghrib shows 4:40 PM and is computed at 4:40:36: the first
-// tick of the minute only says how long to wait, the sound starts at the
-// computed second, once; a minute passed while the caller slept sounds
-// nothing. A display that rounds up to 4:41 sounds at 4:41:00.
+// Toronto's Maghrib shows 4:40 PM and is computed at 4:40:36: a check
+// less than a minute before, or the first tick of the minute, only says how
+// long to wait; the sound starts at the computed second, once; a minute passed while the caller
+// slept sounds nothing. A display that rounds up to 4:41 sounds at 4:41:00.
 TEST_F(AdhanCheck, SoundsAtTheComputedSecondInsideTheShownMinute)
 {
     DayComputation shown = kDay;
@@ -436,17 +436,18 @@ TEST_F(AdhanCheck, SoundsAtTheComputedSecondInsideTheShownMinute)
     const std::vector<Case> cases = {
         {"in step",
          shown,
-         {{39, 50, 0, std::nullopt, 0},
+         {{39, 30, 0, std::nullopt, 0},
+          {39, 50, 0, 46000, 0},
           {40, 12, 0, 24000, 0},
           {40, 35, 999, 1, 0},
           {40, 36, 0, std::nullopt, 1},
           {40, 52, 0, std::nullopt, 1},
           {41, 0, 0, std::nullopt, 1}}},
         {"slept through", shown, {{40, 12, 0, 24000, 0}, {41, 3, 0, std::nullopt, 0}}},
-        {"clock set back", shown, {{40, 20, 0, 16000, 0}, {39, 58, 0, std::nullopt, 0}}},
+        {"clock set back", shown, {{40, 20, 0, 16000, 0}, {39, 58, 0, 38000, 0}}},
         {"rounded up",
          roundedUp,
-         {{40, 36, 0, std::nullopt, 0}, {40, 59, 0, std::nullopt, 0}, {41, 0, 0, std::nullopt, 1}}},
+         {{40, 36, 0, 24000, 0}, {40, 59, 0, 1000, 0}, {41, 0, 0, std::nullopt, 1}}},
     };
     for (const Case& c : cases)
     {
