@@ -51,7 +51,7 @@ std::optional<NextPrayer> FindNextPrayer(const DateRecord& now, UserMessages& me
     const DayComputation today = ComputeDay(now, messages);
     if (!today.cityFound)
         return std::nullopt;
-    const DateRecord next = NextPrayerTime(today.texts, now);
+    const DateRecord next = NextPrayerTime(today.moments, now);
     for (const PrayerSlot& slot : kPrayerSlots)
     {
         int hour = 0, minute = 0;

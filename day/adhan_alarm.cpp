@@ -74,30 +74,30 @@ bool IsTimeText(std::string_view text)
     return suffix == "AM" || suffix == "PM";
 }
 
-DateRecord NextPrayerTime(const DayTexts& texts, const DateRecord& now)
+DateRecord NextPrayerTime(const DayMoments& moments, const DateRecord& now)
 {
     DateRecord when = now;
     when.second = 0;
     when.milliseconds = 0;
     when.hour = kNoHour;
     when.minute = 0;
+    const int nowMinute = now.hour * 60 + now.minute;
     for (const PrayerSlot& slot : kPrayerSlots)
     {
-        int hour = 0, minute = 0;
-        ParseTimeText(texts[slot.text], hour, minute);
-        if (hour > now.hour || (hour == now.hour && minute > now.minute))
+        const PrayerMoment& moment = moments[slot.time];
+        if (moment.hasTime && moment.shownMinute > nowMinute)
         {
-            when.hour = static_cast<std::uint16_t>(hour);
-            when.minute = static_cast<std::uint16_t>(minute);
+            when.hour = static_cast<std::uint16_t>(moment.shownMinute / 60);
+            when.minute = static_cast<std::uint16_t>(moment.shownMinute % 60);
             return when;
         }
     }
     return when;
 }
 
-DateRecord TimedStartTime(const DayTexts& texts, const DateRecord& now)
+DateRecord TimedStartTime(const DayMoments& moments, const DateRecord& now)
 {
-    DateRecord when = NextPrayerTime(texts, now);
+    DateRecord when = NextPrayerTime(moments, now);
     if (when.hour == kNoHour)
     {
         when = DaysLater(when, 1);
@@ -105,6 +105,12 @@ DateRecord TimedStartTime(const DayTexts& texts, const DateRecord& now)
         when.minute = 0;
     }
     return when;
+}
+
+std::int64_t AdhanStartMs(const PrayerMoment& moment)
+{
+    const std::int64_t minuteStart = moment.shownMinute * kMsPerMinute;
+    return std::clamp(moment.computedMs, minuteStart, minuteStart + kMsPerMinute - 1);
 }
 
 bool IsSoundName(std::string_view name)
@@ -156,7 +162,8 @@ AdhanAlarm::Minute AdhanAlarm::MinuteOf(const DateRecord& date)
     return {date.year, date.month, date.day, date.hour, date.minute};
 }
 
-void AdhanAlarm::Check(const DayTexts& texts, const AdhanSwitches& switches, const DateRecord& now)
+std::optional<int> AdhanAlarm::Check(const DayComputation& day, const AdhanSwitches& switches,
+                                     const DateRecord& now)
 {
     if (!switches.enabled)
     {
@@ -165,28 +172,42 @@ void AdhanAlarm::Check(const DayTexts& texts, const AdhanSwitches& switches, con
             services_.timer.Cancel();
         cancelled_ = true;
         requested_.reset();
-        return;
+        return std::nullopt;
     }
     cancelled_ = false;
-    KeepTimedStart(texts, now);
+    KeepTimedStart(day.moments, now);
 
+    const int nowMinute = now.hour * 60 + now.minute;
+    const std::int64_t nowMs =
+        nowMinute * kMsPerMinute + now.second * std::int64_t{1000} + now.milliseconds;
+    std::optional<int> wait;
     for (const PrayerSlot& slot : kPrayerSlots)
     {
         // A day without times (its city is not stored) has nothing to sound.
-        if (!(switches.*slot.on) || !IsTimeText(texts[slot.text]))
+        const PrayerMoment& moment = day.moments[slot.time];
+        if (!(switches.*slot.on) || !moment.hasTime)
             continue;
-        int hour = 0, minute = 0;
-        ParseTimeText(texts[slot.text], hour, minute);
-        if (hour != now.hour || minute != now.minute || lastAlarm_ == MinuteOf(now))
+        // A check up to a minute before the prayer's start (the ticks are
+        // 20 s apart) has the caller check again at that start.
+        const std::int64_t start = AdhanStartMs(moment);
+        if (nowMs < start)
+        {
+            if (start - nowMs <= kMsPerMinute)
+                wait = static_cast<int>(
+                    std::min<std::int64_t>(start - nowMs, wait.value_or(kMsPerMinute)));
+            continue;
+        }
+        if (moment.shownMinute != nowMinute || lastAlarm_ == MinuteOf(now))
             continue;
         lastAlarm_ = MinuteOf(now);
-        Sound(slot, texts);
+        Sound(slot, day.texts);
     }
+    return wait;
 }
 
-void AdhanAlarm::KeepTimedStart(const DayTexts& texts, const DateRecord& now)
+void AdhanAlarm::KeepTimedStart(const DayMoments& moments, const DateRecord& now)
 {
-    const DateRecord when = TimedStartTime(texts, now);
+    const DateRecord when = TimedStartTime(moments, now);
     // Three ticks a minute: ask only when the wanted time moves on.
     if (requested_ == MinuteOf(when))
         return;
@@ -212,10 +233,15 @@ void AdhanAlarm::Sound(const PrayerSlot& slot, const DayTexts& texts)
     const int times = RepeatsOfReminder(ReadSetting(setting::kReminder));
     if (times <= 0)
         return;
-    services_.player.Play(soundsFolder_ / (std::string(sound) + ".wav"), times);
-    services_.notifier.Notify(std::string(slot.name) + " " + texts[slot.text] + ", " +
-                                  texts[kLocationText],
-                              [this] { Stop(); });
+    const std::string summary =
+        std::string(slot.name) + " " + texts[slot.text] + ", " + texts[kLocationText];
+    services_.notifier.Notify(summary, [this] { Stop(); });
+    // A play that makes no sound is said in the notification, which then
+    // has nothing to stop. The player may tell before Play returns.
+    services_.player.Play(
+        soundsFolder_ / (std::string(sound) + ".wav"), times,
+        [this, summary](const std::string&)
+        { services_.notifier.Notify(summary + ": the Adhan could not be played", [] {}); });
 }
 
 bool AdhanAlarm::Stop()

@@ -40,15 +40,16 @@ AdhanSwitches ReadAdhanSwitches();
 struct PrayerSlot
 {
     DayTextIndex text;
+    PrayerIndex time;
     const char* name;
     bool AdhanSwitches::*on;
 };
 inline constexpr std::array<PrayerSlot, 5> kPrayerSlots = {{
-    {kFajrText, "Fajr", &AdhanSwitches::fajr},
-    {kZuhrText, "Zuhr", &AdhanSwitches::zuhr},
-    {kAsrText, "Asr", &AdhanSwitches::asr},
-    {kMaghribText, "Maghrib", &AdhanSwitches::maghrib},
-    {kIshaText, "Isha", &AdhanSwitches::isha},
+    {kFajrText, kFajr, "Fajr", &AdhanSwitches::fajr},
+    {kZuhrText, kZuhr, "Zuhr", &AdhanSwitches::zuhr},
+    {kAsrText, kAsr, "Asr", &AdhanSwitches::asr},
+    {kMaghribText, kMaghrib, "Maghrib", &AdhanSwitches::maghrib},
+    {kIshaText, kIsha, "Isha", &AdhanSwitches::isha},
 }};
 
 // The sounds, in the order the Set Adhan dialog lists them; each is
@@ -68,13 +69,18 @@ void ParseTimeText(std::string_view text, int& hour, int& minute);
 // of a day whose city is not stored.
 bool IsTimeText(std::string_view text);
 
-// The first of Fajr, Zuhr, Asr, Maghrib and Isha later than now's hour and
-// minute, on now's date, seconds 0; hour 25 when none is later. The
-// prayers' switches are not consulted.
-DateRecord NextPrayerTime(const DayTexts& texts, const DateRecord& now);
+// The first of Fajr, Zuhr, Asr, Maghrib and Isha whose shown minute is
+// later than now's hour and minute, on now's date, seconds 0; hour 25 when
+// none is later. The prayers' switches are not consulted.
+DateRecord NextPrayerTime(const DayMoments& moments, const DateRecord& now);
 // When the program should be started next: the next prayer time, or after
 // Isha tomorrow at 00:00 (month and year rolling over).
-DateRecord TimedStartTime(const DayTexts& texts, const DateRecord& now);
+DateRecord TimedStartTime(const DayMoments& moments, const DateRecord& now);
+
+// When a prayer's Adhan starts, in milliseconds of the day: at its computed
+// moment, but never before the minute the display shows for it nor after
+// that minute's end.
+std::int64_t AdhanStartMs(const PrayerMoment& moment);
 
 // The sound a stored Alarm value names: the value itself when it is one of
 // the six names, the default otherwise, so no stored text can reach a file
@@ -105,8 +111,12 @@ class AdhanAlarm
     AdhanAlarm(Services services, std::filesystem::path soundsFolder,
                std::filesystem::path executable);
 
-    // One tick: texts are today's, now the local date and time.
-    void Check(const DayTexts& texts, const AdhanSwitches& switches, const DateRecord& now);
+    // One check: day is today's, now the local date and time. Sounds a
+    // switched-on prayer whose shown minute it is once its start has come;
+    // when a start is less than a minute ahead, gives the milliseconds to
+    // wait before checking again.
+    std::optional<int> Check(const DayComputation& day, const AdhanSwitches& switches,
+                             const DateRecord& now);
     // Stops an Adhan that plays, with its repeats; false when none played.
     bool Stop();
 
@@ -119,7 +129,7 @@ class AdhanAlarm
     };
     static Minute MinuteOf(const DateRecord& date);
 
-    void KeepTimedStart(const DayTexts& texts, const DateRecord& now);
+    void KeepTimedStart(const DayMoments& moments, const DateRecord& now);
     void Sound(const PrayerSlot& slot, const DayTexts& texts);
 
     Services services_;

@@ -7,6 +7,9 @@
 #include "locations/location_database.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace halvo
 {
 
@@ -26,6 +29,24 @@ PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcO
     engine.Setup(longitude * 0.01, latitude * 0.01, utcOffset, date, settings.fajrAngle,
                  settings.ishaAngle, settings.hanafi);
     return engine;
+}
+
+PrayerMoment MomentOf(const PrayerTime& time)
+{
+    PrayerMoment moment;
+    if (!time.hasTime || !std::isfinite(time.hours))
+        return moment;
+    double hours = time.hours;
+    while (hours >= 24)
+        hours -= 24;
+    while (hours < 0)
+        hours += 24;
+    moment.hasTime = true;
+    moment.shownMinute = (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+    // Rounded up, so a sound started at this millisecond is never early.
+    const auto ms = static_cast<std::int64_t>(std::ceil(hours * 3600000.0));
+    moment.computedMs = std::clamp<std::int64_t>(ms, 0, kMsPerDay - 1);
+    return moment;
 }
 
 DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
@@ -62,6 +83,10 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     {
         day.texts[kFajrText + i] = ClockText(day.times[i], day.options.clock24);
     }
+    // The moments of the times as shown, so the Adhan follows the method,
+    // the minutes added and the rounding as the display does.
+    for (std::size_t i = 0; i < day.moments.size(); ++i)
+        day.moments[i] = MomentOf(day.times[i]);
     return day;
 }
 

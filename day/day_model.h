@@ -31,6 +31,24 @@ enum DayTextIndex : std::size_t
 };
 using DayTexts = std::array<std::string, kDayTextCount>;
 
+// One of the day's times as the Adhan needs it: the minute the display
+// shows, and the moment the engine computed, which lies in that minute or
+// (should the display ever round up) before it.
+struct PrayerMoment
+{
+    bool hasTime = false;
+    int shownMinute = 0;         // minute of the day, 0..1439
+    std::int64_t computedMs = 0; // milliseconds of the day, rounded up
+};
+using DayMoments = std::array<PrayerMoment, kPrayerCount>; // by PrayerIndex
+
+inline constexpr std::int64_t kMsPerMinute = 60000;
+inline constexpr std::int64_t kMsPerDay = 24 * 60 * kMsPerMinute;
+
+// The moment of one computed time: its unsplit hours brought into the day
+// as the texts bring them, so the shown minute is the text's.
+PrayerMoment MomentOf(const PrayerTime& time);
+
 // One day for one city, everything the main display and `tavorin times`
 // show, computed from the stores on every call.
 struct DayComputation
@@ -48,6 +66,8 @@ struct DayComputation
     // options ask for it.
     std::optional<double> polarLatitude;
     DayTexts texts;
+    // The six times as numbers; none has a time when the city is not stored.
+    DayMoments moments{};
 };
 
 // What the day's computation takes from the settings: the Asr school

@@ -21,11 +21,19 @@ class SoundPlayer
   public:
     virtual ~SoundPlayer() = default;
     // Plays the file `times` times one after the other and returns at once.
-    // Whatever played before stops. Nothing happens for times <= 0.
-    virtual void Play(const std::filesystem::path& file, int times) = 0;
+    // Whatever played before stops. Nothing happens for times <= 0. When
+    // the play makes no sound (no file, no sound server, a stream that
+    // never starts) `failed` is called with the reason, at once or later,
+    // and IsPlaying is false from then on.
+    virtual void Play(const std::filesystem::path& file, int times,
+                      std::function<void(const std::string& why)> failed) = 0;
+    void Play(const std::filesystem::path& file, int times) { Play(file, times, {}); }
     // Stops the sound and the repeats still waiting.
     virtual void Stop() = 0;
     virtual bool IsPlaying() const = 0;
+    // Counts the plays asked for, so a caller can tell whether the sound
+    // now playing is still the one it started.
+    virtual unsigned PlaysAsked() const = 0;
 };
 
 class TimedStart

@@ -110,13 +110,25 @@ void CMainFrame::OnSetFocus()
     m_wndView.SetFocus();
 }
 
-void CMainFrame::OnTimer(unsigned)
+void CMainFrame::OnTimer(unsigned id)
+{
+    if (id == kAdhanStartTimerId)
+    {
+        KillTimer(kAdhanStartTimerId);
+        CheckAdhanNow();
+        return;
+    }
+    Tick();
+}
+
+void CMainFrame::Tick()
 {
     // Back to today: a date chosen by hand stays only until the next tick.
     // One reading of the clock for both steps, so the times checked are
     // always those of the day checked.
     const DateRecord now = LocalNow();
     m_wndView.SetDisplayDate(now);
+    alarmDay_ = m_wndView.Day();
     CheckAdhan(now);
 }
 
@@ -241,6 +253,9 @@ void CMainFrame::OnHelpContents()
 int CMainFrame::OnBringForward()
 {
     BringToFront();
+    // A second start may come from the system's timed start at a prayer:
+    // check now rather than at the next tick.
+    CheckAdhanNow();
     return 0;
 }
 
@@ -268,13 +283,32 @@ int CMainFrame::OnFirstAdhanCheck()
     // The display shows today from its first paint on: computing it is
     // enough, and keeps the time of day that paint takes.
     m_wndView.Refresh();
-    CheckAdhan(LocalNow());
+    alarmDay_ = m_wndView.Day();
+    CheckAdhanNow();
     return 0;
+}
+
+void CMainFrame::CheckAdhanNow()
+{
+    const DateRecord now = LocalNow();
+    const DateRecord& day = alarmDay_.engine.date;
+    if (day.year != now.year || day.month != now.month || day.day != now.day)
+    {
+        Tick();
+        return;
+    }
+    CheckAdhan(now);
 }
 
 void CMainFrame::CheckAdhan(const DateRecord& now)
 {
-    alarm_.Check(dayTexts, adhanSwitches, now);
+    // The clock is read again at the timer: one that came early, or a clock
+    // set back meanwhile, only sets it again; one that comes after the
+    // minute sounds nothing.
+    if (const std::optional<int> wait = alarm_.Check(alarmDay_, adhanSwitches, now))
+        SetTimer(kAdhanStartTimerId, *wait, true);
+    else
+        KillTimer(kAdhanStartTimerId);
 }
 
 // A click or a key in the main window stops a playing Adhan.

@@ -11,6 +11,9 @@ namespace halvo
 
 inline constexpr unsigned kRefreshTimerId = 105;
 inline constexpr int kRefreshMilliseconds = 20000;
+// One shot, at a prayer's computed second when a tick came earlier in its
+// minute.
+inline constexpr unsigned kAdhanStartTimerId = 106;
 // Asks the running program to come forward.
 inline constexpr unsigned WM_BRING_FORWARD = WM_APP + 0x64;
 // The Adhan's first check, right after the first paint: a program the
@@ -61,13 +64,21 @@ class CMainFrame : public CFrameWnd
     int OnFirstAdhanCheck();
     void OnLButtonDown(CPoint point);
     void OnKeyDown(KeyCode key);
-    // The Adhan step of a tick, on the day just computed for now.
+    // Today again on the display, then the Adhan check on that day.
+    void Tick();
+    // The Adhan check at once, on the day of the last tick while it is
+    // still today's.
+    void CheckAdhanNow();
+    // The Adhan step, on alarmDay_ for now.
     void CheckAdhan(const DateRecord& now);
 
     CPrayerView m_wndView;
     AdhanServiceSet adhanServices_;
     WindowMessages adhanMessages_{nullptr};
     AdhanAlarm alarm_;
+    // Today's times as the last tick computed them: the Adhan's, whatever
+    // day the display shows or paints meanwhile.
+    DayComputation alarmDay_;
 };
 
 } // namespace halvo

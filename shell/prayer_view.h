@@ -13,7 +13,7 @@
 namespace halvo
 {
 
-// The texts of the day on screen; the Adhan check reads its times here.
+// The texts of the day on screen, as the last paint or refresh computed them.
 extern DayTexts dayTexts;
 
 // The main display's picture in its own pixels: the window's default size,
@@ -88,6 +88,8 @@ class CPrayerView : public CWnd
     void Refresh();
 
     const DateRecord& DisplayDate() const { return displayDate_; }
+    // The day last computed: a paint outside Refresh may replace it.
+    const DayComputation& Day() const { return day_; }
     const std::string& DisplayHijriText() const { return day_.texts[kHijriDateText]; }
 
   protected:

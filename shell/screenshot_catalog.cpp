@@ -58,9 +58,12 @@ std::unique_ptr<CDialog> MakeEditCity(CMainFrame& frame)
 class SilentPlayer : public SoundPlayer
 {
   public:
-    void Play(const std::filesystem::path&, int) override {}
+    void Play(const std::filesystem::path&, int, std::function<void(const std::string&)>) override
+    {
+    }
     void Stop() override {}
     bool IsPlaying() const override { return false; }
+    unsigned PlaysAsked() const override { return 0; }
 };
 
 std::unique_ptr<CDialog> MakeSetAdhan(CMainFrame& frame)

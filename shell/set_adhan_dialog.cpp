@@ -86,6 +86,12 @@ CSetAdhanDlg::CSetAdhanDlg(CWnd* parent, SoundPlayer& player)
 {
 }
 
+// Whichever way the dialog ended, its test sound ends with it.
+CSetAdhanDlg::~CSetAdhanDlg()
+{
+    StopTestSound();
+}
+
 const MessageMap& CSetAdhanDlg::GetMessageMap() const
 {
     static const MessageMap map = {
@@ -130,11 +136,23 @@ void CSetAdhanDlg::OnAll()
 
 void CSetAdhanDlg::OnTestSound()
 {
+    if (StopTestSound())
+        return;
     const CComboBox sounds = Combo(IDC_ADHAN_SOUND);
     const int index = sounds.GetCurSel();
     if (index < 0)
         return;
     player_.Play(WindowsFolder() / (sounds.GetText(index) + ".wav"), 1);
+    testPlay_ = player_.PlaysAsked();
+}
+
+bool CSetAdhanDlg::StopTestSound()
+{
+    const bool ours = testPlay_ == player_.PlaysAsked() && player_.IsPlaying();
+    testPlay_.reset();
+    if (ours)
+        player_.Stop();
+    return ours;
 }
 
 void CSetAdhanDlg::OnOK()

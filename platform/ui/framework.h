@@ -62,8 +62,11 @@ class CWnd : public CCmdTarget
     void Invalidate();
     void UpdateWindow();
 
-    void SetTimer(unsigned id, int milliseconds);
+    // A precise timer keeps to the millisecond; others may be late or
+    // early by a few percent of their interval.
+    void SetTimer(unsigned id, int milliseconds, bool precise = false);
     void KillTimer(unsigned id);
+    bool HasTimer(unsigned id) const;
 
     void SetFocus();
 

@@ -164,18 +164,24 @@ void CWnd::UpdateWindow()
         surface->repaint();
 }
 
-void CWnd::SetTimer(unsigned id, int milliseconds)
+void CWnd::SetTimer(unsigned id, int milliseconds, bool precise)
 {
     QWidget* surface = impl_->Surface();
     if (surface == nullptr)
         return;
     KillTimer(id);
-    const int toolkitId = surface->startTimer(milliseconds, Qt::CoarseTimer);
+    const int toolkitId =
+        surface->startTimer(milliseconds, precise ? Qt::PreciseTimer : Qt::CoarseTimer);
     if (toolkitId != 0)
     {
         impl_->timers[toolkitId] = id;
         impl_->timerIds[id] = toolkitId;
     }
+}
+
+bool CWnd::HasTimer(unsigned id) const
+{
+    return impl_->timerIds.contains(id);
 }
 
 void CWnd::KillTimer(unsigned id)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -28,16 +29,33 @@ DateRecord At(int year, int month, int day, int hour, int minute, int second = 0
     return date;
 }
 
+// A computed day with these texts, every time at its minute's second 0.
+DayComputation DayOf(const DayTexts& texts)
+{
+    DayComputation day;
+    day.texts = texts;
+    for (const PrayerSlot& slot : kPrayerSlots)
+    {
+        if (!IsTimeText(texts[slot.text]))
+            continue;
+        int hour = 0, minute = 0;
+        ParseTimeText(texts[slot.text], hour, minute);
+        day.moments[slot.time] = {true, hour * 60 + minute, (hour * 60 + minute) * kMsPerMinute};
+    }
+    return day;
+}
+
 // A day whose Maghrib falls at 6:05 PM.
-const DayTexts kDay = {"Seattle, WA",
-                       "20 March 2026 C.E.",
-                       "1 Shawwal 1447 A.H.",
-                       "5:46 AM",
-                       "7:12 AM",
-                       "1:16 PM",
-                       "4:37 PM",
-                       "6:05 PM",
-                       "8:46 PM"};
+const DayTexts kDayTexts = {"Seattle, WA",
+                            "20 March 2026 C.E.",
+                            "1 Shawwal 1447 A.H.",
+                            "5:46 AM",
+                            "7:12 AM",
+                            "1:16 PM",
+                            "4:37 PM",
+                            "6:05 PM",
+                            "8:46 PM"};
+const DayComputation kDay = DayOf(kDayTexts);
 
 TEST(ParseTimeText, GivesTheTwentyFourHourClock)
 {
@@ -86,7 +104,7 @@ TEST(NextPrayerTime, IsTheFirstPrayerStrictlyLaterThanNow)
           Case{13, 15, 13, 16}, Case{16, 37, 18, 5}, Case{18, 4, 18, 5}, Case{18, 5, 20, 46},
           Case{20, 45, 20, 46}, Case{20, 46, 25, 0}, Case{23, 59, 25, 0}})
     {
-        const DateRecord next = NextPrayerTime(kDay, At(2026, 3, 20, c.hour, c.minute, 37));
+        const DateRecord next = NextPrayerTime(kDay.moments, At(2026, 3, 20, c.hour, c.minute, 37));
         EXPECT_EQ(next.hour, c.nextHour) << c.hour << ":" << c.minute;
         if (c.nextHour != 25)
         {
@@ -111,17 +129,64 @@ TEST(TimedStartTime, AfterIshaIsTomorrowAtMidnightWithRollOver)
           Case{At(2026, 12, 31, 23, 59), 2027, 1, 1}, Case{At(2028, 2, 28, 21, 0), 2028, 2, 29},
           Case{At(2027, 2, 28, 21, 0), 2027, 3, 1}})
     {
-        const DateRecord when = TimedStartTime(kDay, c.now);
+        const DateRecord when = TimedStartTime(kDay.moments, c.now);
         EXPECT_EQ(when.year, c.year);
         EXPECT_EQ(when.month, c.month);
         EXPECT_EQ(when.day, c.day);
         EXPECT_EQ(when.hour, 0);
         EXPECT_EQ(when.minute, 0);
     }
-    const DateRecord beforeIsha = TimedStartTime(kDay, At(2026, 3, 31, 19, 0));
+    const DateRecord beforeIsha = TimedStartTime(kDay.moments, At(2026, 3, 31, 19, 0));
     EXPECT_EQ(beforeIsha.day, 31);
     EXPECT_EQ(beforeIsha.hour, 20);
     EXPECT_EQ(beforeIsha.minute, 46);
+}
+
+// The moment is the engine's own, brought into the day as the texts bring
+// it; the shown minute is the text's, and the computed millisecond is never
+// before the exact moment.
+TEST(MomentOf, KeepsTheComputedSecondBesideTheShownMinute)
+{
+    struct Case
+    {
+        double hours;
+        int shownMinute;
+        std::int64_t computedMs;
+    };
+    const double maghrib = 16 + 40 / 60.0 + 36 / 3600.0; // 4:40:36 PM
+    for (const Case& c : {Case{maghrib, 16 * 60 + 40, (16 * 3600 + 40 * 60 + 36) * 1000},
+                          Case{maghrib - 24, 16 * 60 + 40, (16 * 3600 + 40 * 60 + 36) * 1000},
+                          Case{24.25, 15, 15 * kMsPerMinute}, Case{12.5, 12 * 60 + 30, 45000000},
+                          Case{0.0625, 3, 225000}, Case{-0.0625, 23 * 60 + 56, kMsPerDay - 225000}})
+    {
+        PrayerTime time;
+        SplitTime(c.hours, time);
+        const PrayerMoment moment = MomentOf(time);
+        EXPECT_TRUE(moment.hasTime) << c.hours;
+        EXPECT_EQ(moment.shownMinute, c.shownMinute) << c.hours;
+        // Rounding up may add the last millisecond, never take one away.
+        EXPECT_GE(moment.computedMs, c.computedMs) << c.hours;
+        EXPECT_LE(moment.computedMs, c.computedMs + 1) << c.hours;
+    }
+    PrayerTime none;
+    SplitTime(std::numeric_limits<double>::quiet_NaN(), none);
+    EXPECT_FALSE(MomentOf(none).hasTime);
+}
+
+// The start is the computed moment, held inside the shown minute: a display
+// that rounds up starts at its own minute, never outside it.
+TEST(AdhanStartMs, IsTheComputedMomentHeldInsideTheShownMinute)
+{
+    constexpr std::int64_t minute = 1000 * kMsPerMinute; // 16:40
+    struct Case
+    {
+        std::int64_t computedMs;
+        std::int64_t start;
+    };
+    for (const Case& c :
+         {Case{minute + 36000, minute + 36000}, Case{minute, minute}, Case{minute - 24000, minute},
+          Case{minute + kMsPerMinute, minute + kMsPerMinute - 1}})
+        EXPECT_EQ(AdhanStartMs({true, 1000, c.computedMs}), c.start) << c.computedMs;
 }
 
 TEST(SoundOfAlarm, NamesOnlyTheSixSounds)
@@ -267,15 +332,16 @@ TEST_F(AdhanCheck, OnlySwitchedOnPrayersSound)
     struct Case
     {
         AdhanSwitches switches;
-        DayTexts day;
+        DayComputation day;
         int hour, minute;
         bool sounds;
     };
     const AdhanSwitches all{true, true, true, true, true, true};
     const AdhanSwitches onlyAsr{true, false, false, true, false, false};
-    DayTexts missingCity = kDay;
+    DayTexts missingTexts = kDayTexts;
     for (std::size_t i = kFajrText; i <= kIshaText; ++i)
-        missingCity[i] = "--:--";
+        missingTexts[i] = "--:--";
+    const DayComputation missingCity = DayOf(missingTexts);
     for (const Case& c : {Case{all, kDay, 5, 46, true}, Case{all, kDay, 7, 12, false},
                           Case{all, kDay, 13, 16, true}, Case{all, kDay, 16, 37, true},
                           Case{all, kDay, 20, 46, true}, Case{onlyAsr, kDay, 16, 37, true},
@@ -349,6 +415,86 @@ TEST_F(AdhanCheck, SwitchesAreReadFromTheirExactTexts)
     EXPECT_FALSE(read.isha);
     WriteSetting("Adhan", "On");
     EXPECT_TRUE(ReadAdhanSwitches().enabled);
+}
+
+// Toronto's Maghrib shows 4:40 PM and is computed at 4:40:36: a check
+// less than a minute before, or the first tick of the minute, only says how
+// long to wait; the sound starts at the computed second, once; a minute passed while the caller
+// slept sounds nothing. A display that rounds up to 4:41 sounds at 4:41:00.
+TEST_F(AdhanCheck, SoundsAtTheComputedSecondInsideTheShownMinute)
+{
+    DayComputation shown = kDay;
+    shown.texts[kMaghribText] = "4:40 PM";
+    shown.moments[kMaghrib] = {true, 16 * 60 + 40, (16 * 3600 + 40 * 60 + 36) * 1000};
+    DayComputation roundedUp = shown;
+    roundedUp.moments[kMaghrib].shownMinute = 16 * 60 + 41;
+    struct Step
+    {
+        int minute, second, milliseconds;
+        std::optional<int> wait;
+        std::size_t played;
+    };
+    struct Case
+    {
+        const char* name;
+        const DayComputation& day;
+        std::vector<Step> steps;
+    };
+    const std::vector<Case> cases = {
+        {"in step",
+         shown,
+         {{39, 30, 0, std::nullopt, 0},
+          {39, 50, 0, 46000, 0},
+          {40, 12, 0, 24000, 0},
+          {40, 35, 999, 1, 0},
+          {40, 36, 0, std::nullopt, 1},
+          {40, 52, 0, std::nullopt, 1},
+          {41, 0, 0, std::nullopt, 1}}},
+        {"slept through", shown, {{40, 12, 0, 24000, 0}, {41, 3, 0, std::nullopt, 0}}},
+        {"clock set back", shown, {{40, 20, 0, 16000, 0}, {39, 58, 0, 38000, 0}}},
+        {"rounded up",
+         roundedUp,
+         {{40, 36, 0, 24000, 0}, {40, 59, 0, 1000, 0}, {41, 0, 0, std::nullopt, 1}}},
+    };
+    for (const Case& c : cases)
+    {
+        player_.played.clear();
+        AdhanAlarm alarm = MakeAlarm();
+        for (const Step& step : c.steps)
+        {
+            DateRecord now = At(2026, 12, 7, 16, step.minute, step.second);
+            now.milliseconds = static_cast<std::uint16_t>(step.milliseconds);
+            EXPECT_EQ(alarm.Check(c.day, switches_, now), step.wait)
+                << c.name << " 16:" << step.minute << ":" << step.second;
+            EXPECT_EQ(player_.played.size(), step.played)
+                << c.name << " 16:" << step.minute << ":" << step.second;
+        }
+    }
+}
+
+// A play that makes no sound is said in the notification, at once or when
+// the player finds out later; the Adhan is then not reported playing.
+TEST_F(AdhanCheck, APlayThatMakesNoSoundIsSaidInTheNotification)
+{
+    const std::string summary = "Maghrib 6:05 PM, Seattle, WA";
+    const std::string failed = summary + ": the Adhan could not be played";
+    for (const bool atOnce : {true, false})
+    {
+        notifier_.shown.clear();
+        player_.fails = atOnce;
+        AdhanAlarm alarm = MakeAlarm();
+        alarm.Check(kDay, switches_, At(2026, 3, 20, 18, 5));
+        if (!atOnce)
+        {
+            EXPECT_EQ(notifier_.shown, std::vector<std::string>{summary});
+            player_.playing = false;
+            ASSERT_TRUE(player_.onFailure);
+            player_.onFailure("no stream");
+        }
+        EXPECT_EQ(notifier_.shown, (std::vector<std::string>{summary, failed}));
+        EXPECT_FALSE(alarm.Stop());
+    }
+    player_.fails = false;
 }
 
 } // namespace

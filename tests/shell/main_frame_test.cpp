@@ -677,6 +677,7 @@ TEST_F(MainWindow, SetAdhanThenTheTicksAtMaghribSoundItOnceAndAKeyStopsIt)
     ParseTimeText(dayTexts[kMaghribText], hour, minute);
     clock_.now.hour = static_cast<std::uint16_t>(hour);
     clock_.now.minute = static_cast<std::uint16_t>(minute);
+    clock_.now.second = 59; // past the computed second, whatever it is
     Tick();
     ASSERT_EQ(player_.played.size(), 2u);
     testing::PressOnWindow(frame_->View(), 120, 230);
@@ -688,19 +689,95 @@ TEST_F(MainWindow, SetAdhanThenTheTicksAtMaghribSoundItOnceAndAKeyStopsIt)
     clock_.now = MakeDate(2026, 3, 20);
 }
 
-// A program the system starts at a prayer minute sounds at once, before the
-// first tick.
+// A program the system starts at a prayer minute, after its computed
+// second, sounds at once, before the first tick.
 TEST_F(MainWindow, StartedAtAPrayerMinuteSoundsBeforeTheFirstTick)
 {
     adhanSwitches = AdhanSwitches{true, false, false, false, true, false};
     clock_.now.hour = 19;
     clock_.now.minute = 21;
-    clock_.now.second = 2;
+    clock_.now.second = 59;
     OpenFrame();
     EXPECT_EQ(player_.played.size(), 1u);
     Tick();
     EXPECT_EQ(player_.played.size(), 1u);
     EXPECT_EQ(timer_.cancels, 0);
+    clock_.now = MakeDate(2026, 3, 20);
+}
+
+// The Adhan starts at the prayer's computed second, not at the first tick
+// of its minute; the check reads the times the tick computed for today,
+// whatever day the display shows meanwhile. Each case moves the clock and
+// fires the frame's timers by hand.
+TEST_F(MainWindow, AdhanStartsAtTheComputedSecondAndToleratesSleepAndJumps)
+{
+    WindowMessages messages(nullptr);
+    const PrayerMoment maghrib = ComputeDay(clock_.now, messages).moments[kMaghrib];
+    const PrayerMoment isha = ComputeDay(clock_.now, messages).moments[kIsha];
+    ASSERT_TRUE(maghrib.hasTime && isha.hasTime);
+    ASSERT_EQ(maghrib.shownMinute, 19 * 60 + 21); // 7:21 PM
+    ASSERT_GT(maghrib.computedMs % kMsPerMinute, 1000) << "needs a second past the minute";
+    auto at = [this](std::int64_t ms)
+    {
+        clock_.now = MakeDate(2026, 3, 20);
+        clock_.now.hour = static_cast<std::uint16_t>(ms / 3600000);
+        clock_.now.minute = static_cast<std::uint16_t>(ms / kMsPerMinute % 60);
+        clock_.now.second = static_cast<std::uint16_t>(ms / 1000 % 60);
+        clock_.now.milliseconds = static_cast<std::uint16_t>(ms % 1000);
+    };
+    auto fireStart = [this]
+    {
+        ASSERT_TRUE(frame_->HasTimer(kAdhanStartTimerId));
+        frame_->Dispatch(Message::Timer, MessageArgs{.id = static_cast<int>(kAdhanStartTimerId)});
+    };
+    const std::int64_t maghribMinute = maghrib.shownMinute * kMsPerMinute;
+    adhanSwitches = AdhanSwitches{true, true, false, false, true, true};
+    at(maghribMinute - 30000);
+    OpenFrame();
+
+    // The first tick of the minute waits; a timer that comes early waits
+    // again; at the computed second it sounds, once.
+    at(maghribMinute);
+    Tick();
+    EXPECT_TRUE(player_.played.empty());
+    at(maghrib.computedMs - 1);
+    fireStart();
+    EXPECT_TRUE(player_.played.empty());
+    // A day chosen by hand and painted does not move the Adhan's day.
+    frame_->View().SetDisplayDate(MakeDate(2026, 7, 1));
+    dayTexts[kMaghribText] = "19:21";
+    at(maghrib.computedMs);
+    fireStart();
+    EXPECT_EQ(player_.played.size(), 1u);
+    EXPECT_FALSE(frame_->HasTimer(kAdhanStartTimerId));
+    at(maghribMinute + 40000);
+    Tick();
+    EXPECT_EQ(player_.played.size(), 1u);
+
+    // Asleep from before Isha's second until after its minute: the late
+    // timer sounds nothing, and the next prayer's tick still works.
+    const std::int64_t ishaMinute = isha.shownMinute * kMsPerMinute;
+    at(ishaMinute);
+    Tick();
+    if (isha.computedMs > ishaMinute)
+    {
+        at(ishaMinute + kMsPerMinute + 5000);
+        fireStart();
+        EXPECT_EQ(player_.played.size(), 1u);
+        EXPECT_FALSE(frame_->HasTimer(kAdhanStartTimerId));
+    }
+    // The next day's Fajr, reached by a jump of the clock and a second
+    // start handing over: it sounds at once, without a tick.
+    const std::size_t before = player_.played.size();
+    clock_.now = MakeDate(2026, 3, 21);
+    Tick();
+    const PrayerMoment fajr = ComputeDay(clock_.now, messages).moments[kFajr];
+    clock_.now.hour = static_cast<std::uint16_t>(fajr.shownMinute / 60);
+    clock_.now.minute = static_cast<std::uint16_t>(fajr.shownMinute % 60);
+    clock_.now.second = 59;
+    frame_->PostMessage(WM_BRING_FORWARD);
+    ProcessPendingMessages();
+    EXPECT_EQ(player_.played.size(), before + 1);
     clock_.now = MakeDate(2026, 3, 20);
 }
 

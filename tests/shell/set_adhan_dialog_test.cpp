@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <vector>
 
 namespace halvo
 {
@@ -100,6 +102,52 @@ TEST_F(SetAdhanDialog, TestSoundPlaysTheChosenSoundOnce)
     using Played = testing::RecordingPlayer::Played;
     EXPECT_EQ(player_.played, (std::vector<Played>{{WindowsFolder() / "Alarm4.wav", 1}}));
     EXPECT_FALSE(harness.Ended());
+}
+
+// A second press while the test sound plays stops it, and closing the
+// dialog stops it too, however it closed; an Adhan that began meanwhile
+// plays on.
+TEST_F(SetAdhanDialog, TestSoundStopsOnASecondPressAndWhenTheDialogCloses)
+{
+    struct Case
+    {
+        const char* name;
+        std::function<void(DialogHarness&)> act;
+        int stops;
+    };
+    const std::vector<Case> cases = {
+        {"second press", [](DialogHarness& dialog) { dialog.Click(IDC_TEST_SOUND); }, 1},
+        {"ok", [](DialogHarness& dialog) { dialog.OK(); }, 1},
+        {"cancel", [](DialogHarness& dialog) { dialog.Cancel(); }, 1},
+        {"adhan meanwhile",
+         [this](DialogHarness& dialog)
+         {
+             player_.Play("/sounds/HalvoAdhan.wav", 2);
+             dialog.Cancel();
+         },
+         0},
+    };
+    for (const Case& c : cases)
+    {
+        player_ = testing::RecordingPlayer{};
+        {
+            CSetAdhanDlg dialog(nullptr, player_);
+            DialogHarness harness(dialog);
+            harness.Click(IDC_TEST_SOUND);
+            ASSERT_TRUE(player_.playing) << c.name;
+            c.act(harness);
+        }
+        EXPECT_EQ(player_.stops, c.stops) << c.name;
+        EXPECT_EQ(player_.playing, c.stops == 0) << c.name;
+    }
+    // After a stop, the next press plays again.
+    player_ = testing::RecordingPlayer{};
+    CSetAdhanDlg dialog(nullptr, player_);
+    DialogHarness harness(dialog);
+    for (int press = 0; press < 3; ++press)
+        harness.Click(IDC_TEST_SOUND);
+    EXPECT_EQ(player_.played.size(), 2u);
+    EXPECT_TRUE(player_.playing);
 }
 
 TEST_F(SetAdhanDialog, OkStoresEverythingAndTheSwitchesCancelNothing)

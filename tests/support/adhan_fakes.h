@@ -20,12 +20,17 @@ class RecordingPlayer : public SoundPlayer
         int times = 0;
         bool operator==(const Played&) const = default;
     };
-    void Play(const std::filesystem::path& file, int times) override
+    using SoundPlayer::Play;
+    void Play(const std::filesystem::path& file, int times,
+              std::function<void(const std::string&)> failed) override
     {
         if (times <= 0)
             return;
         played.push_back({file, times});
-        playing = true;
+        playing = !fails;
+        if (fails && failed)
+            failed("no sound");
+        onFailure = std::move(failed);
     }
     void Stop() override
     {
@@ -33,10 +38,15 @@ class RecordingPlayer : public SoundPlayer
         playing = false;
     }
     bool IsPlaying() const override { return playing; }
+    unsigned PlaysAsked() const override { return static_cast<unsigned>(played.size()); }
 
     std::vector<Played> played;
     int stops = 0;
     bool playing = false;
+    // Set to make every play fail at once.
+    bool fails = false;
+    // The last play's failure report, for a test to call later.
+    std::function<void(const std::string&)> onFailure;
 };
 
 class RecordingTimer : public TimedStart

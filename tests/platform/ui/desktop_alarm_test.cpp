@@ -20,6 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -152,6 +153,28 @@ class PrivateSoundServer
     // after it began, in 10 ms steps that are clearly not silent.
     double SecondsHeard(const std::function<void()>& act, double seconds)
     {
+        const std::vector<bool> steps = LoudSteps(act, seconds);
+        return static_cast<double>(std::count(steps.begin(), steps.end(), true)) * 0.01;
+    }
+
+    // How many separate sounds were heard: loud runs parted by at least
+    // 100 ms of quiet.
+    int SoundsHeard(const std::function<void()>& act, double seconds)
+    {
+        int sounds = 0;
+        int quiet = 10;
+        for (const bool loud : LoudSteps(act, seconds))
+        {
+            if (loud && quiet >= 10)
+                ++sounds;
+            quiet = loud ? 0 : quiet + 1;
+        }
+        return sounds;
+    }
+
+    // Whether each 10 ms step of the recording is clearly not silent.
+    std::vector<bool> LoudSteps(const std::function<void()>& act, double seconds)
+    {
         const std::filesystem::path recording = folder_ / "recording.raw";
         std::filesystem::remove(recording);
         Child parec;
@@ -159,13 +182,15 @@ class PrivateSoundServer
                                  "--latency-msec=20", "--device=halvo_null.monitor",
                                  "--server=unix:" + socket_, recording.string()},
                                 folder_ / "parec.log"));
-        ProcessMessagesFor(500); // the recording stream is connected
+        // The recording stream is connected once its first samples are in.
+        for (int wait = 0; wait < 60 && ReadFile(recording).size() < 4410; ++wait)
+            ProcessMessagesFor(50);
         act();
         ProcessMessagesFor(static_cast<int>(seconds * 1000));
         parec.Stop(SIGINT);
         const std::string bytes = ReadFile(recording);
         peak_ = 0;
-        int loudSteps = 0;
+        std::vector<bool> loudSteps;
         constexpr std::size_t kStep = 220; // samples in 10 ms
         const std::size_t samples = bytes.size() / 2;
         for (std::size_t start = 0; start + kStep <= samples; start += kStep)
@@ -179,10 +204,9 @@ class PrivateSoundServer
                 sum += double(sample) * sample;
                 peak_ = std::max(peak_, std::abs(int{sample}));
             }
-            if (std::sqrt(sum / kStep) > 200)
-                ++loudSteps;
+            loudSteps.push_back(std::sqrt(sum / kStep) > 200);
         }
-        return loudSteps * 0.01;
+        return loudSteps;
     }
 
     int Peak() const { return peak_; }
@@ -237,6 +261,85 @@ TEST(DesktopSound, PlaysOnTheSoundServerWithItsRepeatsAndStops)
         3.0);
     EXPECT_FALSE(player.IsPlaying());
     EXPECT_LT(stopped, 0.5 * once) << once << " s once, " << stopped << " s after a stop";
+    std::filesystem::remove_all(folder);
+}
+
+// A mono 16-bit wave file of a tone.
+void WriteTone(const std::filesystem::path& path, double seconds)
+{
+    constexpr std::uint32_t kRate = 22050;
+    const auto samples = static_cast<std::uint32_t>(seconds * kRate);
+    std::ofstream out(path, std::ios::binary);
+    auto put32 = [&out](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+    auto put16 = [&out](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+    out.write("RIFF", 4);
+    put32(36 + samples * 2);
+    out.write("WAVEfmt ", 8);
+    put32(16);
+    put16(1); // PCM
+    put16(1); // mono
+    put32(kRate);
+    put32(kRate * 2);
+    put16(2);
+    put16(16);
+    out.write("data", 4);
+    put32(samples * 2);
+    for (std::uint32_t i = 0; i < samples; ++i)
+        put16(static_cast<std::uint16_t>(
+            static_cast<std::int16_t>(12000 * std::sin(2 * 3.14159265358979 * 880 * i / kRate))));
+}
+
+// One player, many plays: every one is heard (one effect played again and
+// again went silent after a few), and none is reported as failed.
+TEST(DesktopSound, TwentyPlaysInOneRunAreAllHeard)
+{
+    const auto folder = testing::FreshFolder("halvo_sound_many");
+    PrivateSoundServer server(folder);
+    if (const std::string why = server.Start(); !why.empty())
+        GTEST_SKIP() << "no private sound server: " << why;
+    EnsureApplication();
+    const std::filesystem::path tone = folder / "tone.wav";
+    WriteTone(tone, 0.15);
+    DesktopSoundPlayer player;
+    int failures = 0;
+    constexpr int kPlays = 20;
+    const int heard = server.SoundsHeard(
+        [&]
+        {
+            for (int play = 0; play < kPlays; ++play)
+            {
+                player.Play(tone, 1, [&failures](const std::string&) { ++failures; });
+                ProcessMessagesFor(450);
+            }
+        },
+        1.0);
+    EXPECT_EQ(heard, kPlays);
+    EXPECT_EQ(failures, 0);
+    EXPECT_FALSE(player.IsPlaying());
+    std::filesystem::remove_all(folder);
+}
+
+// A play the sound server cannot start is said, on stderr and to the
+// caller, and is not reported as playing.
+TEST(DesktopSound, APlayThatNeverStartsIsSaidAndNotPlaying)
+{
+    const auto folder = testing::FreshFolder("halvo_sound_bad");
+    PrivateSoundServer server(folder);
+    if (const std::string why = server.Start(); !why.empty())
+        GTEST_SKIP() << "no private sound server: " << why;
+    EnsureApplication();
+    const std::filesystem::path broken = folder / "broken.wav";
+    std::ofstream(broken) << "RIFF but not a wave file at all";
+    DesktopSoundPlayer player;
+    std::vector<std::string> reasons;
+    ::testing::internal::CaptureStderr();
+    player.Play(broken, 1, [&reasons](const std::string& why) { reasons.push_back(why); });
+    for (int wait = 0; wait < 100 && reasons.empty(); ++wait)
+        ProcessMessagesFor(50);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(reasons.size(), 1u);
+    EXPECT_FALSE(player.IsPlaying());
+    EXPECT_NE(said.find("broken.wav could not be played"), std::string::npos) << said;
     std::filesystem::remove_all(folder);
 }
 
