@@ -272,5 +272,39 @@ TEST_F(StoreTest, MainDisplayTextsFollowTheStoredOptions)
     EXPECT_NE(day.texts[kHijriDateText], plain.texts[kHijriDateText]);
 }
 
+// The Adhan sounds from the day's moments: they must move with the minutes
+// a method adds and with rounding, or the call would come at the engine's
+// minute while the display shows another.
+TEST_F(StoreTest, AdhanMomentsFollowTheAddedMinutesAndTheRounding)
+{
+    ASSERT_TRUE(InstallDefaultSettings());
+    testing::RecordingMessages messages;
+    testing::CreateTestZone();
+    testing::AddTestCity("Testville", "-7938", "4365", messages);
+    ASSERT_TRUE(WriteSetting("CityName", "Testville"));
+    const DateRecord date = Day(static_cast<int>(JulianDayNumber(2026, 12, 7)));
+    const DayComputation plain = ComputeDay(date, messages);
+
+    ASSERT_TRUE(WriteCalculationOption("Adjust", "0,0,0,0,3,-2"));
+    ASSERT_TRUE(WriteCalculationOption("Rounding", "Nearest"));
+    const DayComputation day = ComputeDay(date, messages);
+    const int added[kPrayerCount] = {0, 0, 0, 0, 3, -2};
+    for (int i = 0; i < kPrayerCount; ++i)
+    {
+        ASSERT_TRUE(day.moments[i].hasTime) << i;
+        const double hours = plain.engine.times[i].hours + added[i] / 60.0;
+        // Never early: the moment is the computed one, rounded up to the ms.
+        EXPECT_GE(day.moments[i].computedMs, static_cast<std::int64_t>(hours * 3600000.0)) << i;
+        EXPECT_LE(day.moments[i].computedMs, static_cast<std::int64_t>(hours * 3600000.0) + 1) << i;
+        // The shown minute is the nearest one to that moment.
+        const double minutes = hours * 60;
+        EXPECT_EQ(day.moments[i].shownMinute, static_cast<int>(std::floor(minutes + 0.5))) << i;
+        EXPECT_EQ(day.moments[i].shownMinute,
+                  (day.times[i].hour % 12 + (day.times[i].pm != 0 ? 12 : 0)) * 60 +
+                      day.times[i].minute)
+            << i;
+    }
+}
+
 } // namespace
 } // namespace halvo
