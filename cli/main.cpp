@@ -6,6 +6,7 @@
 #include "cli/cli_support.h"
 #include "cli/commands.h"
 #include "cli/store_commands.h"
+#include "platform/text/plain_text.h"
 #include "platform/text/quoted.h"
 
 #include <CLI/CLI.hpp>
@@ -21,28 +22,6 @@
 namespace
 {
 
-// Edit distance, for suggesting the command a typo meant.
-std::size_t EditDistance(const std::string& a, const std::string& b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-    {
-        row[j] = j;
-    }
-    for (std::size_t i = 1; i <= a.size(); ++i)
-    {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j)
-        {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // "tavorin: unknown command "tims"; did you mean "times"?", or the list of
 // commands when nothing is close.
 std::string UnknownCommandMessage(const CLI::App& app, const std::string& typed)
@@ -54,7 +33,7 @@ std::string UnknownCommandMessage(const CLI::App& app, const std::string& typed)
     {
         const std::string& name = command->get_name();
         names += (names.empty() ? "" : ", ") + name;
-        const std::size_t distance = EditDistance(typed, name);
+        const std::size_t distance = halvo::EditDistance(typed, name);
         const bool prefix = typed.size() >= 2 && name.rfind(typed, 0) == 0;
         if (distance < best || (prefix && best > 1))
         {

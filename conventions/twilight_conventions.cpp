@@ -5,6 +5,7 @@
 #include "platform/store/record_store.h"
 #include "platform/text/collation.h"
 #include "platform/text/number_text.h"
+#include "platform/text/plain_text.h"
 #include "platform/text/utf8.h"
 #include "settings/settings.h"
 
@@ -298,24 +299,13 @@ std::optional<std::string> DegreesToAngleText(std::string_view typed)
     return std::to_string(static_cast<std::int32_t>(tenths));
 }
 
-std::string TrimBlanks(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-    {
-        return {};
-    }
-    const std::size_t last = text.find_last_not_of(" \t");
-    return std::string(text.substr(first, last - first + 1));
-}
-
 namespace
 {
 
 // The tenths text of a typed angle, or why there is none.
 std::optional<std::string> TypedAngleText(std::string_view typed, TypedAngleProblem& problem)
 {
-    std::string number = TrimBlanks(typed);
+    std::string number(TrimBlanks(typed));
     problem = TypedAngleProblem::kEmpty;
     if (number.empty())
         return std::nullopt;
@@ -368,7 +358,7 @@ CheckedConventionEntry CheckConventionEntry(std::string_view name, std::string_v
     const auto refuse = [](Problem problem) {
         return CheckedConventionEntry{std::nullopt, problem};
     };
-    Convention convention{TrimBlanks(name), {}, {}};
+    Convention convention{std::string(TrimBlanks(name)), {}, {}};
     if (convention.name.empty())
         return refuse(Problem::kNoName);
     if (ConventionNameTaken(convention.name))
@@ -445,7 +435,7 @@ std::optional<int> RowOfStoredConvention(const std::vector<std::string>& names,
 
 bool ConventionNameTaken(std::string_view name)
 {
-    const std::string wanted = TrimBlanks(name);
+    const std::string wanted(TrimBlanks(name));
     auto same = [&wanted](const std::string& stored)
     { return CompareCaseInsensitive(TrimBlanks(stored), wanted) == 0; };
     if (!RecordStore::Exists(kConventionsStoreName))

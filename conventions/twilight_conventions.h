@@ -121,9 +121,6 @@ const char* ConventionEntryMessage(ConventionEntryProblem problem);
 std::optional<int> RowOfStoredConvention(const std::vector<std::string>& names,
                                          std::string_view stored);
 
-// The text without the blanks and tabs around it.
-std::string TrimBlanks(std::string_view text);
-
 // Whether a name is a stored convention's (the built-ins when the store does
 // not exist yet) but for case or surrounding blanks: adding it would make a
 // second entry people cannot tell from the first.

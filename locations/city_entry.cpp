@@ -2,6 +2,7 @@
 
 #include "locations/country_names.h"
 #include "locations/world_regions.h"
+#include "platform/text/plain_text.h"
 
 #include <algorithm>
 #include <string>
@@ -29,16 +30,6 @@ std::optional<std::string> CoordinateText(std::string_view typed, bool negative,
         return std::nullopt;
     std::string text = negative ? "-" : "";
     text += std::to_string(*hundredths);
-    return text;
-}
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
     return text;
 }
 

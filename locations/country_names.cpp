@@ -1,6 +1,7 @@
 #include "locations/country_names.h"
 
 #include "platform/text/loose_match.h"
+#include "platform/text/plain_text.h"
 
 #include <algorithm>
 #include <array>
@@ -125,30 +126,6 @@ CountryResolution ResolveCountry(std::string_view typed,
 
 namespace
 {
-
-// Letters to insert, delete or change to turn one text into the other,
-// ASCII case ignored.
-std::size_t EditDistance(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c)
-    { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); };
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i)
-    {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j)
-        {
-            const std::size_t above = row[j];
-            const std::size_t change = diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
-            row[j] = std::min({above + 1, row[j - 1] + 1, change});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/text/collation.h"
 #include "platform/text/number_text.h"
+#include "platform/text/plain_text.h"
 #include "platform/text/quoted.h"
 #include "platform/text/utf8.h"
 
@@ -95,33 +96,19 @@ bool ValidateLocationText(const std::string& text, const char* what, std::string
     return true;
 }
 
-std::string_view WithoutBlanksAround(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-    {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && blank(text.back()))
-    {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Position of the first city whose name equals this one but for case and
 // blanks around either; -1 when none does.
 int LookAlikeCityPosition(const std::string& name)
 {
-    const std::string_view wanted = WithoutBlanksAround(name);
+    const std::string_view wanted = TrimBlanks(name);
     int position = 0;
     int found = -1;
     Traverse(kCitiesStoreName,
              [&](const Record& record)
              {
-                 if (found < 0 && CompareCaseInsensitive(WithoutBlanksAround(TextProperty(
-                                                             record, city_property::kName)),
-                                                         wanted) == 0)
+                 if (found < 0 &&
+                     CompareCaseInsensitive(TrimBlanks(TextProperty(record, city_property::kName)),
+                                            wanted) == 0)
                  {
                      found = position;
                  }

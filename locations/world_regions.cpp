@@ -1,4 +1,5 @@
 #include "locations/world_regions.h"
+#include "platform/text/plain_text.h"
 
 #include <algorithm>
 #include <array>
@@ -294,16 +295,6 @@ constexpr ColourPair kSixteenBitColours[] = {
     {RGB(248, 252, 0), RGB(255, 255, 0)}, {RGB(248, 0, 248), RGB(255, 0, 255)},
     {RGB(0, 252, 248), RGB(0, 255, 255)}, {RGB(0, 0, 248), RGB(0, 0, 255)},
 };
-
-std::string_view TrimBlanks(std::string_view text)
-{
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b)
 {

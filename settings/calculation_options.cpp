@@ -1,6 +1,7 @@
 #include "settings/calculation_options.h"
 
 #include "platform/store/record_store.h"
+#include "platform/text/plain_text.h"
 #include "settings/settings.h"
 
 #include <charconv>
@@ -13,21 +14,6 @@ namespace halvo
 
 namespace
 {
-
-char AsciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i]))
-            return false;
-    return true;
-}
 
 // A whole number with an optional sign, within [low, high].
 std::optional<int> WholeNumberIn(std::string_view text, int low, int high)
@@ -94,7 +80,7 @@ template <std::size_t N>
 const Choice* FindChoice(const std::array<Choice, N>& choices, const std::string& typed)
 {
     for (const Choice& choice : choices)
-        if (SameIgnoringCase(typed, choice.key))
+        if (EqualIgnoringAsciiCase(typed, choice.key))
             return &choice;
     return nullptr;
 }
@@ -149,7 +135,7 @@ MinuteAdjustments CalculationOptions::TotalAdjustments() const
 std::optional<std::string> CalculationOptionName(const std::string& name)
 {
     for (const CalculationOptionSpec& spec : kCalculationOptionSpecs)
-        if (SameIgnoringCase(name, spec.name))
+        if (EqualIgnoringAsciiCase(name, spec.name))
             return std::string(spec.name);
     return std::nullopt;
 }
@@ -315,7 +301,7 @@ SettingText CanonicalSettingText(const std::string& name, const std::string& val
         return {*option, CanonicalOptionValue(*option, value).value_or(value)};
     SettingText text{name, value};
     for (const SettingDefault& entry : kDefaultSettings)
-        if (SameIgnoringCase(name, entry.name))
+        if (EqualIgnoringAsciiCase(name, entry.name))
             text.name = entry.name;
     struct Enumerated
     {
@@ -331,7 +317,7 @@ SettingText CanonicalSettingText(const std::string& name, const std::string& val
     for (const Enumerated& entry : kEnumerated)
         if (text.name == entry.setting)
             for (const char* spelling : entry.spellings)
-                if (spelling != nullptr && SameIgnoringCase(value, spelling))
+                if (spelling != nullptr && EqualIgnoringAsciiCase(value, spelling))
                     text.value = spelling;
     return text;
 }

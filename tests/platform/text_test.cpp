@@ -3,6 +3,7 @@
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
 #include "platform/text/loose_match.h"
+#include "platform/text/plain_text.h"
 #include "platform/text/quoted.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +43,34 @@ TEST(LooseMatch, CaseAndAccentsDoNotCountLettersAndPunctuationDo)
         EXPECT_EQ(search.In(c.text), c.match) << c.typed << " in " << c.text;
         EXPECT_EQ(search.Equals(c.text), c.match == LooseMatch::kWhole) << c.typed;
         EXPECT_EQ(LooselyEqual(c.typed, c.text), c.match == LooseMatch::kWhole) << c.typed;
+    }
+}
+
+// The one trimming and spelling help every typed name goes through: a slip
+// here lets look-alike names in or keeps a meant country out.
+TEST(PlainText, TrimsBlanksComparesWithoutCaseAndCountsSlips)
+{
+    EXPECT_EQ(TrimBlanks(" \t Cairo \t"), "Cairo");
+    EXPECT_EQ(TrimBlanks("New  York"), "New  York");
+    EXPECT_EQ(TrimBlanks(" \t "), "");
+    EXPECT_EQ(TrimBlanks("\nX"), "\nX"); // only blanks and tabs are trimmed
+
+    EXPECT_TRUE(EqualIgnoringAsciiCase("UmmAlQura", "ummalqura"));
+    EXPECT_FALSE(EqualIgnoringAsciiCase("Turkey", "Turkey "));
+    EXPECT_FALSE(EqualIgnoringAsciiCase("\xC3\x89", "\xC3\xA9")); // not beyond ASCII
+
+    const struct
+    {
+        const char* a;
+        const char* b;
+        std::size_t distance;
+    } slips[] = {
+        {"", "", 0},       {"times", "times", 0}, {"tims", "times", 1},    {"Egpyt", "Egypt", 2},
+        {"USA", "usa", 0}, {"", "abc", 3},        {"kitten", "sitting", 3}};
+    for (const auto& slip : slips)
+    {
+        EXPECT_EQ(EditDistance(slip.a, slip.b), slip.distance) << slip.a << " ~ " << slip.b;
+        EXPECT_EQ(EditDistance(slip.b, slip.a), slip.distance) << slip.b << " ~ " << slip.a;
     }
 }
 
