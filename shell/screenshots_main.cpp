@@ -239,8 +239,9 @@ int Render(int argc, char** argv)
     if (isWanted("find-city", 0))
     {
         FindCityDialog find(OwnWindowParent(frame));
-        find.findChild<QLineEdit*>("search")->setText("mak");
         find.show();
+        ProcessPendingMessages();
+        find.findChild<QLineEdit*>("search")->setText("mak");
         ProcessPendingMessages();
         const std::string path = folder + "/find-city.png";
         if (!find.grab().save(QString::fromStdString(path)))
