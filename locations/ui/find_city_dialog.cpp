@@ -90,7 +90,8 @@ FindCityDialog::~FindCityDialog() = default;
 
 void FindCityDialog::Search(const QString& text)
 {
-    results_->SetMatches(SearchCities(cities_, text.toStdString()));
+    // A blank typed before or after the name is no part of it.
+    results_->SetMatches(SearchCities(cities_, text.trimmed().toStdString()));
     if (results_->rowCount() > 0)
         list_->setCurrentIndex(results_->index(0));
 }

@@ -61,11 +61,8 @@ TEST_F(TavorinCities, SearchIgnoresCaseAndAccentsAndPutsTheBestMatchFirst)
         {"new york", {"New York City, NY (USA)"}},
         // The names people use for a city the list spells another way.
         {"makkah", {"Mecca (Saudi Arabia)"}},
-        {"Bombay", {"Mumbai (India)"}},
         // The start of a later word beats a text inside a word.
-        {"sale",
-         {"Sale (Morocco)", "Salem (India)", "Salem, OR (USA)", "Salerno (Italy)",
-          "Salekhard (Russia)", "Winston-Salem, NC (USA)", "Jerusalem (Israel)"}},
+        {"york", {"York (United Kingdom)", "New York City, NY (USA)", "North York (Canada)"}},
         // A country's common name lists its cities, the largest first.
         {"united states", {"New York City, NY (USA)", "Los Angeles, CA (USA)"}},
         // The three Córdobas start with the text, larger first; Concordia
