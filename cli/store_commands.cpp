@@ -164,8 +164,14 @@ const char* MatchKey(CityMatchKind kind)
         return "wholeName";
     case CityMatchKind::kBeforeComma:
         return "beforeComma";
+    case CityMatchKind::kAlias:
+        return "alias";
     case CityMatchKind::kPrefix:
         return "prefix";
+    case CityMatchKind::kWordPrefix:
+        return "wordPrefix";
+    case CityMatchKind::kCountry:
+        return "country";
     case CityMatchKind::kContains:
         break;
     }

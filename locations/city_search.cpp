@@ -1,10 +1,13 @@
 #include "locations/city_search.h"
 
+#include "locations/country_names.h"
 #include "locations/location_database.h"
 #include "platform/text/loose_match.h"
 #include "platform/text/number_text.h"
 
 #include <algorithm>
+#include <map>
+#include <set>
 
 namespace halvo
 {
@@ -13,6 +16,70 @@ namespace
 {
 
 constexpr std::size_t kMaxCandidates = 5;
+
+// Characters that end a word in a city's name: "york" starts a word of
+// "New York City, NY", "sur" one of "Boulogne-sur-Mer".
+bool EndsWord(char c)
+{
+    return c == ' ' || c == '-' || c == ',' || c == '(' || c == '/' || c == '.' || c == '\'';
+}
+
+bool StartsALaterWord(LooseSearch& search, std::string_view name)
+{
+    for (std::size_t i = 1; i < name.size(); ++i)
+    {
+        if (!EndsWord(name[i - 1]) || EndsWord(name[i]))
+        {
+            continue;
+        }
+        const LooseMatch match = search.In(name.substr(i));
+        if (match == LooseMatch::kPrefix || match == LooseMatch::kWhole)
+        {
+            return true;
+        }
+    }
+    return false;
+}
+
+// How the typed text stands in the other names of the cities: a whole other
+// name counts just after the city's own name, the start of one as the start
+// of the city's name.
+std::map<std::string_view, CityMatchKind> AliasKinds(LooseSearch& search)
+{
+    std::map<std::string_view, CityMatchKind> kinds;
+    for (const CityAlias& alias : CityAliases())
+    {
+        const LooseMatch match = search.In(alias.typed);
+        if (match != LooseMatch::kWhole && match != LooseMatch::kPrefix)
+        {
+            continue;
+        }
+        const CityMatchKind kind =
+            match == LooseMatch::kWhole ? CityMatchKind::kAlias : CityMatchKind::kPrefix;
+        auto [at, added] = kinds.emplace(alias.stored, kind);
+        if (!added)
+        {
+            at->second = std::min(at->second, kind);
+        }
+    }
+    return kinds;
+}
+
+// The stored country the whole text names, if it names one.
+std::optional<std::string> CountryNamed(const std::vector<CityRecord>& cities,
+                                        std::string_view text)
+{
+    std::set<std::string> seen;
+    std::vector<std::string> countries;
+    for (const CityRecord& city : cities)
+    {
+        if (seen.insert(city.country).second)
+        {
+            countries.push_back(city.country);
+        }
+    }
+    return ResolveCountry(text, countries).country;
+}
 
 std::string_view BeforeComma(std::string_view name)
 {
@@ -36,6 +103,37 @@ std::vector<std::string> CandidateNames(const std::vector<CityMatch>& matches)
 
 } // namespace
 
+const std::vector<CityAlias>& CityAliases()
+{
+    // Names people commonly type for cities the list spells another way:
+    // the transliterations Muslims use for the holy cities, and the older or
+    // newer names of large cities. Each names a city of the shipped list.
+    static const std::vector<CityAlias> aliases = {
+        {"Makkah", "Mecca"},
+        {"Makka", "Mecca"},
+        {"Makkah al-Mukarramah", "Mecca"},
+        {"Madinah", "Medina"},
+        {"Al-Madinah", "Medina"},
+        {"Madinah al-Munawwarah", "Medina"},
+        {"Al-Quds", "Jerusalem"},
+        {"Al-Quds", "East Jerusalem"},
+        {"Bombay", "Mumbai"},
+        {"Madras", "Chennai"},
+        {"Calcutta", "Kolkata"},
+        {"Bengaluru", "Bangalore"},
+        {"Benares", "Varanasi"},
+        {"Peking", "Beijing"},
+        {"Rangoon", "Yangon"},
+        {"Saigon", "Ho Chi Minh City"},
+        {"Kyiv", "Kiev"},
+        {"Dacca", "Dhaka"},
+        {"Constantinople", "İstanbul"},
+        {"Jiddah", "Jeddah"},
+        {"Alma-Ata", "Almaty"},
+    };
+    return aliases;
+}
+
 std::vector<CityMatch> SearchCities(const std::vector<CityRecord>& cities, std::string_view text)
 {
     std::vector<CityMatch> matches;
@@ -44,14 +142,12 @@ std::vector<CityMatch> SearchCities(const std::vector<CityRecord>& cities, std::
         return matches;
     }
     LooseSearch search(text);
+    const std::map<std::string_view, CityMatchKind> aliasKinds = AliasKinds(search);
+    const std::optional<std::string> country = CountryNamed(cities, text);
     for (const CityRecord& city : cities)
     {
         const LooseMatch match = search.In(city.name);
-        if (match == LooseMatch::kNone)
-        {
-            continue;
-        }
-        CityMatchKind kind = CityMatchKind::kContains;
+        std::optional<CityMatchKind> kind;
         if (match == LooseMatch::kWhole)
         {
             kind = CityMatchKind::kWholeName;
@@ -62,7 +158,23 @@ std::vector<CityMatch> SearchCities(const std::vector<CityRecord>& cities, std::
             kind = !beforeComma.empty() && search.Equals(beforeComma) ? CityMatchKind::kBeforeComma
                                                                       : CityMatchKind::kPrefix;
         }
-        matches.push_back({city, kind});
+        else if (match == LooseMatch::kContains)
+        {
+            kind = StartsALaterWord(search, city.name) ? CityMatchKind::kWordPrefix
+                                                       : CityMatchKind::kContains;
+        }
+        if (const auto alias = aliasKinds.find(city.name); alias != aliasKinds.end())
+        {
+            kind = kind ? std::min(*kind, alias->second) : alias->second;
+        }
+        if (!kind && country && city.country == *country)
+        {
+            kind = CityMatchKind::kCountry;
+        }
+        if (kind)
+        {
+            matches.push_back({city, *kind});
+        }
     }
     std::stable_sort(matches.begin(), matches.end(),
                      [](const CityMatch& a, const CityMatch& b)
@@ -102,13 +214,13 @@ CityResolution ResolveCityIn(const std::vector<CityRecord>& cities, std::string_
         }
         return found->city;
     };
-    const bool anyEqual = std::any_of(matches.begin(), matches.end(),
-                                      [](const CityMatch& match)
-                                      { return match.kind <= CityMatchKind::kBeforeComma; });
+    // A well-known other name counts as the name itself: "makkah" is Mecca.
+    const bool anyEqual =
+        std::any_of(matches.begin(), matches.end(),
+                    [](const CityMatch& match) { return match.kind <= CityMatchKind::kAlias; });
     if (anyEqual)
     {
-        resolution.city =
-            single([](CityMatchKind kind) { return kind <= CityMatchKind::kBeforeComma; });
+        resolution.city = single([](CityMatchKind kind) { return kind <= CityMatchKind::kAlias; });
     }
     else
     {

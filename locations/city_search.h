@@ -1,8 +1,10 @@
 #pragma once
 
 // Finding a city as people type it: case and accents do not count, the
-// state or province after the comma may be left out, and the beginning of a
-// name will do when it names one city.
+// state or province after the comma may be left out, the beginning of a
+// name will do when it names one city, a well-known other name ("Makkah",
+// "Bombay") finds the city the list keeps, and a country's name (or the
+// name people commonly use for it) lists that country's cities.
 
 #include "locations/location_records.h"
 
@@ -19,9 +21,22 @@ enum class CityMatchKind
 {
     kWholeName,   // "tehran" for "Tehrān"
     kBeforeComma, // "seattle" for "Seattle, WA"
+    kAlias,       // "makkah" for "Mecca"
     kPrefix,      // "new york" for "New York City, NY"
+    kWordPrefix,  // "york" for "New York City, NY"
     kContains,    // "cord" for "Concordia"
+    kCountry,     // "united states" for "Seattle, WA"
 };
+
+// A well-known other name for a city of the shipped list.
+struct CityAlias
+{
+    const char* typed;
+    const char* stored;
+};
+
+// The other names the search knows, each naming a city the list keeps.
+const std::vector<CityAlias>& CityAliases();
 
 struct CityMatch
 {
@@ -30,9 +45,11 @@ struct CityMatch
 };
 
 // The cities whose name contains the text (case and accents ignored), best
-// matches first: whole name, then the name before the comma, then the
-// start of the name, then anywhere; larger cities first within a group
-// (the population the shipped cities carry), then store order.
+// matches first: whole name, then the name before the comma, then a
+// well-known other name, then the start of the name (or of another name),
+// then the start of a later word, then anywhere, then the cities of the
+// country the text names; larger cities first within a group (the
+// population the shipped cities carry), then store order.
 std::vector<CityMatch> SearchCities(const std::vector<CityRecord>& cities, std::string_view text);
 
 struct CityResolution

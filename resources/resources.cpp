@@ -31,6 +31,8 @@ const MenuResource kMainMenu = {
              {"Add New Location", ID_LOCATION_ADD},
              {"Edit Location", ID_LOCATION_EDIT},
              {"Delete Location", ID_LOCATION_DELETE},
+             {"", 0},
+             {"Find City...", ID_LOCATION_FIND_CITY},
          }},
         {"&Settings",
          {

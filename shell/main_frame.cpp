@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include "conventions/ui/calculation_options_dialog.h"
+#include "locations/ui/find_city_dialog.h"
 #include "platform/ui/own_window_parent.h"
 
 #include "conventions/ui/add_twilight_angles_dialog.h"
@@ -57,6 +58,7 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_LOCATION_ADD, &CMainFrame::OnAddLocation),
         MapCommand(ID_LOCATION_EDIT, &CMainFrame::OnEditLocation),
         MapCommand(ID_LOCATION_DELETE, &CMainFrame::OnDeleteLocation),
+        MapCommand(ID_LOCATION_FIND_CITY, &CMainFrame::OnFindCity),
         MapCommand(ID_SETTINGS_EDIT_TIMEZONES, &CMainFrame::OnEditTimezones),
         MapCommand(ID_SETTINGS_PREFERENCES, &CMainFrame::OnPreferences),
         MapCommand(ID_SETTINGS_CALCULATION_OPTIONS, &CMainFrame::OnCalculationOptions),
@@ -100,6 +102,7 @@ int CMainFrame::OnCreate()
     AddShortcut("Ctrl+Q", ID_APP_EXIT);
     AddShortcut("F1", ID_HELP_CONTENTS);
     AddShortcut("Ctrl+M", ID_SETTINGS_CALCULATION_OPTIONS);
+    AddShortcut("Ctrl+F", ID_LOCATION_FIND_CITY);
     WindowMessages reminderMessages(&m_wndView);
     CheckFeastReminder(reminderMessages);
     return 0;
@@ -213,6 +216,13 @@ void CMainFrame::OnDeleteLocation()
 {
     CDeleteCityDlg dialog(this);
     dialog.DoModal();
+}
+
+void CMainFrame::OnFindCity()
+{
+    FindCityDialog dialog(OwnWindowParent(*this));
+    if (dialog.exec() == QDialog::Accepted)
+        m_wndView.Refresh();
 }
 
 // A changed rule counts for the current city at once, whichever button ended it.

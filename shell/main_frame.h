@@ -52,6 +52,7 @@ class CMainFrame : public CFrameWnd
     void OnAddLocation();
     void OnEditLocation();
     void OnDeleteLocation();
+    void OnFindCity();
     void OnEditTimezones();
     void OnPreferences();
     void OnCalculationOptions();

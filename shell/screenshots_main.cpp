@@ -8,6 +8,7 @@
 // ("asr-method"); without any, every window is rendered.
 
 #include "conventions/ui/calculation_options_dialog.h"
+#include "locations/ui/find_city_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/own_window_parent.h"
@@ -21,6 +22,7 @@
 #include "shell/screenshot_catalog.h"
 #include "startup/startup_data.h"
 
+#include <QLineEdit>
 #include <QPixmap>
 
 #include <cstdio>
@@ -228,6 +230,21 @@ int Render(int argc, char** argv)
         ProcessPendingMessages();
         const std::string path = folder + "/calculation-options.png";
         if (!options.grab().save(QString::fromStdString(path)))
+        {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+    if (isWanted("find-city", 0))
+    {
+        FindCityDialog find(OwnWindowParent(frame));
+        find.show();
+        ProcessPendingMessages();
+        find.findChild<QLineEdit*>("search")->setText("mak");
+        ProcessPendingMessages();
+        const std::string path = folder + "/find-city.png";
+        if (!find.grab().save(QString::fromStdString(path)))
         {
             std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
             return 1;

@@ -59,6 +59,12 @@ TEST_F(TavorinCities, SearchIgnoresCaseAndAccentsAndPutsTheBestMatchFirst)
         // The name before the comma beats a longer name that merely starts so.
         {"seattle", {"Seattle, WA (USA)"}},
         {"new york", {"New York City, NY (USA)"}},
+        // The names people use for a city the list spells another way.
+        {"makkah", {"Mecca (Saudi Arabia)"}},
+        // The start of a later word beats a text inside a word.
+        {"york", {"York (United Kingdom)", "New York City, NY (USA)", "North York (Canada)"}},
+        // A country's common name lists its cities, the largest first.
+        {"united states", {"New York City, NY (USA)", "Los Angeles, CA (USA)"}},
         // The three Córdobas start with the text, larger first; Concordia
         // only contains it.
         {"cord",
@@ -81,8 +87,9 @@ TEST_F(TavorinCities, SearchIgnoresCaseAndAccentsAndPutsTheBestMatchFirst)
 
 TEST_F(TavorinCities, SearchResultsAreRankedByMatchThenPopulation)
 {
-    const std::vector<std::string> kinds = {"wholeName", "beforeComma", "prefix", "contains"};
-    for (const char* text : {"san", "al", "york", "córdoba", "stan"})
+    const std::vector<std::string> kinds = {"wholeName",  "beforeComma", "alias",  "prefix",
+                                            "wordPrefix", "contains",    "country"};
+    for (const char* text : {"san", "al", "york", "córdoba", "stan", "sale", "usa"})
     {
         const RunResult r = Run({"cities", "--search", text, "--json"});
         ASSERT_EQ(r.status, 0) << text << ": " << r.err;

@@ -26,6 +26,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -894,6 +896,50 @@ TEST_F(MainWindow, CtrlMOpensCalculationOptionsAndOkRedrawsTheTimes)
     EXPECT_EQ(ReadSetting("Clock"), "24");
     EXPECT_EQ(dayTexts[kFajrText].size(), 5u) << dayTexts[kFajrText];
     EXPECT_EQ(dayTexts[kFajrText].find('M'), std::string::npos);
+}
+
+// Ours: the last of the Location menu, behind a separator, on Ctrl+F;
+// typing a name and Enter make the city current and the display shows it.
+TEST_F(MainWindow, CtrlFFindsACityByTypingAndEnterMakesItCurrent)
+{
+    const MenuResource& menu = FindMenu(IDR_MAINFRAME);
+    const auto location =
+        std::find_if(menu.popups.begin(), menu.popups.end(),
+                     [](const MenuPopupResource& popup) { return popup.text == "Location"; });
+    ASSERT_NE(location, menu.popups.end());
+    const auto& items = location->items;
+    ASSERT_GE(items.size(), 2u);
+    EXPECT_EQ(items.back().text, "Find City...");
+    EXPECT_EQ(items.back().id, ID_LOCATION_FIND_CITY);
+    EXPECT_EQ(items[items.size() - 2].id, 0);
+
+    CMainFrame& frame = OpenFrame();
+    std::string title;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout,
+                     [&]
+                     {
+                         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                         if (dialog == nullptr)
+                             return;
+                         answer.stop();
+                         title = dialog->windowTitle().toStdString();
+                         auto* search = dialog->findChild<QLineEdit*>("search");
+                         for (const QChar c : QString("toronto"))
+                         {
+                             QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                             QApplication::sendEvent(search, &key);
+                         }
+                         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                         QApplication::sendEvent(search, &enter);
+                     });
+    answer.start(10);
+    testing::PressShortcut(frame, "Ctrl+F");
+    EXPECT_EQ(title, "Find City");
+    EXPECT_EQ(ReadSetting("CityName"), "Toronto");
+    EXPECT_EQ(dayTexts[kLocationText], "Toronto");
+    WindowMessages messages(nullptr);
+    EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
 }
 
 TEST(PictureFit, ScalesUniformlyToTheSmallerSideAndCentres)
