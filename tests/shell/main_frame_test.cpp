@@ -4,6 +4,7 @@
 #include "conventions/twilight_conventions.h"
 #include "datetools/ui/today_in_hijri_dialog.h"
 #include "day/day_model.h"
+#include "day/ui/timetable_window.h"
 #include "engine/compass_needle.h"
 #include "locations/location_database.h"
 #include "platform/clock.h"
@@ -894,6 +895,40 @@ TEST_F(MainWindow, CtrlMOpensCalculationOptionsAndOkRedrawsTheTimes)
     EXPECT_EQ(ReadSetting("Clock"), "24");
     EXPECT_EQ(dayTexts[kFajrText].size(), 5u) << dayTexts[kFajrText];
     EXPECT_EQ(dayTexts[kFajrText].find('M'), std::string::npos);
+}
+
+// Ours too: the last File item before the separator above Exit, on
+// Ctrl+T; it opens on the clock's month with today's row marked.
+TEST_F(MainWindow, CtrlTOpensTheTimetableOnTodaysMonth)
+{
+    const MenuResource& menu = FindMenu(IDR_MAINFRAME);
+    const auto& file = menu.popups.front().items;
+    ASSERT_GE(file.size(), 3u);
+    EXPECT_EQ(file.back().id, ID_FILE_EXIT);
+    EXPECT_EQ(file[file.size() - 2].id, 0);
+    EXPECT_EQ(file[file.size() - 3].text, "Timetable...");
+    EXPECT_EQ(file[file.size() - 3].id, ID_FILE_TIMETABLE);
+
+    CMainFrame& frame = OpenFrame();
+    QString title;
+    int todayRow = -2;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout,
+                     [&]
+                     {
+                         auto* window =
+                             dynamic_cast<TimetableWindow*>(QApplication::activeModalWidget());
+                         if (window == nullptr)
+                             return;
+                         answer.stop();
+                         title = window->windowTitle();
+                         todayRow = window->TodayRow();
+                         window->reject();
+                     });
+    answer.start(10);
+    testing::PressShortcut(frame, "Ctrl+T");
+    EXPECT_EQ(title, "Timetable");
+    EXPECT_EQ(todayRow, clock_.now.day - 1);
 }
 
 TEST(PictureFit, ScalesUniformlyToTheSmallerSideAndCentres)
