@@ -1,7 +1,10 @@
 #include "day/month_table.h"
 
+#include "datetools/timetable_rows.h"
 #include "day/day_model.h"
 #include "engine/calculation_methods.h"
+#include "locations/location_database.h"
+#include "platform/clock.h"
 #include "platform/text/quoted.h"
 #include "settings/settings.h"
 
@@ -96,14 +99,25 @@ MonthTable ComputeMonth(int year, int month, const std::string& cityName, UserMe
         {
             table.city = computed.texts[kLocationText];
             table.cityFound = computed.cityFound;
+            if (const std::optional<CityRecord> city = ReadCity(cityName))
+            {
+                table.calendarName = city->name + " (" + city->country + ")";
+                // The name and country are the city's key, as tavorin's.
+                table.placeKey = city->name + '\n' + city->country;
+            }
             table.convention = ConventionLine(computed.options, settings);
         }
         MonthRow row;
         row.date = date;
         row.gregorian = computed.texts[kGregorianDateText];
         row.hijri = computed.texts[kHijriDateText];
+        row.utcOffset = computed.utcOffset;
         for (std::size_t i = 0; i < row.times.size(); ++i)
+        {
             row.times[i] = computed.texts[kFajrText + i];
+            const PrayerMoment& moment = computed.moments[i];
+            row.minutes[i] = moment.hasTime ? moment.shownMinute : -1;
+        }
         const std::string hijriMonth = MonthOfHijri(row.hijri);
         if (std::find(hijriMonths.begin(), hijriMonths.end(), hijriMonth) == hijriMonths.end())
             hijriMonths.push_back(hijriMonth);
@@ -117,6 +131,41 @@ MonthTable ComputeMonth(int year, int month, const std::string& cityName, UserMe
 MonthTable ComputeCurrentCityMonth(int year, int month, UserMessages& messages)
 {
     return ComputeMonth(year, month, ReadSetting(setting::kCityName), messages);
+}
+
+std::string MonthCsv(const MonthTable& table)
+{
+    std::string out = kTimetableCsvHead;
+    for (const MonthRow& row : table.rows)
+    {
+        char iso[32];
+        std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", row.date.year, row.date.month,
+                      row.date.day);
+        AppendTimetableCsvRow(out, iso, row.gregorian, row.hijri, row.times);
+    }
+    return out;
+}
+
+std::string MonthIcs(const MonthTable& table, const UtcMoment& stamp)
+{
+    std::string out = IcsCalendarHead(table.calendarName);
+    for (const MonthRow& row : table.rows)
+    {
+        TimetableIcsDay day;
+        day.year = row.date.year;
+        day.month = row.date.month;
+        day.day = row.date.day;
+        day.minutes = row.minutes;
+        day.utcOffset = row.utcOffset;
+        AppendTimetableIcsEvents(out, day, table.placeKey, {}, stamp);
+    }
+    return out + IcsCalendarTail();
+}
+
+UtcMoment IcsStampNow()
+{
+    const DateRecord now = UniversalFromLocal(LocalNow());
+    return {now.year, now.month, now.day, now.hour, now.minute, now.second};
 }
 
 } // namespace halvo

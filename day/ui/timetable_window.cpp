@@ -15,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -50,6 +51,15 @@ class NoticeMessages : public UserMessages
     }
     std::string text_;
 };
+
+// "prayer-times-2026-12.pdf".
+QString SuggestedName(const MonthTable& month, const char* extension)
+{
+    return QString("prayer-times-%1-%2.%3")
+        .arg(month.year, 4, 10, QChar('0'))
+        .arg(month.month, 2, 10, QChar('0'))
+        .arg(extension);
+}
 
 } // namespace
 
@@ -172,6 +182,11 @@ TimetableWindow::TimetableWindow(const DateRecord& today, QWidget* parent)
     print->setObjectName("print");
     QPushButton* pdf = buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
     pdf->setObjectName("pdf");
+    QPushButton* csv = buttons->addButton(tr("Save as &CSV..."), QDialogButtonBox::ActionRole);
+    csv->setObjectName("csv");
+    QPushButton* ics =
+        buttons->addButton(tr("Save as &iCalendar..."), QDialogButtonBox::ActionRole);
+    ics->setObjectName("ics");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(facts_);
@@ -196,6 +211,8 @@ TimetableWindow::TimetableWindow(const DateRecord& today, QWidget* parent)
             });
     connect(print, &QPushButton::clicked, this, &TimetableWindow::Print);
     connect(pdf, &QPushButton::clicked, this, &TimetableWindow::SaveAsPdf);
+    connect(csv, &QPushButton::clicked, this, &TimetableWindow::SaveAsCsv);
+    connect(ics, &QPushButton::clicked, this, &TimetableWindow::SaveAsICalendar);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     ShowMonth(today.year, today.month);
@@ -259,9 +276,7 @@ void TimetableWindow::Print()
 
 void TimetableWindow::SaveAsPdf()
 {
-    const QString suggested = QString("prayer-times-%1-%2.pdf")
-                                  .arg(month_.year, 4, 10, QChar('0'))
-                                  .arg(month_.month, 2, 10, QChar('0'));
+    const QString suggested = SuggestedName(month_, "pdf");
     const QString path =
         QFileDialog::getSaveFileName(this, tr("Save as PDF"), suggested, tr("PDF files (*.pdf)"));
     if (path.isEmpty())
@@ -270,6 +285,36 @@ void TimetableWindow::SaveAsPdf()
     if (!WriteTimetablePdf(month_, path, error))
         QMessageBox::warning(this, windowTitle(),
                              tr("The PDF could not be written to %1: %2").arg(path, error));
+}
+
+void TimetableWindow::SaveText(const QString& caption, const QString& suggested,
+                               const QString& filter, const std::string& text)
+{
+    const QString path = QFileDialog::getSaveFileName(this, caption, suggested, filter);
+    if (path.isEmpty())
+        return;
+    // All or nothing: a failed write leaves an existing file as it was.
+    QSaveFile file(path);
+    const bool written = file.open(QIODevice::WriteOnly) &&
+                         file.write(text.data(), static_cast<qint64>(text.size())) ==
+                             static_cast<qint64>(text.size()) &&
+                         file.commit();
+    if (!written)
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("The file could not be written to %1: %2").arg(path, file.errorString()));
+}
+
+void TimetableWindow::SaveAsCsv()
+{
+    SaveText(tr("Save as CSV"), SuggestedName(month_, "csv"), tr("CSV files (*.csv)"),
+             MonthCsv(month_));
+}
+
+void TimetableWindow::SaveAsICalendar()
+{
+    SaveText(tr("Save as iCalendar"), SuggestedName(month_, "ics"), tr("iCalendar files (*.ics)"),
+             MonthIcs(month_, IcsStampNow()));
 }
 
 } // namespace halvo

@@ -34,8 +34,14 @@ class TimetableWindow : public QDialog
 
     void Print();
     void SaveAsPdf();
+    void SaveAsCsv();
+    void SaveAsICalendar();
 
   private:
+    // Asks for a file name and writes text there, saying so when it cannot.
+    void SaveText(const QString& caption, const QString& suggested, const QString& filter,
+                  const std::string& text);
+
     DateRecord today_;
     MonthTable month_;
     TimetableModel* model_ = nullptr;

@@ -1,7 +1,11 @@
 // halvo-tavorin --timetable-pdf as a script runs it, without a display:
 // the PDF read back as text holds every day's times as tavorin table
 // prints them, and bad input is one line and a failing status.
+#include "day/month_table.h"
+#include "platform/store/record_store.h"
 #include "shell/timetable_pdf.h"
+#include "startup/startup_data.h"
+#include "tests/support/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -111,6 +115,43 @@ TEST_F(TimetablePdf, HoldsEveryDaysTimesAsTheTablePrintsThem)
         }
         EXPECT_EQ(days, 28);
     }
+}
+
+// The window's CSV and calendar files are tavorin table's, byte for byte
+// (the calendar's stamp, the moment it was written, aside).
+TEST_F(TimetablePdf, TheWindowsCsvAndCalendarAreTavorinTables)
+{
+    ASSERT_EQ(RunShell(AsUser(HALVO_TAVORIN_CLI, "settings set Method Karachi")).status, 0);
+    const Ran csv = RunShell(AsUser(HALVO_TAVORIN_CLI, "table --month 2027-03 --format csv"));
+    const Ran ics = RunShell(AsUser(HALVO_TAVORIN_CLI, "table --month 2027-03 --format ics"));
+    ASSERT_EQ(csv.status, 0);
+    ASSERT_EQ(ics.status, 0);
+
+    const char* saved = std::getenv("XDG_DATA_HOME");
+    const std::string before = saved != nullptr ? saved : "";
+    ::setenv("XDG_DATA_HOME", (root_ / "user").c_str(), 1);
+    testing::RecordingMessages messages;
+    ASSERT_TRUE(RunStartupDataSteps(messages).ok);
+    const MonthTable month = ComputeCurrentCityMonth(2027, 3, messages);
+    const std::string windowCsv = MonthCsv(month);
+    std::string windowIcs = MonthIcs(month, UtcMoment{2027, 1, 2, 3, 4, 5});
+    CloseDatabase();
+    if (saved != nullptr)
+        ::setenv("XDG_DATA_HOME", before.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
+
+    EXPECT_EQ(windowCsv, csv.out);
+    // Every DTSTAMP of ours takes tavorin's.
+    const std::string stamp = "DTSTAMP:";
+    const std::size_t theirs = ics.out.find(stamp);
+    ASSERT_NE(theirs, std::string::npos);
+    const std::string theirStamp = ics.out.substr(theirs, ics.out.find('\r', theirs) - theirs);
+    for (std::size_t at = windowIcs.find(stamp); at != std::string::npos;
+         at = windowIcs.find(stamp, at + 1))
+        windowIcs.replace(at, windowIcs.find('\r', at) - at, theirStamp);
+    EXPECT_EQ(windowIcs, ics.out);
+    EXPECT_NE(windowIcs.find("SUMMARY:Isha"), std::string::npos);
 }
 
 TEST_F(TimetablePdf, RefusesBadInputWithOneLine)
