@@ -22,13 +22,15 @@ QString Utf8(const std::string& text)
 }
 
 // The columns' widths for the font in use: each as wide as its widest text.
+// The heads are bold, so they are measured in bold.
 std::array<qreal, 2 + kPrayerCount> ColumnWidths(const QFontMetricsF& metrics,
+                                                 const QFontMetricsF& boldMetrics,
                                                  const MonthTable& table,
                                                  const std::array<QString, 2 + kPrayerCount>& head)
 {
     std::array<qreal, 2 + kPrayerCount> widths{};
     for (std::size_t i = 0; i < head.size(); ++i)
-        widths[i] = metrics.horizontalAdvance(head[i]);
+        widths[i] = boldMetrics.horizontalAdvance(head[i]);
     for (const MonthRow& row : table.rows)
     {
         const QDate date(row.date.year, row.date.month, row.date.day);
@@ -73,7 +75,9 @@ void PaintTimetable(QPainter& painter, const QRectF& area, const MonthTable& tab
     for (;;)
     {
         const QFontMetricsF metrics(font, painter.device());
-        widths = ColumnWidths(metrics, table, head);
+        QFont boldFont = font;
+        boldFont.setBold(true);
+        widths = ColumnWidths(metrics, QFontMetricsF(boldFont, painter.device()), table, head);
         gap = metrics.horizontalAdvance("MM");
         qreal total = gap * static_cast<qreal>(widths.size() - 1);
         for (qreal width : widths)
