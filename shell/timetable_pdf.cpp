@@ -8,6 +8,7 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -60,27 +61,40 @@ int Fail(int status, const std::string& text)
 std::optional<TimetablePdfRequest>
 ReadTimetablePdfRequest(const std::vector<std::string>& arguments)
 {
-    bool asked = false;
+    // "--month=2027-02" is "--month 2027-02", as the usual parsers take it.
+    std::vector<std::string> words;
     for (std::size_t i = 1; i < arguments.size(); ++i)
-        asked = asked || arguments[i] == "--timetable-pdf";
-    if (!asked)
+    {
+        const std::string& word = arguments[i];
+        const std::size_t equals = word.find('=');
+        if (word.rfind("--", 0) == 0 && equals != std::string::npos)
+        {
+            words.push_back(word.substr(0, equals));
+            words.push_back(word.substr(equals + 1));
+        }
+        else
+        {
+            words.push_back(word);
+        }
+    }
+    if (std::find(words.begin(), words.end(), "--timetable-pdf") == words.end())
         return std::nullopt;
     TimetablePdfRequest request;
     bool fileGiven = false;
-    for (std::size_t i = 1; i < arguments.size(); ++i)
+    for (std::size_t i = 0; i < words.size(); ++i)
     {
-        const std::string& option = arguments[i];
+        const std::string& option = words[i];
         if (option != "--timetable-pdf" && option != "--month" && option != "--city")
         {
             request.error = "unknown option with --timetable-pdf: " + Quoted(option);
             return request;
         }
-        if (i + 1 >= arguments.size())
+        if (i + 1 >= words.size())
         {
             request.error = option + " needs a value";
             return request;
         }
-        const std::string& value = arguments[++i];
+        const std::string& value = words[++i];
         if (option == "--timetable-pdf")
         {
             if (value.empty())

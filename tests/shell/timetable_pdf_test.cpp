@@ -193,6 +193,13 @@ TEST(TimetablePdfRequest, ReadsTheOptionsInAnyOrder)
     EXPECT_EQ(request->year, 2030);
     EXPECT_EQ(request->month, 9);
     EXPECT_EQ(request->city, "Makkah");
+    const auto joined = ReadTimetablePdfRequest(
+        {"halvo-tavorin", "--timetable-pdf=c.pdf", "--month=2031-01", "--city=A=B"});
+    ASSERT_TRUE(joined);
+    EXPECT_EQ(joined->error, "");
+    EXPECT_EQ(joined->file, "c.pdf");
+    EXPECT_EQ(joined->year, 2031);
+    EXPECT_EQ(joined->city, "A=B");
     const auto thisMonth = ReadTimetablePdfRequest({"halvo-tavorin", "--timetable-pdf", "b.pdf"});
     ASSERT_TRUE(thisMonth);
     EXPECT_EQ(thisMonth->year, 0);
