@@ -50,6 +50,14 @@ bool ParseMonth(const std::string& text, int& year, int& month)
     return year >= 1600 && year <= 2400 && month >= 1 && month <= 12;
 }
 
+// A script reads one line on failure and nothing on success: the
+// toolkit's own notes (a missing runtime folder, fonts) are not for it.
+void KeepToolkitQuiet(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "halvo-tavorin: %s\n", message.toLocal8Bit().constData());
+}
+
 int Fail(int status, const std::string& text)
 {
     std::fprintf(stderr, "halvo-tavorin: %s\n", text.c_str());
@@ -129,6 +137,7 @@ int RunTimetablePdf(const TimetablePdfRequest& request, int argc, char** argv)
         return Fail(2, request.error);
     // Before the toolkit starts: a script has no display to give it.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(KeepToolkitQuiet);
     QGuiApplication application(argc, argv);
     StderrMessages messages;
     const StartupDataResult data = RunStartupDataSteps(messages);
