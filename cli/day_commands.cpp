@@ -7,6 +7,7 @@
 #include "cli/store_commands.h"
 #include "conventions/twilight_conventions.h"
 #include "datetools/icalendar.h"
+#include "datetools/timetable_rows.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
@@ -112,25 +113,6 @@ OptionDay DayAt(const PlaceInputs& place, const DateRecord& date, const Calculat
 {
     return ComputeOptionDay(place.longitude, place.latitude, place.timeZone, date, place.fajrAngle,
                             place.ishaAngle, place.hanafi, options);
-}
-
-void AppendCsvField(std::string& out, const std::string& text)
-{
-    if (text.find_first_of(",\"") == std::string::npos)
-    {
-        out += text;
-        return;
-    }
-    out += '"';
-    for (char c : text)
-    {
-        out += c;
-        if (c == '"')
-        {
-            out += '"';
-        }
-    }
-    out += '"';
 }
 
 // The text padded with blanks to a width, as "%-Ns" pads it.
@@ -300,29 +282,19 @@ void CheckIcsRange(const DateRecord& first)
 void AppendIcsEvents(std::string& out, const ShownDay& shown, double utcOffset,
                      const TableSource& source, const IcsChoice& ics, const UtcMoment& stamp)
 {
-    const DateRecord& date = shown.date;
-    char day[16];
-    std::snprintf(day, sizeof day, "%04d%02d%02d", date.year, date.month, date.day);
+    TimetableIcsDay day;
+    day.year = shown.date.year;
+    day.month = shown.date.month;
+    day.day = shown.date.day;
+    day.utcOffset = utcOffset;
     for (std::size_t i = 0; i < shown.times.size(); ++i)
     {
         const PrayerTime& time = shown.times[i];
-        if (!time.hasTime || (i == kSunrise && !ics.withSunrise))
-        {
-            continue;
-        }
         // The minute the table shows, so the calendar and the table agree.
-        const int minuteOfDay = (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
-        IcsEvent event;
-        std::string prayer = kPrayerNames[i];
-        std::transform(prayer.begin(), prayer.end(), prayer.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-        event.uid =
-            std::string(day) + "-" + prayer + "-" + IcsPlaceKey(source.placeKey) + "@tavorin.halvo";
-        event.summary = kPrayerNames[i];
-        event.start = UtcFromLocal(date.year, date.month, date.day, minuteOfDay, utcOffset);
-        event.minutes = ics.minutes;
-        out += IcsEventText(event, stamp);
+        day.minutes[i] =
+            time.hasTime ? (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute : -1;
     }
+    AppendTimetableIcsEvents(out, day, source.placeKey, {ics.withSunrise, ics.minutes}, stamp);
 }
 
 UtcMoment StampNow()
@@ -387,17 +359,12 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         }
         if (format == TableFormat::Csv)
         {
-            rows += iso;
-            rows += ',';
-            AppendCsvField(rows, shown.gregorian);
-            rows += ',';
-            AppendCsvField(rows, shown.hijri.text);
-            for (const PrayerTime& time : shown.times)
+            std::array<std::string, kPrayerCount> times;
+            for (std::size_t i = 0; i < times.size(); ++i)
             {
-                rows += ',';
-                rows += TimeTextIn(time, style.clock24);
+                times[i] = TimeTextIn(shown.times[i], style.clock24);
             }
-            rows += '\n';
+            AppendTimetableCsvRow(rows, iso, shown.gregorian, shown.hijri.text, times);
             continue;
         }
         AppendPadded(rows, iso, 12);
@@ -426,7 +393,7 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     }
     if (format == TableFormat::Csv)
     {
-        std::cout << "date,gregorian,hijri,fajr,sunrise,zuhr,asr,maghrib,isha\n" << rows;
+        std::cout << kTimetableCsvHead << rows;
         return;
     }
     std::string head = HeaderLine(source.place, offsets, source.convention, style, true) + "\n";

@@ -81,8 +81,10 @@ inline constexpr int ID_SETTINGS_ADHAN = 32790;
 inline constexpr int ID_SETTINGS_PREFERENCES = 32793;
 // Ours, not the seed's: the stored calculation options.
 inline constexpr int ID_SETTINGS_CALCULATION_OPTIONS = 32900;
+// Ours too: the month timetable.
+inline constexpr int ID_FILE_TIMETABLE = 32901;
 // Ours: the city found by typing.
-inline constexpr int ID_LOCATION_FIND_CITY = 32901;
+inline constexpr int ID_LOCATION_FIND_CITY = 32902;
 inline constexpr int ID_HELP_INSTRUCTIONS = 32788;
 inline constexpr int ID_HELP_CONTENTS = 57670;
 inline constexpr int ID_APP_ABOUT = 57664;

@@ -22,6 +22,7 @@ const MenuResource kMainMenu = {
              {"Qibla Direction", ID_FILE_QIBLA_DIRECTION},
              {"", 0},
              {"Moon phase", ID_FILE_MOON_PHASE},
+             {"Timetable...", ID_FILE_TIMETABLE},
              {"", 0},
              {"E&xit", ID_FILE_EXIT},
          }},

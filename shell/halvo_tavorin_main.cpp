@@ -1,5 +1,6 @@
 #include "shell/command_line.h"
 #include "shell/prayer_app.h"
+#include "shell/timetable_pdf.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,7 +23,15 @@ int main(int argc, char** argv)
 {
     using namespace halvo;
     const std::vector<std::string> arguments(argv, argv + argc);
-    switch (ReadStartRequest(arguments, [](const char* name) { return std::getenv(name); }))
+    // Help and version still win over it, as for a start with a window.
+    const StartRequest start =
+        ReadStartRequest(arguments, [](const char* name) { return std::getenv(name); });
+    if (start != StartRequest::kHelp && start != StartRequest::kVersion)
+    {
+        if (const auto pdf = ReadTimetablePdfRequest(arguments))
+            return RunTimetablePdf(*pdf, argc, argv);
+    }
+    switch (start)
     {
     case StartRequest::kHelp:
         return Print(DesktopUsageText());

@@ -1,6 +1,7 @@
 #include "shell/main_frame.h"
 
 #include "conventions/ui/calculation_options_dialog.h"
+#include "day/ui/timetable_window.h"
 #include "locations/ui/find_city_dialog.h"
 #include "platform/ui/own_window_parent.h"
 
@@ -53,6 +54,7 @@ const MessageMap& CMainFrame::GetMessageMap() const
         MapCommand(ID_FILE_ISLAMIC_FEASTS, &CMainFrame::OnIslamicFeasts),
         MapCommand(ID_FILE_QIBLA_DIRECTION, &CMainFrame::OnQiblaDirection),
         MapCommand(ID_FILE_MOON_PHASE, &CMainFrame::OnMoonPhase),
+        MapCommand(ID_FILE_TIMETABLE, &CMainFrame::OnTimetable),
         MapCommand(ID_SETTINGS_ASR_METHOD, &CMainFrame::OnAsrMethod),
         MapCommand(ID_LOCATION_SELECT, &CMainFrame::OnSelectLocation),
         MapCommand(ID_LOCATION_ADD, &CMainFrame::OnAddLocation),
@@ -103,6 +105,7 @@ int CMainFrame::OnCreate()
     AddShortcut("F1", ID_HELP_CONTENTS);
     AddShortcut("Ctrl+M", ID_SETTINGS_CALCULATION_OPTIONS);
     AddShortcut("Ctrl+F", ID_LOCATION_FIND_CITY);
+    AddShortcut("Ctrl+T", ID_FILE_TIMETABLE);
     WindowMessages reminderMessages(&m_wndView);
     CheckFeastReminder(reminderMessages);
     return 0;
@@ -246,6 +249,12 @@ void CMainFrame::OnCalculationOptions()
     CalculationOptionsDialog dialog(OwnWindowParent(*this));
     if (dialog.exec() == QDialog::Accepted)
         m_wndView.Refresh();
+}
+
+void CMainFrame::OnTimetable()
+{
+    TimetableWindow window(LocalNow(), OwnWindowParent(*this));
+    window.exec();
 }
 
 void CMainFrame::OnInstructions()

@@ -56,6 +56,7 @@ class CMainFrame : public CFrameWnd
     void OnEditTimezones();
     void OnPreferences();
     void OnCalculationOptions();
+    void OnTimetable();
     void OnInstructions();
     void OnHelpContents();
     int OnBringForward();

@@ -8,6 +8,7 @@
 // ("asr-method"); without any, every window is rendered.
 
 #include "conventions/ui/calculation_options_dialog.h"
+#include "day/ui/timetable_window.h"
 #include "locations/ui/find_city_dialog.h"
 #include "platform/clock.h"
 #include "platform/ui/framework.h"
@@ -245,6 +246,19 @@ int Render(int argc, char** argv)
         ProcessPendingMessages();
         const std::string path = folder + "/find-city.png";
         if (!find.grab().save(QString::fromStdString(path)))
+        {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+    if (isWanted("timetable", 0))
+    {
+        TimetableWindow timetable(LocalNow(), OwnWindowParent(frame));
+        timetable.show();
+        ProcessPendingMessages();
+        const std::string path = folder + "/timetable.png";
+        if (!timetable.grab().save(QString::fromStdString(path)))
         {
             std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
             return 1;

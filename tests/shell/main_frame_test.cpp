@@ -1,3 +1,4 @@
+#include "day/ui/timetable_window.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/write_lock_held.h"
 
@@ -940,6 +941,40 @@ TEST_F(MainWindow, CtrlFFindsACityByTypingAndEnterMakesItCurrent)
     EXPECT_EQ(dayTexts[kLocationText], "Toronto");
     WindowMessages messages(nullptr);
     EXPECT_EQ(dayTexts, ComputeDay(clock_.now, messages).texts);
+}
+
+// Ours too: the last File item before the separator above Exit, on
+// Ctrl+T; it opens on the clock's month with today's row marked.
+TEST_F(MainWindow, CtrlTOpensTheTimetableOnTodaysMonth)
+{
+    const MenuResource& menu = FindMenu(IDR_MAINFRAME);
+    const auto& file = menu.popups.front().items;
+    ASSERT_GE(file.size(), 3u);
+    EXPECT_EQ(file.back().id, ID_FILE_EXIT);
+    EXPECT_EQ(file[file.size() - 2].id, 0);
+    EXPECT_EQ(file[file.size() - 3].text, "Timetable...");
+    EXPECT_EQ(file[file.size() - 3].id, ID_FILE_TIMETABLE);
+
+    CMainFrame& frame = OpenFrame();
+    QString title;
+    int todayRow = -2;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout,
+                     [&]
+                     {
+                         auto* window =
+                             dynamic_cast<TimetableWindow*>(QApplication::activeModalWidget());
+                         if (window == nullptr)
+                             return;
+                         answer.stop();
+                         title = window->windowTitle();
+                         todayRow = window->TodayRow();
+                         window->reject();
+                     });
+    answer.start(10);
+    testing::PressShortcut(frame, "Ctrl+T");
+    EXPECT_EQ(title, "Timetable");
+    EXPECT_EQ(todayRow, clock_.now.day - 1);
 }
 
 TEST(PictureFit, ScalesUniformlyToTheSmallerSideAndCentres)
