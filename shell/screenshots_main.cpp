@@ -117,6 +117,15 @@ int Render(int argc, char** argv)
 {
     using namespace halvo;
     const std::string folder = argv[1];
+    // The output folder is made when missing, as `make screenshots` does.
+    std::error_code made;
+    std::filesystem::create_directories(folder, made);
+    if (made)
+    {
+        std::fprintf(stderr, "halvo-screenshots: cannot make %s: %s\n", folder.c_str(),
+                     made.message().c_str());
+        return 1;
+    }
     const std::set<std::string> wanted(argv + 2, argv + argc);
     auto isWanted = [&](const std::string& name, int id)
     {
