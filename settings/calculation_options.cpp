@@ -344,9 +344,15 @@ const char* HijriCalendarKey(HijriCalendar calendar)
 
 std::string AdjustText(const MinuteAdjustments& minutes)
 {
+    // Appended piece by piece: g++ 12 at -O3 takes a temporary joined to a
+    // literal here for an overlapping copy (-Wrestrict).
     std::string text;
     for (std::size_t i = 0; i < minutes.size(); ++i)
-        text += (i == 0 ? "" : ",") + std::to_string(minutes[i]);
+    {
+        if (i != 0)
+            text += ',';
+        text += std::to_string(minutes[i]);
+    }
     return text;
 }
 
