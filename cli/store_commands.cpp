@@ -593,10 +593,18 @@ UserMessages& CommandLineMessages()
 
 void StartUp()
 {
+    // Once a command: reading the stored options and then the city must not
+    // open, check and seed the store twice.
+    static bool done = false;
+    if (done)
+    {
+        return;
+    }
     if (!RunStartupDataSteps(CommandLineMessages()).ok)
     {
         ExitFailed();
     }
+    done = true;
 }
 
 CityRecord StoredCity(const std::optional<std::string>& typed, const char* what)
