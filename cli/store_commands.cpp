@@ -386,7 +386,7 @@ void AddSettingsCommand(CLI::App& app)
                 {
                     out.push_back({{"name", setting.name}, {"value", ReadSetting(setting.name)}});
                 }
-                for (const CalculationOptionSpec& option : kCalculationOptionSpecs)
+                for (const StoredCalculationOption& option : kStoredCalculationOptions)
                 {
                     out.push_back(
                         {{"name", option.name}, {"value", StoredOptionText(option.name)}});
@@ -401,7 +401,7 @@ void AddSettingsCommand(CLI::App& app)
                 label.resize(std::max<std::size_t>(label.size(), 10), ' ');
                 out += label + " " + EscapedForLine(ReadSetting(setting.name)) + "\n";
             }
-            for (const CalculationOptionSpec& option : kCalculationOptionSpecs)
+            for (const StoredCalculationOption& option : kStoredCalculationOptions)
             {
                 std::string label = option.name;
                 label.resize(std::max<std::size_t>(label.size(), 10), ' ');

@@ -134,9 +134,9 @@ MinuteAdjustments CalculationOptions::TotalAdjustments() const
 
 std::optional<std::string> CalculationOptionName(const std::string& name)
 {
-    for (const CalculationOptionSpec& spec : kCalculationOptionSpecs)
-        if (EqualIgnoringAsciiCase(name, spec.name))
-            return std::string(spec.name);
+    for (const StoredCalculationOption& known : kStoredCalculationOptions)
+        if (EqualIgnoringAsciiCase(name, known.name))
+            return std::string(known.name);
     return std::nullopt;
 }
 
@@ -191,19 +191,19 @@ OptionsFromTexts(const std::function<std::optional<std::string>(const char*)>& t
                  const std::function<void(const std::string&)>& warn)
 {
     CalculationOptions options;
-    for (const CalculationOptionSpec& spec : kCalculationOptionSpecs)
+    for (const StoredCalculationOption& known : kStoredCalculationOptions)
     {
-        const std::optional<std::string> stored = text(spec.name);
+        const std::optional<std::string> stored = text(known.name);
         if (!stored)
             continue;
         std::string reason;
-        const std::optional<std::string> value = CanonicalOptionValue(spec.name, *stored, &reason);
+        const std::optional<std::string> value = CanonicalOptionValue(known.name, *stored, &reason);
         if (!value)
         {
-            warn(reason + "; the default \"" + spec.defaultValue + "\" is used");
+            warn(reason + "; the default \"" + known.defaultValue + "\" is used");
             continue;
         }
-        const std::string name = spec.name;
+        const std::string name = known.name;
         if (name == setting::kMethod)
             options.method = value->empty() ? nullptr : FindCalculationMethod(*value);
         else if (name == setting::kAdjust)
@@ -259,9 +259,9 @@ std::string StoredOptionText(const char* name)
     ReadSetting(name, text);
     if (text.size() == 1 && text[0] == '\0')
     {
-        for (const CalculationOptionSpec& spec : kCalculationOptionSpecs)
-            if (std::string_view(spec.name) == name)
-                return spec.defaultValue;
+        for (const StoredCalculationOption& known : kStoredCalculationOptions)
+            if (std::string_view(known.name) == name)
+                return known.defaultValue;
         return {};
     }
     return text;

@@ -79,13 +79,13 @@ struct CalculationOptions
     MinuteAdjustments TotalAdjustments() const;
 };
 
-struct CalculationOptionSpec
+struct StoredCalculationOption
 {
     const char* name;
     const char* defaultValue;
 };
 
-inline constexpr std::array<CalculationOptionSpec, 8> kCalculationOptionSpecs = {{
+inline constexpr std::array<StoredCalculationOption, 8> kStoredCalculationOptions = {{
     {setting::kMethod, ""},
     {setting::kAdjust, "0,0,0,0,0,0"},
     {setting::kRounding, "Truncate"},

@@ -86,8 +86,8 @@ TEST(CalculationOptionsTest, DefaultsAreTheEngineOwnWaysAndEveryDefaultTextIsVal
     EXPECT_EQ(options.hijri.calendar, HijriCalendar::kCivil);
     EXPECT_EQ(options.hijri.adjustDays, 0);
     EXPECT_FALSE(options.clock24);
-    for (const CalculationOptionSpec& spec : kCalculationOptionSpecs)
-        EXPECT_EQ(CanonicalOptionValue(spec.name, spec.defaultValue), spec.defaultValue);
+    for (const StoredCalculationOption& known : kStoredCalculationOptions)
+        EXPECT_EQ(CanonicalOptionValue(known.name, known.defaultValue), known.defaultValue);
 }
 
 TEST(CalculationOptionsTest, InvalidStoredValueIsOneWarningAndItsDefault)
