@@ -1,5 +1,7 @@
 // halvo-screenshots as a user runs it: it answers --help, and the colours
 // and the city it stores to draw its variants never reach the user's data.
+#include "tests/support/run_shell.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -12,12 +14,6 @@
 namespace
 {
 
-struct Ran
-{
-    int status = -1;
-    std::string out;
-};
-
 // A path as one shell word. Built by appending: g++ 12 at -O3 warns
 // (-Wrestrict) about a one-letter literal joined in front of a temporary.
 std::string InQuotes(const std::filesystem::path& path)
@@ -28,20 +24,8 @@ std::string InQuotes(const std::filesystem::path& path)
     return quoted;
 }
 
-// Runs a command line through the shell, with stdout collected.
-Ran RunShell(const std::string& command)
-{
-    Ran ran;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return ran;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        ran.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return ran;
-}
+using halvo::testing::Ran;
+using halvo::testing::RunShell;
 
 class Screenshots : public ::testing::Test
 {

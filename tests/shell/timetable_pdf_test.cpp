@@ -7,6 +7,8 @@
 #include "startup/startup_data.h"
 #include "tests/support/store_fixture.h"
 
+#include "tests/support/run_shell.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,25 +26,8 @@ namespace halvo
 namespace
 {
 
-struct Ran
-{
-    int status = -1;
-    std::string out;
-};
-
-Ran RunShell(const std::string& command)
-{
-    Ran ran;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
-        return ran;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-        ran.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return ran;
-}
+using halvo::testing::Ran;
+using halvo::testing::RunShell;
 
 class TimetablePdf : public ::testing::Test
 {
