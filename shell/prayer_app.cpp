@@ -1,6 +1,7 @@
 #include "shell/prayer_app.h"
 
 #include "platform/ui/quit_on_signal.h"
+#include "platform/ui/window_activation.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -77,10 +78,12 @@ bool CPrayerApp::InitInstance()
     // A second start only asks the first to come forward.
     instance_ = std::make_unique<SingleInstance>();
     if (!instance_->Claim(
-            [this]
+            [this](const std::string& activationToken)
             {
-                if (frame_)
-                    frame_->PostMessage(WM_BRING_FORWARD);
+                if (!frame_)
+                    return;
+                SetPendingActivationToken(activationToken);
+                frame_->PostMessage(WM_BRING_FORWARD);
             }))
     {
         exitStatus_ = 0;

@@ -1,4 +1,5 @@
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/window_activation.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -101,7 +102,7 @@ void CFrameWnd::BringToFront()
     window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window->show();
     window->raise();
-    window->activateWindow();
+    ActivateWindow(*window, TakePendingActivationToken());
 }
 
 void CFrameWnd::SetPaneSize(int width, int height)

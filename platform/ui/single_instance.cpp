@@ -17,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 namespace halvo
 {
@@ -24,7 +25,11 @@ namespace halvo
 namespace
 {
 
-constexpr char kForwardRequest[] = "forward\n";
+// "forward\n", or "forward TOKEN\n" with the later start's activation token.
+constexpr char kForwardRequest[] = "forward";
+constexpr std::size_t kMaxTokenLength = 256;
+// A request is one short line; a peer that sends more is not one of ours.
+constexpr qsizetype kMaxRequestLength = 1024;
 // How long a start keeps knocking while the lock holder is still coming up.
 constexpr int kClaimMilliseconds = 10000;
 
@@ -86,13 +91,39 @@ std::string InstanceName()
                                   .toStdString();
 }
 
+// The token this start's launcher gave it, when it is one.
+std::string OwnActivationToken()
+{
+    const char* token = std::getenv("XDG_ACTIVATION_TOKEN");
+    return token != nullptr && IsActivationToken(token) ? std::string(token) : std::string();
+}
+
+QByteArray ForwardRequest()
+{
+    QByteArray request(kForwardRequest);
+    const std::string token = OwnActivationToken();
+    if (!token.empty())
+        request += ' ' + QByteArray::fromStdString(token);
+    return request + '\n';
+}
+
+// The token of a request line; "" for a plain "forward" or anything else.
+std::string TokenOfRequest(const QByteArray& line)
+{
+    const QByteArray prefix = QByteArray(kForwardRequest) + ' ';
+    if (!line.startsWith(prefix))
+        return {};
+    const std::string token = line.mid(prefix.size()).toStdString();
+    return IsActivationToken(token) ? token : std::string();
+}
+
 bool AskToComeForward(const QString& socketPath)
 {
     QLocalSocket socket;
     socket.connectToServer(socketPath);
     if (!socket.waitForConnected(200))
         return false;
-    socket.write(kForwardRequest);
+    socket.write(ForwardRequest());
     socket.waitForBytesWritten(1000);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -110,6 +141,18 @@ bool IsPrivateFolder(const std::filesystem::path& folder)
     return folder.is_absolute() && ::stat(folder.c_str(), &status) == 0 &&
            S_ISDIR(status.st_mode) && status.st_uid == ::geteuid() &&
            (status.st_mode & 07777) == 0700;
+}
+
+bool IsActivationToken(const std::string& text)
+{
+    if (text.empty() || text.size() > kMaxTokenLength)
+        return false;
+    for (const char c : text)
+    {
+        if (c <= ' ' || c > '~')
+            return false;
+    }
+    return true;
 }
 
 struct SingleInstance::Impl
@@ -139,6 +182,16 @@ SingleInstance::~SingleInstance()
 }
 
 bool SingleInstance::Claim(std::function<void()> bringForward)
+{
+    return Claim(
+        [bringForward](const std::string&)
+        {
+            if (bringForward)
+                bringForward();
+        });
+}
+
+bool SingleInstance::Claim(std::function<void(const std::string& activationToken)> bringForward)
 {
     EnsureApplication();
     const QDeadlineTimer deadline(kClaimMilliseconds);
@@ -225,12 +278,27 @@ bool SingleInstance::Claim(std::function<void()> bringForward)
                          {
                              QObject::connect(client, &QLocalSocket::disconnected, client,
                                               &QObject::deleteLater);
+                             // The line may come in pieces; it is read once whole.
+                             auto received = std::make_shared<QByteArray>();
                              QObject::connect(client, &QLocalSocket::readyRead, client,
-                                              [client, bringForward]
+                                              [client, received, bringForward]
                                               {
-                                                  if (client->readAll().contains('\n') &&
-                                                      bringForward)
-                                                      bringForward();
+                                                  if (received->contains('\n'))
+                                                  {
+                                                      client->readAll();
+                                                      return;
+                                                  }
+                                                  *received += client->readAll();
+                                                  const qsizetype end = received->indexOf('\n');
+                                                  if (end < 0)
+                                                  {
+                                                      if (received->size() > kMaxRequestLength)
+                                                          client->abort();
+                                                      return;
+                                                  }
+                                                  if (bringForward)
+                                                      bringForward(
+                                                          TokenOfRequest(received->left(end)));
                                               });
                          }
                      });

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace halvo
 {
@@ -10,6 +11,10 @@ namespace halvo
 // True for an absolute path to a folder of this user's with mode 0700: the
 // only kind of $XDG_RUNTIME_DIR the lock and socket are put in.
 bool IsPrivateFolder(const std::filesystem::path& folder);
+
+// An activation token as window systems hand them out: 1 to 256 printable
+// ASCII characters, no space. Anything else is never passed on.
+bool IsActivationToken(const std::string& text);
 
 // One running program per user and data folder. The first start takes a
 // lock file and listens on a socket beside it, both in the user's runtime
@@ -31,7 +36,11 @@ class SingleInstance
 
     // True when this is the first instance: it now holds the lock and calls
     // bringForward for every later start. False when another instance
-    // runs; it has been asked to come forward.
+    // runs; it has been asked to come forward. A later start passes on the
+    // activation token its launcher gave it ($XDG_ACTIVATION_TOKEN), so the
+    // window system lets the first raise its window; the token is "" when
+    // it had none or it was not a token.
+    bool Claim(std::function<void(const std::string& activationToken)> bringForward);
     bool Claim(std::function<void()> bringForward);
 
   private:

@@ -25,7 +25,8 @@ struct Probe
     int output = -1; // read end of its stdout
 };
 
-Probe Start(const std::filesystem::path& folder)
+// A start of the probe; with a token, as a launcher would give it one.
+Probe Start(const std::filesystem::path& folder, const char* activationToken = nullptr)
 {
     int pipeEnds[2];
     EXPECT_EQ(pipe(pipeEnds), 0);
@@ -36,6 +37,10 @@ Probe Start(const std::filesystem::path& folder)
         dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
+        if (activationToken != nullptr)
+            setenv("XDG_ACTIVATION_TOKEN", activationToken, 1);
+        else
+            unsetenv("XDG_ACTIVATION_TOKEN");
         execl(SINGLE_INSTANCE_PROBE, SINGLE_INSTANCE_PROBE, folder.c_str(), nullptr);
         _exit(127);
     }
@@ -255,6 +260,54 @@ TEST_F(SingleInstanceRace, ManyStartsAtOnceLeaveOneThatTheOthersBringForward)
     kill(next.pid, SIGKILL);
     waitpid(next.pid, nullptr, 0);
     close(next.output);
+}
+
+// A later start passes its launcher's activation token to the first, which
+// needs it to raise its window on Wayland; what is no token is not passed.
+TEST_F(SingleInstanceRace, LaterStartsPassTheirActivationTokenToTheFirst)
+{
+    Probe first = Start(folder_);
+    ASSERT_EQ(AwaitWord(first, "first", std::chrono::seconds(10)), "first\n");
+    const std::string longest(256, 't');
+    struct Case
+    {
+        const char* token; // in the later start's environment; nullptr: none
+        std::string passed;
+    };
+    const Case cases[] = {
+        {"kwin-1234_abcd", "kwin-1234_abcd"},
+        {nullptr, ""},
+        {"", ""},
+        {longest.c_str(), longest},
+        {"two words", ""},
+        {"line\nforward injected", ""},
+        {"tab\there", ""},
+        {"caf\xc3\xa9", ""},
+    };
+    for (const Case& c : cases)
+    {
+        Probe later = Start(folder_, c.token);
+        int status = -1;
+        waitpid(later.pid, &status, 0);
+        close(later.output);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const std::string expected = c.passed.empty() ? "forward\n" : "forward " + c.passed + "\n";
+        EXPECT_EQ(AwaitWord(first, "\n", std::chrono::seconds(5)), expected)
+            << (c.token != nullptr ? c.token : "(none)");
+    }
+    Stop(first);
+}
+
+TEST(ActivationToken, OnlyShortPrintableTextWithoutSpacesIsAToken)
+{
+    EXPECT_TRUE(halvo::IsActivationToken("a"));
+    EXPECT_TRUE(halvo::IsActivationToken("gnome-shell/halvo-tavorin/1234-5-host_TIME12345"));
+    EXPECT_TRUE(halvo::IsActivationToken(std::string(256, '~')));
+    EXPECT_FALSE(halvo::IsActivationToken(""));
+    EXPECT_FALSE(halvo::IsActivationToken(std::string(257, 'x')));
+    EXPECT_FALSE(halvo::IsActivationToken("a b"));
+    EXPECT_FALSE(halvo::IsActivationToken(std::string("a\0b", 3)));
+    EXPECT_FALSE(halvo::IsActivationToken("a\x7f"));
 }
 
 } // namespace
