@@ -10,6 +10,8 @@ CMAKE_ARGS ?=
 # Our own builds treat warnings as errors; a plain cmake build does not.
 WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
+# The screen scale of `make screenshots` (QT_SCALE_FACTOR).
+SCALE      ?= 1
 
 .PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak
 
@@ -80,9 +82,10 @@ install: build
 
 # Renders the windows offscreen from a fresh, seeded data folder at a fixed
 # date into $(BUILD)/screenshots/.
-# SHOTS="168 main" renders only those (dialog ids or picture names).
+# SHOTS="168 main" renders only those (dialog ids or picture names);
+# SCALE=2 renders them as a screen of twice the density shows them.
 screenshots: build
-	@BUILD=$(BUILD) ./scripts/screenshots $(SHOTS)
+	@BUILD=$(BUILD) SCALE=$(SCALE) ./scripts/screenshots $(SHOTS)
 
 # The same pictures into docs/images/, for the README's gallery.
 gallery: screenshots

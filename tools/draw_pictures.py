@@ -3,7 +3,10 @@
 
 Every module of tools/pictures/ (one per subsystem) lists its pictures in a
 PICTURES table: file name (bitmap_N.png or icon_N.png, N the resource id)
-to a function returning a PIL image. A module may also list pictures the
+to a function returning a PIL image; each is drawn twice, as name.png and as
+name@2x.png at twice the size for dense screens (the program shows the
+latter where a picture stands on more than one device pixel per pixel).
+A module may also list pictures the
 program installs beside itself (the desktop icons) in an INSTALLED table:
 path from the repository's root to a function returning a PIL image, or
 the text of an SVG. With names (or paths) as arguments only those pictures
@@ -22,6 +25,22 @@ OUT = os.path.join(ROOT, "resources", "pictures")
 sys.path.insert(0, HERE)
 
 import pictures  # noqa: E402
+from pictures import common  # noqa: E402
+
+
+def at_twice_the_size(draw):
+    def draw_twice():
+        common.FACTOR = 2
+        try:
+            return draw()
+        finally:
+            common.FACTOR = 1
+    return draw_twice
+
+
+def dense_name(name):
+    stem, extension = os.path.splitext(name)
+    return f"{stem}@2x{extension}"
 
 
 def all_pictures():
@@ -31,8 +50,11 @@ def all_pictures():
         if module.name == "common":
             continue
         found = importlib.import_module("pictures." + module.name)
-        entries = [(name, os.path.join(OUT, name), draw)
-                   for name, draw in getattr(found, "PICTURES", {}).items()]
+        entries = []
+        for name, draw in getattr(found, "PICTURES", {}).items():
+            entries.append((name, os.path.join(OUT, name), draw))
+            entries.append((dense_name(name), os.path.join(OUT, dense_name(name)),
+                            at_twice_the_size(draw)))
         entries += [(path, os.path.join(ROOT, path), draw)
                     for path, draw in getattr(found, "INSTALLED", {}).items()]
         for name, path, draw in entries:

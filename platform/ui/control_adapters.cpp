@@ -1,5 +1,7 @@
 #include "platform/ui/control_adapters.h"
 
+#include "platform/ui/dense_pictures.h"
+
 #include "platform/text/collation.h"
 
 #include <QAbstractItemView>
@@ -174,10 +176,10 @@ class PictureAdapter : public ControlAdapter
         // for other uses (the program icon is 128 x 128).
         const bool large =
             icon && (image.width() > kDialogIconSize || image.height() > kDialogIconSize);
-        label->setPixmap(
-            QPixmap::fromImage(large ? image.scaled(kDialogIconSize, kDialogIconSize,
-                                                    Qt::KeepAspectRatio, Qt::SmoothTransformation)
-                                     : image));
+        const QImage& dense =
+            icon ? LoadDenseIcon(control.pictureId) : LoadDenseBitmap(control.pictureId);
+        label->setPixmap(large ? PicturePixmap(image, dense, kDialogIconSize, kDialogIconSize)
+                               : PicturePixmap(image, dense));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 };
@@ -359,8 +361,7 @@ class IconListAdapter : public ListBoxAdapter
     void Insert(int index, const QString& text, int iconId) override
     {
         const Quiet quiet(list());
-        list()->insertItem(index,
-                           new QListWidgetItem(QIcon(QPixmap::fromImage(LoadIcon(iconId))), text));
+        list()->insertItem(index, new QListWidgetItem(PictureIcon(iconId), text));
     }
 };
 

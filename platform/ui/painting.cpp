@@ -1,5 +1,7 @@
 #include "platform/ui/bitmap_pixel.h"
+#include "platform/ui/dense_pictures.h"
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/painted_text.h"
 
 #include <QFontMetrics>
 
@@ -90,6 +92,7 @@ void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
     impl_->painter->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
+    ObservePaintedText(*impl_->painter, impl_->font, x, y, ToQString(text));
 }
 
 void CDC::MoveTo(int x, int y)
@@ -228,7 +231,20 @@ bool CDC::DrawBitmap(int x, int y, int bitmapId)
     QPainter& painter = *impl_->painter;
     const auto mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QPoint(x, y), image);
+    const QImage& dense = LoadDenseBitmap(bitmapId);
+    if (!dense.isNull() && DevicePixelsPerPixel(painter) > 1.0)
+    {
+        // A dense screen or a larger window: the drawing at twice the size,
+        // reduced smoothly to the pixels there are, never the small one enlarged.
+        const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+        painter.drawImage(QRectF(x, y, image.width(), image.height()), dense);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    }
+    else
+    {
+        painter.drawImage(QPoint(x, y), image);
+    }
     painter.setCompositionMode(mode);
     return true;
 }

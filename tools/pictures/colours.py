@@ -7,7 +7,8 @@ The colours must stay those of ColourTable in settings/screen_colours.h
 
 from PIL import Image, ImageDraw
 
-from .common import SCALE
+from . import common
+from .common import SCALE, reduce
 
 # Index, name and colour as red, green, blue.
 COLOURS = [
@@ -46,10 +47,12 @@ def swatch(colour):
                                  fill=edge_of(colour) + (255,))
         canvas.rounded_rectangle((3.5 * s, 3.5 * s, 28.5 * s - 1, 28.5 * s - 1), radius=3 * s,
                                  fill=colour + (255,))
-        small = image.resize((32, 32), Image.LANCZOS)
+        small = reduce(image, 32)
         # The inside is the table's colour exactly, whatever the reduction
         # did near the edge.
-        ImageDraw.Draw(small).rectangle((5, 5, 26, 26), fill=colour + (255,))
+        f = common.FACTOR
+        ImageDraw.Draw(small).rectangle((5 * f, 5 * f, 27 * f - 1, 27 * f - 1),
+                                        fill=colour + (255,))
         return small
     return draw
 

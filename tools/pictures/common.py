@@ -1,12 +1,14 @@
 """Helpers every picture module shares: pictures are drawn SCALE times
 larger and reduced, so edges are smooth at the small sizes the windows
-show."""
+show. FACTOR is the size of the result against the picture's own: 1 for
+name.png, 2 for the name@2x.png that screens of twice the density show."""
 
 import os
 
 from PIL import Image, ImageFont
 
 SCALE = 8
+FACTOR = 1
 FONT_DIRS = ["/usr/share/fonts/truetype/dejavu"]
 
 
@@ -18,8 +20,11 @@ def font(name, size):
     return ImageFont.load_default()
 
 
-def reduce(image, size):
-    return image.resize((size, size), Image.LANCZOS)
+def reduce(image, width, height=None):
+    """The drawing at the picture's size (width x height, square when no
+    height is given) times FACTOR."""
+    height = width if height is None else height
+    return image.resize((width * FACTOR, height * FACTOR), Image.LANCZOS)
 
 
 def centred_text(draw, centre, text, face, fill):

@@ -11,7 +11,7 @@ import math
 
 from PIL import Image, ImageDraw
 
-from .common import SCALE
+from .common import SCALE, reduce
 
 SIZE = 24
 
@@ -22,7 +22,7 @@ def canvas():
 
 
 def finish(image):
-    return image.resize((SIZE, SIZE), Image.LANCZOS)
+    return reduce(image, SIZE)
 
 
 def px(*values):

@@ -10,7 +10,7 @@ import math
 
 from PIL import Image, ImageDraw
 
-from .common import SCALE
+from .common import SCALE, reduce
 
 GOLD = (222, 170, 40)
 TEAL = (18, 96, 80)
@@ -35,7 +35,7 @@ def crescent_and_star():
         angle = math.radians(-90 + k * 36)
         points.append((cx + radius * math.cos(angle), cy + radius * math.sin(angle)))
     draw.polygon(points, fill=GOLD)
-    return image.resize((width, height), Image.LANCZOS)
+    return reduce(image, width, height)
 
 
 def calendar_page():
@@ -59,7 +59,7 @@ def calendar_page():
             y = 9.6 + row * 3.4
             colour = (196, 40, 40) if (row, column) == (1, 2) else (150, 150, 150)
             draw.rectangle((x * s, y * s, (x + 2.2) * s, (y + 2.2) * s), fill=colour)
-    return image.resize((width, height), Image.LANCZOS)
+    return reduce(image, width, height)
 
 
 PICTURES = {

@@ -11,7 +11,7 @@ import math
 
 from PIL import Image, ImageDraw
 
-from .common import SCALE
+from .common import SCALE, reduce
 
 SKY_TOP = (14, 52, 72)
 SKY_BOTTOM = (18, 110, 84)
@@ -96,7 +96,7 @@ def raster(size, detailed=True):
             draw.ellipse(box(geometry), fill=fill)
         elif kind == "rounded":
             draw.rounded_rectangle(box(geometry[:4]), radius=geometry[4] * k, fill=fill)
-    return image.resize((size, size), Image.LANCZOS)
+    return reduce(image, size)
 
 
 def hex_colour(colour):

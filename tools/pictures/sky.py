@@ -134,7 +134,7 @@ def kaaba_large():
     # The marble base (shadharwan) along the foot.
     poly([(5, 46), (32, 46), (32, 47.5), (5, 47.5)], (190, 186, 176))
     poly([(32, 46), (46, 39), (46, 40.5), (32, 47.5)], (170, 166, 156))
-    return image.resize((size, size), Image.LANCZOS)
+    return reduce(image, size)
 
 
 MOON_SIZE = 50
@@ -157,7 +157,7 @@ def moon(phase_degrees, outline_only=False):
     box = (centre - radius, centre - radius, centre + radius, centre + radius)
     if outline_only:
         draw.ellipse(box, outline=LIT, width=int(1.2 * s))
-        return image.resize((MOON_SIZE, MOON_SIZE), Image.LANCZOS)
+        return reduce(image, MOON_SIZE)
 
     draw.ellipse(box, fill=DARK_SIDE)
     # The terminator is half an ellipse: x = cos(phase) * half-width of the
@@ -179,7 +179,7 @@ def moon(phase_degrees, outline_only=False):
                 pixels[px, py] = LIT
     # A faint rim so the unlit part of the disc still reads as the Moon.
     draw.ellipse(box, outline=RIM, width=int(0.5 * s))
-    return image.resize((MOON_SIZE, MOON_SIZE), Image.LANCZOS)
+    return reduce(image, MOON_SIZE)
 
 
 PICTURES = {
