@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace halvo
@@ -37,13 +38,21 @@ class HelpScreens : public testing::StoreTest
     }
 };
 
-// Whether a colour is drawn inside a rectangle of a picture.
+// Whether a colour is drawn inside a rectangle of a picture. Text is
+// anti-aliased: a thin face may leave no pixel at the full colour, so a
+// pixel within a sixth of the range of it in every channel counts.
 bool InkIn(const Picture& picture, CRect area, COLORREF colour)
 {
+    auto near = [](int a, int b) { return std::abs(a - b) <= 40; };
     for (int y = area.top; y < area.bottom; ++y)
         for (int x = area.left; x < area.right; ++x)
-            if (picture.Pixel(x, y) == colour)
+        {
+            const COLORREF pixel = picture.Pixel(x, y);
+            if (near(GetRValue(pixel), GetRValue(colour)) &&
+                near(GetGValue(pixel), GetGValue(colour)) &&
+                near(GetBValue(pixel), GetBValue(colour)))
                 return true;
+        }
     return false;
 }
 

@@ -206,12 +206,20 @@ TEST_F(SetAdhanDialog, LabelsArePaintedInTheHeaderColour)
     CSetAdhanDlg dialog(nullptr, player_);
     DialogHarness harness(dialog);
     const Picture picture = harness.Snapshot();
+    // Text is anti-aliased: a thin face may leave no pixel at the full
+    // colour, so a pixel close to it in every channel counts.
     auto inkIn = [&](int x0, int y0, int x1, int y1, COLORREF colour)
     {
+        auto near = [](int a, int b) { return std::abs(a - b) <= 40; };
         for (int y = y0; y < y1; ++y)
             for (int x = x0; x < x1; ++x)
-                if (picture.Pixel(x, y) == colour)
+            {
+                const COLORREF pixel = picture.Pixel(x, y);
+                if (near(GetRValue(pixel), GetRValue(colour)) &&
+                    near(GetGValue(pixel), GetGValue(colour)) &&
+                    near(GetBValue(pixel), GetBValue(colour)))
                     return true;
+            }
         return false;
     };
     EXPECT_TRUE(inkIn(60, 15, 90, 29, 0x008000));    // "Fajr"
