@@ -118,21 +118,16 @@ void CheckInside(std::vector<CutText>& cuts, const QWidget& window, const QWidge
     Check(cuts, "control inside the window", name, inWindow.bottom() + 1, window.height());
 }
 
-} // namespace
-
-std::vector<CutText> CutTexts(CWnd& window)
+// Every visible control of the window, those standing on it (or on its
+// surface) checked against its edges too.
+void CheckControls(std::vector<CutText>& cuts, QWidget& top, const QWidget* surface)
 {
-    std::vector<CutText> cuts;
-    QWidget* top = window.impl().widget.data();
-    if (top == nullptr)
-        return cuts;
-    ProcessPendingMessages();
-    for (QWidget* control : top->findChildren<QWidget*>())
+    for (QWidget* control : top.findChildren<QWidget*>())
     {
-        if (!control->isVisibleTo(top) || control->isWindow())
+        if (!control->isVisibleTo(&top) || control->isWindow())
             continue;
-        if (control->parentWidget() == top || control->parentWidget() == window.impl().Surface())
-            CheckInside(cuts, *top, *control);
+        if (control->parentWidget() == &top || control->parentWidget() == surface)
+            CheckInside(cuts, top, *control);
         if (const auto* label = qobject_cast<const QLabel*>(control))
             CheckLabel(cuts, *label);
         else if (const auto* button = qobject_cast<const QAbstractButton*>(control))
@@ -141,6 +136,26 @@ std::vector<CutText> CutTexts(CWnd& window)
             CheckLine(cuts, "group box", *group, WithoutMnemonic(group->title()),
                       group->rect().adjusted(8, 0, -8, 0));
     }
+}
+
+} // namespace
+
+std::vector<CutText> CutTexts(QWidget& window)
+{
+    std::vector<CutText> cuts;
+    ProcessPendingMessages();
+    CheckControls(cuts, window, nullptr);
+    return cuts;
+}
+
+std::vector<CutText> CutTexts(CWnd& window)
+{
+    std::vector<CutText> cuts;
+    QWidget* top = window.impl().widget.data();
+    if (top == nullptr)
+        return cuts;
+    ProcessPendingMessages();
+    CheckControls(cuts, *top, window.impl().Surface());
 
     // The texts the window paints itself, from one repaint.
     QWidget* surface = window.impl().Surface();

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+class QWidget;
+
 namespace halvo::testing
 {
 
@@ -23,5 +25,7 @@ struct CutText
 
 // The controls of the window and the texts of one repaint of it.
 std::vector<CutText> CutTexts(CWnd& window);
+// The controls of a window that is plain Qt (our own windows).
+std::vector<CutText> CutTexts(QWidget& window);
 
 } // namespace halvo::testing

@@ -2,10 +2,14 @@
 // suite runs at 1.25, 1.5 and 2): no text cut, pictures drawn at the
 // screen's density, and map taps landing on the region tapped.
 
+#include "conventions/ui/calculation_options_dialog.h"
+#include "day/ui/timetable_window.h"
+#include "locations/ui/find_city_dialog.h"
 #include "locations/ui/select_location_dialog.h"
 #include "locations/world_regions.h"
 #include "platform/ui/bitmap_pixel.h"
 #include "platform/ui/dialog_harness.h"
+#include "platform/ui/own_window_parent.h"
 #include "platform/ui/text_fit.h"
 #include "resources/resource_ids.h"
 #include "shell/screenshot_catalog.h"
@@ -112,6 +116,17 @@ TEST_F(DenseScreen, NoWindowCutsAText)
             shot.prepare(harness);
         EXPECT_EQ(Describe(testing::CutTexts(*dialog)), "") << shot.file;
     }
+
+    // Our own windows, plain Qt over the same frame.
+    CalculationOptionsDialog options(OwnWindowParent(frame));
+    options.show();
+    EXPECT_EQ(Describe(testing::CutTexts(options)), "") << "calculation options";
+    FindCityDialog find(OwnWindowParent(frame));
+    find.show();
+    EXPECT_EQ(Describe(testing::CutTexts(find)), "") << "find city";
+    TimetableWindow timetable(LocalNow(), OwnWindowParent(frame));
+    timetable.show();
+    EXPECT_EQ(Describe(testing::CutTexts(timetable)), "") << "timetable";
 }
 
 // The dial is the @2x drawing where the screen has the pixels for it, not
