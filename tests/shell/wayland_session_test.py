@@ -61,7 +61,8 @@ class Session:
         with open(self.suppressions, "w", encoding="utf-8") as out:
             out.write("".join(f"leak:{library}\n" for library in (
                 "libfontconfig.so", "libdbus-1.so", "libwayland-client.so",
-                "libQt6WaylandClient.so", "libEGL", "libGLX", "libgallium", "dri.so")))
+                "libQt6WaylandClient.so", "libxkbcommon.so", "libEGL", "libGLX", "libgallium",
+                "dri.so")))
         environment = {
             name: value for name, value in os.environ.items()
             if name not in ("DISPLAY", "WAYLAND_DISPLAY", "XDG_ACTIVATION_TOKEN",
