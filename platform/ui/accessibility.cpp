@@ -5,8 +5,10 @@
 #include "platform/ui/dialog.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
@@ -26,11 +28,11 @@ namespace
 constexpr int kAboveReach = 30;
 constexpr int kEdgeSlack = 3;
 
+// Painted captions sit a few pixels off their fields' rows: any overlap of
+// the two heights puts them on one row.
 bool SameRow(const CRect& a, const CRect& b)
 {
-    const int centreA = (a.top + a.bottom) / 2;
-    const int centreB = (b.top + b.bottom) / 2;
-    return (centreA >= b.top && centreA < b.bottom) || (centreB >= a.top && centreB < a.bottom);
+    return a.top < b.bottom && b.top < a.bottom;
 }
 
 bool OverlapAcross(const CRect& a, const CRect& b)
@@ -60,6 +62,12 @@ std::map<const QWidget*, TextSource>& Sources()
 {
     static std::map<const QWidget*, TextSource> sources;
     return sources;
+}
+
+std::function<void(const std::string&)>& AnnouncementSink()
+{
+    static std::function<void(const std::string&)> sink;
+    return sink;
 }
 
 std::vector<AccessibleText> CurrentTexts(const QWidget* surface)
@@ -173,12 +181,63 @@ class SurfaceAccessible : public QAccessibleWidget
     mutable std::vector<QAccessible::Id> textIds_;
 };
 
+// A drop-down list of a painted dialog. The toolkit names a combo box on
+// this desktop by its current entry and leaves the caption to a label's
+// relation, which a painted caption has not: here the name is the caption
+// and the entry is the value.
+class CaptionedComboAccessible : public QAccessibleWidget
+{
+  public:
+    explicit CaptionedComboAccessible(QComboBox* combo)
+        : QAccessibleWidget(combo, QAccessible::ComboBox)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && !combo()->accessibleName().isEmpty())
+            return combo()->accessibleName();
+        if (kind == QAccessible::Name || kind == QAccessible::Value)
+            return combo()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    // The list it drops down, as the toolkit's own interface offers it.
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child != nullptr && child->object() == combo()->view() ? 0 : -1;
+    }
+    QStringList actionNames() const override
+    {
+        return QAccessibleWidget::actionNames() << showMenuAction();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+  private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
 QAccessibleInterface* SurfaceFactory(const QString&, QObject* object)
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    if (widget == nullptr || !Sources().contains(widget))
+    if (widget == nullptr)
         return nullptr;
-    return new SurfaceAccessible(widget);
+    if (Sources().contains(widget))
+        return new SurfaceAccessible(widget);
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    if (combo != nullptr && !combo->isEditable() && Sources().contains(combo->parentWidget()))
+        return new CaptionedComboAccessible(combo);
+    return nullptr;
 }
 
 // --- Controls named by the captions painted beside them.
@@ -368,26 +427,31 @@ void AnnounceAccessibleTexts(CWnd& window)
     std::vector<QString>& announced = found->second.announced;
     if (names == announced)
         return;
-    if (QAccessible::isActive())
+    // The toolkit drops the events when no screen reader listens.
+    QAccessibleInterface* surfaceItem = QAccessible::queryAccessibleInterface(surface);
+    for (std::size_t i = 0; surfaceItem != nullptr && i < names.size(); ++i)
     {
-        QAccessibleInterface* surfaceItem = QAccessible::queryAccessibleInterface(surface);
-        for (std::size_t i = 0; surfaceItem != nullptr && i < names.size(); ++i)
+        if (i < announced.size() && names[i] == announced[i])
+            continue;
+        if (AnnouncementSink())
+            AnnouncementSink()(FromQString(names[i]));
+        if (QAccessibleInterface* text = surfaceItem->child(static_cast<int>(i)))
         {
-            if (i < announced.size() && names[i] == announced[i])
-                continue;
-            if (QAccessibleInterface* text = surfaceItem->child(static_cast<int>(i)))
-            {
-                QAccessibleEvent changed(text, QAccessible::NameChanged);
-                QAccessible::updateAccessibility(&changed);
-            }
-        }
-        if (names.size() != announced.size())
-        {
-            QAccessibleEvent reordered(surface, QAccessible::ObjectReorder);
-            QAccessible::updateAccessibility(&reordered);
+            QAccessibleEvent changed(text, QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&changed);
         }
     }
+    if (names.size() != announced.size())
+    {
+        QAccessibleEvent reordered(surface, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&reordered);
+    }
     announced = std::move(names);
+}
+
+void SetAnnouncementSink(std::function<void(const std::string&)> sink)
+{
+    AnnouncementSink() = std::move(sink);
 }
 
 void AfterPaintForScreenReaders(CWnd& window, QWidget& surface)

@@ -49,6 +49,9 @@ using AccessibleTextSource = std::function<std::vector<AccessibleText>()>;
 void SetAccessibleTexts(CWnd& window, AccessibleTextSource source);
 // Tells screen readers which of those texts changed since they were last told.
 void AnnounceAccessibleTexts(CWnd& window);
+// Tests: while set, every text announced as changed is handed to the sink
+// as well (the toolkit drops the events where no screen reader listens).
+void SetAnnouncementSink(std::function<void(const std::string&)> sink);
 
 // What a screen reader finds under a window, depth first (the window
 // itself at depth 0): tests read the tree the desktop's bridge reads.
