@@ -20,6 +20,7 @@ const std::vector<CRect> kTexts = {
     {10, 100, 120, 113}, // 2: a heading over the list at y 120
     {60, 200, 150, 213}, // 3: right of the box at x 40..55
     {10, 300, 60, 313},  // 4: far above anything at y 350
+    {15, 145, 70, 158},  // 5: a little lower than the field at y 131..150
 };
 
 struct CaptionCase
@@ -44,6 +45,10 @@ TEST(CaptionFor, PairsEachControlWithTheTextBesideIt)
          {130, 120, 200, 140},
          CaptionPlace::kLeftOrAbove,
          -1},
+        {"a caption a little off its field's row",
+         {93, 131, 153, 150},
+         CaptionPlace::kLeftOrAbove,
+         5},
         {"a box's caption on its right", {40, 198, 55, 214}, CaptionPlace::kRightOfBox, 3},
         {"a box ignores texts on its left", {160, 198, 175, 214}, CaptionPlace::kRightOfBox, -1},
         {"a field right of a caption is not the caption's box",
