@@ -251,7 +251,8 @@ void NameControlsFromCaptions(QWidget& surface, const std::vector<SurfaceText>& 
     for (QWidget* control : surface.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     {
         // Buttons and static texts show their own text.
-        if (qobject_cast<QLabel*>(control) != nullptr || qobject_cast<QPushButton*>(control))
+        if (qobject_cast<QLabel*>(control) != nullptr || qobject_cast<QPushButton*>(control) ||
+            control->property(kNamedByProgram).toBool())
             continue;
         const bool box = qobject_cast<QAbstractButton*>(control) != nullptr;
         const int caption =

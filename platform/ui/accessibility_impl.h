@@ -8,6 +8,9 @@
 namespace halvo
 {
 
+// Set on a control whose accessible name the program gave.
+inline constexpr const char* kNamedByProgram = "halvoNamedByProgram";
+
 // After each paint: names the surface's controls from the captions just
 // painted and announces the painted texts that changed.
 void AfterPaintForScreenReaders(CWnd& window, QWidget& surface);
