@@ -60,8 +60,9 @@ struct TextSource
 
 std::map<const QWidget*, TextSource>& Sources()
 {
-    static std::map<const QWidget*, TextSource> sources;
-    return sources;
+    // Never destroyed: a window that outlives main still erases its entry.
+    static auto* sources = new std::map<const QWidget*, TextSource>;
+    return *sources;
 }
 
 std::function<void(const std::string&)>& AnnouncementSink()

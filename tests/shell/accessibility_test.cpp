@@ -212,6 +212,35 @@ TEST_F(MainWindow, EnterIsTheDefaultButtonAndEscapeCancelsInEveryDialog)
     }
 }
 
+// Windows that only paint their answer offer it as text: the Qibla's line,
+// the Moon's figures with their labels.
+TEST_F(MainWindow, PaintedAnswersAreReadAsTexts)
+{
+    struct Expected
+    {
+        const char* shot;
+        std::vector<std::string> texts;
+    };
+    const Expected expected[] = {
+        {"qibla-direction", {"The Qibla is 17\u00b0 36' E of N"}},
+        {"moon-phase", {"Date:", "Moon Age:", "Moon Phase:", "% Luminated:"}},
+        {"today-in-hijri", {"Gregorean Date:"}},
+    };
+    std::map<std::string, std::vector<std::string>> read;
+    CMainFrame& frame = OpenFrame();
+    ForEveryShot(frame,
+                 [&read](const DialogShot& shot, DialogHarness& harness)
+                 {
+                     for (const AccessibleItem& item : AccessibleItems(harness.Dialog()))
+                         if (item.role == "static text")
+                             read[shot.file].push_back(item.name);
+                 });
+    for (const Expected& e : expected)
+        for (const std::string& text : e.texts)
+            EXPECT_NE(std::find(read[e.shot].begin(), read[e.shot].end(), text), read[e.shot].end())
+                << e.shot << " lacks " << text << ": " << ::testing::PrintToString(read[e.shot]);
+}
+
 // The main display reads as it shows: Seattle on 20 March 2026.
 TEST_F(MainWindow, MainDisplayReadsTheDayItShows)
 {
