@@ -6,6 +6,7 @@
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
+#include "shell/prayer_view_accessible.h"
 #include "sky/qibla.h"
 
 #include <algorithm>
@@ -26,6 +27,11 @@ const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
 
 } // namespace
+
+std::string PrayerLabel(std::size_t prayer)
+{
+    return prayer < kPrayerNames.size() ? kPrayerNames[prayer] : "";
+}
 
 CPoint KaabaPosition(int tipX, int tipY)
 {
@@ -76,7 +82,7 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
             const int prayer = 3 * row + column;
             const int x = 20 + 80 * column;
             dc.SelectFont(kBoldFont);
-            dc.TextOut(x, labelY, kPrayerNames[static_cast<std::size_t>(prayer)]);
+            dc.TextOut(x, labelY, PrayerLabel(static_cast<std::size_t>(prayer)));
             dc.SelectFont(kNormalFont);
             dc.TextOut(x, labelY + 15, texts[kFajrText + static_cast<std::size_t>(prayer)]);
         }
@@ -145,6 +151,7 @@ const MessageMap& CPrayerView::GetMessageMap() const
 int CPrayerView::OnCreate()
 {
     SetMinimumClientSize(kViewWidth, kViewHeight);
+    MakePrayerViewAccessible(*this);
     return 0;
 }
 

@@ -38,6 +38,9 @@ inline constexpr int kNeedleDiameter = 50;
 // Asks the display to show the lookup messages waiting for it.
 inline constexpr unsigned WM_SHOW_LOOKUP_MESSAGE = WM_APP + 0x65;
 
+// The label the display paints above a prayer's time (0 Fajr .. 5 Isha).
+std::string PrayerLabel(std::size_t prayer);
+
 // Top-left corner of the Kaaba picture beside a needle tip.
 CPoint KaabaPosition(int tipX, int tipY);
 

@@ -154,10 +154,12 @@ TimetableWindow::TimetableWindow(const DateRecord& today, QWidget* parent)
     next->setObjectName("next");
     monthChoice_ = new QComboBox(this);
     monthChoice_->setObjectName("month");
+    monthChoice_->setAccessibleName(tr("Month"));
     for (int month = 1; month <= 12; ++month)
         monthChoice_->addItem(QLocale().standaloneMonthName(month), month);
     yearChoice_ = new QSpinBox(this);
     yearChoice_->setObjectName("year");
+    yearChoice_->setAccessibleName(tr("Year"));
     yearChoice_->setRange(kFirstYear, kLastYear);
     auto* choice = new QHBoxLayout;
     choice->addWidget(previous);
@@ -170,6 +172,7 @@ TimetableWindow::TimetableWindow(const DateRecord& today, QWidget* parent)
     model_ = new TimetableModel(this);
     table_ = new QTableView(this);
     table_->setObjectName("table");
+    table_->setAccessibleName(tr("Prayer times of the month"));
     table_->setModel(model_);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -194,6 +197,11 @@ TimetableWindow::TimetableWindow(const DateRecord& today, QWidget* parent)
     layout->addLayout(choice);
     layout->addWidget(table_);
     layout->addWidget(buttons);
+    // Tab as the row reads: the month and year stand between the two steps.
+    QWidget::setTabOrder(previous, monthChoice_);
+    QWidget::setTabOrder(monthChoice_, yearChoice_);
+    QWidget::setTabOrder(yearChoice_, next);
+    QWidget::setTabOrder(next, table_);
 
     connect(previous, &QPushButton::clicked, this, [this] { StepMonth(-1); });
     connect(next, &QPushButton::clicked, this, [this] { StepMonth(1); });

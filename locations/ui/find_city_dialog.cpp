@@ -67,6 +67,7 @@ FindCityDialog::FindCityDialog(QWidget* parent) : QDialog(parent), cities_(ReadA
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
+    list_->setAccessibleName(tr("Cities found"));
     connect(list_, &QListView::activated, this, [this] { accept(); });
 
     auto* prompt = new QLabel(tr("Type part of the city's name:"), this);

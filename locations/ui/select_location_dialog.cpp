@@ -39,6 +39,10 @@ bool CSelectLocationDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     CComboBox regions = Combo(IDC_REGION);
+    // Nothing is painted beside the lists: the map above them says it all.
+    regions.SetAccessibleName("Region");
+    List(IDC_COUNTRIES).SetAccessibleName("Countries");
+    List(IDC_CITIES).SetAccessibleName("Cities");
     for (const std::string& name : RegionNames())
         regions.AddString(name);
     regions.SelectString(-1, kWorldCountries);

@@ -1,6 +1,7 @@
 #include "platform/ui/controls.h"
 
 #include "platform/text/collation.h"
+#include "platform/ui/accessibility_impl.h"
 #include "platform/ui/control_adapters.h"
 #include "platform/ui/dialog.h"
 
@@ -38,6 +39,15 @@ void CControl::SetWindowText(const std::string& text)
 std::string CControl::GetWindowText() const
 {
     return FromQString(Adapter().Text());
+}
+
+void CControl::SetAccessibleName(const std::string& name)
+{
+    if (QWidget* widget = Adapter().Widget())
+    {
+        widget->setAccessibleName(ToQString(name));
+        widget->setProperty(kNamedByProgram, true);
+    }
 }
 
 // --- Buttons and edits.

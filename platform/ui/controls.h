@@ -27,6 +27,9 @@ class CControl
     // shown text of a combo, the selected entry of a list box.
     void SetWindowText(const std::string& text);
     std::string GetWindowText() const;
+    // What a screen reader calls a control that has no caption painted
+    // beside it; a painted caption never replaces it.
+    void SetAccessibleName(const std::string& name);
 
   protected:
     ControlAdapter& Adapter() const;

@@ -1,5 +1,6 @@
 #include "platform/ui/dialog.h"
 
+#include "platform/ui/accessibility_impl.h"
 #include "platform/ui/control_adapters.h"
 
 #include <QDialog>
@@ -127,6 +128,7 @@ bool CDialog::Build()
         else
             unnamedControls_.push_back(std::move(adapter));
     }
+    PrepareDialogForScreenReaders(*this, *surface);
     return true;
 }
 

@@ -19,6 +19,7 @@
 #include <QWidget>
 
 #include <map>
+#include <vector>
 
 namespace halvo
 {
@@ -43,6 +44,14 @@ class AppMessageEvent : public QEvent
     unsigned message;
 };
 
+// A text as one paint drew it, where it landed on the window's surface: the
+// captions screen readers are given come from what was painted.
+struct SurfaceText
+{
+    QString text;
+    QRect rect;
+};
+
 struct CWnd::Impl
 {
     // The top-level or child widget of the window.
@@ -55,6 +64,7 @@ struct CWnd::Impl
     std::map<int, unsigned> timers; // toolkit timer id -> window timer id
     std::map<unsigned, int> timerIds;
     std::map<int, QAction*> menuActions;
+    std::vector<SurfaceText> paintedTexts; // by the last paint
 
     QWidget* Surface() const { return surface ? surface.data() : widget.data(); }
 };
@@ -64,6 +74,7 @@ struct CDC::Impl
     QPainter* painter = nullptr;
     QPoint current;
     QFont font;
+    std::vector<SurfaceText>* painted = nullptr; // where texts drawn are kept
 };
 
 struct Picture::Impl

@@ -91,8 +91,14 @@ void CDC::SelectFont(const FontSpec& font)
 void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
-    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
-    ObservePaintedText(*impl_->painter, impl_->font, x, y, ToQString(text));
+    const QString shown = ToQString(text);
+    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
+    ObservePaintedText(*impl_->painter, impl_->font, x, y, shown);
+    if (impl_->painted != nullptr)
+    {
+        const QRect cell(x, y, metrics.horizontalAdvance(shown), metrics.height());
+        impl_->painted->push_back({shown, impl_->painter->transform().mapRect(cell)});
+    }
 }
 
 void CDC::MoveTo(int x, int y)

@@ -1,3 +1,4 @@
+#include "platform/ui/accessibility_impl.h"
 #include "platform/ui/framework_impl.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,17 @@ namespace halvo
 
 void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent&)
 {
-    QPainter painter(&widget);
-    auto impl = std::make_unique<CDC::Impl>();
-    impl->painter = &painter;
-    CDC dc(std::move(impl));
-    window.Dispatch(Message::Paint, MessageArgs{.dc = &dc});
+    std::vector<SurfaceText>& painted = window.impl().paintedTexts;
+    painted.clear();
+    {
+        QPainter painter(&widget);
+        auto impl = std::make_unique<CDC::Impl>();
+        impl->painter = &painter;
+        impl->painted = &painted;
+        CDC dc(std::move(impl));
+        window.Dispatch(Message::Paint, MessageArgs{.dc = &dc});
+    }
+    AfterPaintForScreenReaders(window, widget);
 }
 
 void DispatchTimer(CWnd& window, QTimerEvent& event)

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace halvo
 {
 namespace
@@ -71,6 +73,25 @@ TEST_F(TimetableWindowTest, ShowsEveryDayAsTheMainDisplayDoesAndMarksToday)
     EXPECT_TRUE(table->model()->index(13, 3).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(table->model()->index(12, 3).data(Qt::FontRole).value<QFont>().bold());
     EXPECT_EQ(table->model()->headerData(13, Qt::Vertical).toString(), "Today");
+}
+
+// Tab reads the row of choices from the left, then the table; every
+// control a screen reader meets says what it is.
+TEST_F(TimetableWindowTest, TabFollowsTheRowAndEveryControlHasAName)
+{
+    TimetableWindow window(MakeDate(2026, 2, 14));
+    const std::vector<std::string> row = {"previous", "month", "year", "next", "table"};
+    std::vector<std::string> order;
+    for (QWidget* widget = window.nextInFocusChain(); widget != &window;
+         widget = widget->nextInFocusChain())
+    {
+        const std::string name = widget->objectName().toStdString();
+        if (std::find(row.begin(), row.end(), name) != row.end())
+            order.push_back(name);
+    }
+    EXPECT_EQ(order, row);
+    for (const char* name : {"month", "year", "table"})
+        EXPECT_FALSE(window.findChild<QWidget*>(name)->accessibleName().isEmpty()) << name;
 }
 
 // The arrows cross the year; the choice of month and year goes straight

@@ -1,6 +1,7 @@
 #include "locations/ui/select_location_dialog.h"
 
 #include "locations/world_regions.h"
+#include "platform/ui/accessibility.h"
 #include "resources/resource_ids.h"
 #include "tests/locations/ui/location_dialogs_fixture.h"
 
@@ -84,6 +85,25 @@ TEST_F(SelectLocationDialog, MapTapsSelectTheRegionOfTheColourAndColumn)
         const std::vector<std::string> countries = harness.Items(IDC_COUNTRIES);
         EXPECT_EQ(countries.size(), CountriesOfRegion(c.region).size()) << c.region;
         EXPECT_EQ(harness.Selection(IDC_COUNTRIES), 0) << c.region;
+    }
+}
+
+// The keyboard's way to the map: the region list comes first under Tab,
+// and a region typed there fills the countries as a tap on its land does.
+TEST_F(SelectLocationDialog, TheRegionListIsTheMapFromTheKeyboard)
+{
+    for (const std::string& region : RegionNames())
+    {
+        CSelectLocationDlg dialog(nullptr);
+        DialogHarness harness(dialog);
+        ASSERT_FALSE(TabOrder(dialog).empty());
+        EXPECT_EQ(TabOrder(dialog).front(), IDC_REGION);
+        harness.TypeKeys(IDC_REGION, region);
+        EXPECT_EQ(SelectedText(harness, IDC_REGION), region);
+        EXPECT_EQ(harness.Items(IDC_COUNTRIES).size(), CountriesOfRegion(region).size()) << region;
+        EXPECT_EQ(harness.Selection(IDC_COUNTRIES), 0) << region;
+        EXPECT_EQ(AccessibleName(dialog, IDC_REGION), "Region");
+        EXPECT_EQ(AccessibleName(dialog, IDC_CITIES), "Cities");
     }
 }
 
