@@ -10,6 +10,8 @@
 #include "shell/window_placement.h"
 #include "startup/startup_data.h"
 
+#include <QTimer>
+
 #include <vector>
 
 namespace halvo
@@ -64,6 +66,9 @@ void CPrayerApp::OnAppAbout()
 
 CPrayerApp::~CPrayerApp()
 {
+    // The tray and the hint hold the frame.
+    zoneHint_.reset();
+    tray_.reset();
     m_pMainWnd = nullptr;
 }
 
@@ -112,8 +117,18 @@ bool CPrayerApp::InitInstance()
     }
     frame_->SetPaneSize(kViewWidth, kViewHeight);
     RestoreFramePlacement(*frame_);
-    frame_->ShowWindow(true);
-    frame_->UpdateWindow();
+    // Where the desktop has no tray, everything stays as it was: the
+    // window shows, and closing it ends the program.
+    if (DesktopHasTray())
+        tray_ = std::make_unique<TrayIcon>(*frame_);
+    if (!tray_ || !startHidden_)
+    {
+        frame_->ShowWindow(true);
+        frame_->UpdateWindow();
+    }
+    // After the first paint: the hint may read the whole city list.
+    zoneHint_ = std::make_unique<ZoneHint>(*frame_);
+    QTimer::singleShot(0, [hint = zoneHint_.get()] { hint->Offer(); });
     return true;
 }
 
