@@ -72,11 +72,15 @@ bool DesktopHasTray()
 TrayIcon::TrayIcon(CMainFrame& frame)
     : frame_(frame), icon_(std::make_unique<QSystemTrayIcon>()), menu_(std::make_unique<QMenu>())
 {
+    // Enabled, so the times read as clearly as the commands; a click on
+    // one shows the window with the whole day.
     for (QAction*& row : rows_)
-    {
-        row = menu_->addAction(QString());
-        row->setEnabled(false);
-    }
+        row = menu_->addAction(QString(), this,
+                               [this]
+                               {
+                                   frame_.ShowWindow(true);
+                                   frame_.BringToFront();
+                               });
     menu_->addSeparator();
     showHide_ = menu_->addAction(tr("Show window"), this, [this] { ToggleWindow(); });
     stopAdhan_ = menu_->addAction(tr("Stop Adhan"), this, [this] { frame_.StopAdhan(); });
