@@ -1,5 +1,6 @@
 #include "shell/prayer_app.h"
 
+#include "platform/ui/own_window_parent.h"
 #include "platform/ui/quit_on_signal.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
@@ -11,6 +12,7 @@
 #include "startup/startup_data.h"
 
 #include <QTimer>
+#include <QWidget>
 
 #include <vector>
 
@@ -128,7 +130,9 @@ bool CPrayerApp::InitInstance()
     }
     // After the first paint: the hint may read the whole city list.
     zoneHint_ = std::make_unique<ZoneHint>(*frame_);
-    QTimer::singleShot(0, [hint = zoneHint_.get()] { hint->Offer(); });
+    // The frame's window is the timer's context: gone with the frame, the
+    // hint is never asked after it.
+    QTimer::singleShot(0, OwnWindowParent(*frame_), [hint = zoneHint_.get()] { hint->Offer(); });
     return true;
 }
 

@@ -150,13 +150,18 @@ void TrayIcon::Update()
 {
     showsAdhan_ = frame_.AdhanPlaying();
     icon_->setIcon(showsAdhan_ ? AdhanIcon() : ProgramIcon());
-    icon_->setToolTip(TrayTexts::ToolTip(StatusNow()));
-    RefreshMenu();
+    const PrayerStatus status = StatusNow();
+    icon_->setToolTip(TrayTexts::ToolTip(status));
+    FillMenu(status);
 }
 
 void TrayIcon::RefreshMenu()
 {
-    const PrayerStatus status = StatusNow();
+    FillMenu(StatusNow());
+}
+
+void TrayIcon::FillMenu(const PrayerStatus& status)
+{
     const auto rows = PrayerRows(frame_.Today(), status);
     for (std::size_t i = 0; i < rows.size(); ++i)
     {

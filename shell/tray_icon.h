@@ -53,6 +53,7 @@ class TrayIcon : public QObject
 
   private:
     PrayerStatus StatusNow() const;
+    void FillMenu(const PrayerStatus& status);
     void ToggleWindow();
     void SetStartAtLogin(bool on);
     void ScheduleNextMinute();
