@@ -17,15 +17,6 @@ namespace halvo::cli
 namespace
 {
 
-const std::string kAutostartEntry = "[Desktop Entry]\n"
-                                    "Type=Application\n"
-                                    "Name=Halvo Tavorin\n"
-                                    "Comment=Daily prayer times, started at login\n"
-                                    "Exec=halvo-tavorin --hidden\n"
-                                    "Icon=halvo-tavorin\n"
-                                    "Terminal=false\n"
-                                    "X-GNOME-Autostart-enabled=true\n";
-
 const char* StateText(AutostartState state)
 {
     switch (state)
@@ -64,7 +55,7 @@ void AddAutostartCommand(CLI::App& app)
                                  "XDG_CONFIG_HOME to an absolute path");
             }
             std::string error;
-            const bool done = *state == "on"    ? WriteAutostart(path, kAutostartEntry, error)
+            const bool done = *state == "on"    ? WriteAutostart(path, AutostartEntry(), error)
                               : *state == "off" ? RemoveAutostart(path, error)
                                                 : true;
             if (!done)

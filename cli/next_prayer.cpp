@@ -4,54 +4,13 @@
 #include "engine/day_texts.h"
 #include "platform/text/quoted.h"
 
-#include <cmath>
-
 namespace halvo::cli
 {
-
-namespace
-{
-
-constexpr int kSecondsPerDay = 24 * 60 * 60;
-constexpr std::size_t kPrayers[] = {kFajr, kZuhr, kAsr, kMaghrib, kIsha};
-
-// The first second of the shown minute, from midnight.
-int SecondOfDay(const PrayerTime& time)
-{
-    return ((time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute) * 60;
-}
-
-int MinutesUp(int seconds)
-{
-    return (seconds + 59) / 60;
-}
-
-} // namespace
 
 std::optional<NextPrayer> FindNextPrayer(const ShownDay& today, const ShownDay& tomorrow,
                                          double offsetChange, const DateRecord& now)
 {
-    const int nowSecond = (now.hour * 60 + now.minute) * 60 + now.second;
-    for (std::size_t index : kPrayers)
-    {
-        const PrayerTime& time = today.times[index];
-        if (time.hasTime && SecondOfDay(time) > nowSecond)
-        {
-            return NextPrayer{index, false, time, MinutesUp(SecondOfDay(time) - nowSecond)};
-        }
-    }
-    // Tomorrow's clock runs offsetChange hours ahead of today's.
-    const int shift = static_cast<int>(std::lround(offsetChange * 3600));
-    for (std::size_t index : kPrayers)
-    {
-        const PrayerTime& time = tomorrow.times[index];
-        if (time.hasTime)
-        {
-            const int left = kSecondsPerDay - nowSecond + SecondOfDay(time) - shift;
-            return NextPrayer{index, true, time, MinutesUp(left < 0 ? 0 : left)};
-        }
-    }
-    return std::nullopt;
+    return halvo::FindNextPrayer(today.times, tomorrow.times, offsetChange, now);
 }
 
 std::string LeftText(int minutes)

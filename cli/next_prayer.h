@@ -4,6 +4,7 @@
 // prints for a status bar.
 
 #include "cli/day_output.h"
+#include "day/next_prayer.h"
 #include "engine/date_record.h"
 
 #include <cstddef>
@@ -14,19 +15,10 @@
 namespace halvo::cli
 {
 
-struct NextPrayer
-{
-    std::size_t index = 0; // into the six times; never Sunrise
-    bool tomorrow = false; // tomorrow's Fajr, after today's Isha
-    PrayerTime time;
-    int minutesLeft = 0; // whole minutes, a part of a minute counted as one
-};
+using halvo::NextPrayer;
 
-// The first of the five prayers of today still to come at `now` (a prayer
-// has come from the first second of its shown minute), else tomorrow's
-// first prayer with a time. offsetChange is tomorrow's UTC offset less
-// today's, in hours, so a night that changes the clocks counts right.
-// Nothing when neither day has a prayer time left (polar days and nights).
+// The next prayer after `now` among the times of two shown days (see
+// halvo::FindNextPrayer).
 std::optional<NextPrayer> FindNextPrayer(const ShownDay& today, const ShownDay& tomorrow,
                                          double offsetChange, const DateRecord& now);
 

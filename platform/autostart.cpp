@@ -137,4 +137,16 @@ bool RemoveAutostart(const std::string& path, std::string& error)
     return true;
 }
 
+std::string AutostartEntry()
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=Halvo Tavorin\n"
+           "Comment=Daily prayer times, started at login\n"
+           "Exec=halvo-tavorin --hidden\n"
+           "Icon=halvo-tavorin\n"
+           "Terminal=false\n"
+           "X-GNOME-Autostart-enabled=true\n";
+}
+
 } // namespace halvo

@@ -26,6 +26,9 @@ AutostartState ReadAutostart(const std::string& path);
 // why and nothing has changed.
 bool WriteAutostart(const std::string& path, const std::string& contents, std::string& error);
 
+// The entry both programs write: the desktop program, hidden to the tray.
+std::string AutostartEntry();
+
 // Removes the file at the path (a link there is removed itself, never its
 // target); nothing there is success. A folder is left alone and is an error.
 bool RemoveAutostart(const std::string& path, std::string& error);

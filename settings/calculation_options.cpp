@@ -175,6 +175,14 @@ std::optional<std::string> CanonicalOptionValue(const std::string& typedName,
             return std::to_string(*days);
         return refuse("HijriAdjust must be a whole number of days from -2 to 2, not " + quoted);
     }
+    if (*name == setting::kNotifyBefore)
+    {
+        if (const auto minutes = WholeNumberIn(value, 0, kMaxNotifyBeforeMinutes))
+            return std::to_string(*minutes);
+        return refuse("NotifyBefore must be a whole number of minutes from 0 (none) to 120, "
+                      "not " +
+                      quoted);
+    }
     if (*name == setting::kRounding)
         return CanonicalChoice(kRoundingChoices, *name, value, reason);
     if (*name == setting::kHighLatitude)
@@ -221,6 +229,8 @@ OptionsFromTexts(const std::function<std::optional<std::string>(const char*)>& t
                 static_cast<HijriCalendar>(FindChoice(kHijriCalendarChoices, *value)->value);
         else if (name == setting::kHijriAdjust)
             options.hijri.adjustDays = std::stoi(*value);
+        else if (name == setting::kNotifyBefore)
+            options.notifyBeforeMinutes = std::stoi(*value);
         else
             options.clock24 = *value == "24";
     }

@@ -25,6 +25,8 @@ inline constexpr char kPolarDays[] = "PolarDays";
 inline constexpr char kHijriCalendar[] = "HijriCalendar";
 inline constexpr char kHijriAdjust[] = "HijriAdjust";
 inline constexpr char kClock[] = "Clock";
+// Minutes before each prayer whose Adhan is on that a notice is given; 0: none.
+inline constexpr char kNotifyBefore[] = "NotifyBefore";
 } // namespace setting
 
 enum class Rounding
@@ -64,6 +66,7 @@ struct CalendarChoice
 
 inline constexpr int kMaxAdjustOptionMinutes = 30;
 inline constexpr int kMaxHijriAdjustDays = 2;
+inline constexpr int kMaxNotifyBeforeMinutes = 120;
 
 struct CalculationOptions
 {
@@ -74,6 +77,7 @@ struct CalculationOptions
     PolarDays polarDays = PolarDays::kNone;
     CalendarChoice hijri;
     bool clock24 = false;
+    int notifyBeforeMinutes = 0;
 
     // The method's minutes plus Adjust.
     MinuteAdjustments TotalAdjustments() const;
@@ -85,7 +89,7 @@ struct StoredCalculationOption
     const char* defaultValue;
 };
 
-inline constexpr std::array<StoredCalculationOption, 8> kStoredCalculationOptions = {{
+inline constexpr std::array<StoredCalculationOption, 9> kStoredCalculationOptions = {{
     {setting::kMethod, ""},
     {setting::kAdjust, "0,0,0,0,0,0"},
     {setting::kRounding, "Truncate"},
@@ -94,6 +98,7 @@ inline constexpr std::array<StoredCalculationOption, 8> kStoredCalculationOption
     {setting::kHijriCalendar, "Civil"},
     {setting::kHijriAdjust, "0"},
     {setting::kClock, "12"},
+    {setting::kNotifyBefore, "0"},
 }};
 
 // The option's own spelling when name is one of the options, compared

@@ -15,6 +15,21 @@ namespace
 
 std::optional<AdhanServices> installed;
 
+// Notices of their own, so the Adhan's notification and its withdrawal
+// never take one away; they have nothing to stop.
+class PlainNotices : public AlarmNotifier
+{
+  public:
+    void Notify(const std::string& summary, std::function<void()>) override
+    {
+        notifier_.Ask(summary, {}, {}, {});
+    }
+    void Withdraw() override { notifier_.Withdraw(); }
+
+  private:
+    DesktopNotifier notifier_;
+};
+
 } // namespace
 
 void InstallAdhanServices(const AdhanServices* services)
@@ -32,7 +47,8 @@ AdhanServiceSet::AdhanServiceSet()
     ownPlayer_ = std::make_unique<DesktopSoundPlayer>();
     ownTimer_ = std::make_unique<SystemdTimedStart>(TimedStartUnitPrefix());
     ownNotifier_ = std::make_unique<DesktopNotifier>();
-    used_ = {ownPlayer_.get(), ownTimer_.get(), ownNotifier_.get()};
+    ownNotices_ = std::make_unique<PlainNotices>();
+    used_ = {ownPlayer_.get(), ownTimer_.get(), ownNotifier_.get(), ownNotices_.get()};
 }
 
 AdhanServiceSet::~AdhanServiceSet() = default;

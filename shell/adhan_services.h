@@ -16,6 +16,8 @@ struct AdhanServices
     SoundPlayer* player = nullptr;
     TimedStart* timer = nullptr;
     AlarmNotifier* notifier = nullptr;
+    // The notices before the prayers; none: the Adhan's notifier.
+    AlarmNotifier* notices = nullptr;
 };
 
 // Tests: the services main frames made from now on use; nullptr brings the
@@ -34,11 +36,16 @@ class AdhanServiceSet
     SoundPlayer& Player() const { return *used_.player; }
     TimedStart& Timer() const { return *used_.timer; }
     AlarmNotifier& Notifier() const { return *used_.notifier; }
+    AlarmNotifier& Notices() const
+    {
+        return used_.notices != nullptr ? *used_.notices : *used_.notifier;
+    }
 
   private:
     std::unique_ptr<SoundPlayer> ownPlayer_;
     std::unique_ptr<TimedStart> ownTimer_;
     std::unique_ptr<AlarmNotifier> ownNotifier_;
+    std::unique_ptr<AlarmNotifier> ownNotices_;
     AdhanServices used_;
 };
 

@@ -67,6 +67,14 @@ StartRequest ReadStartRequest(const std::vector<std::string>& arguments,
     return StartRequest::kNoDisplay;
 }
 
+bool StartsHidden(const std::vector<std::string>& arguments)
+{
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        if (arguments[i] == "--hidden")
+            return true;
+    return false;
+}
+
 std::string DesktopUsageText()
 {
     return std::string("Usage: halvo-tavorin [OPTION]...\n"

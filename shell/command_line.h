@@ -27,6 +27,9 @@ using Environment = std::function<const char*(const char* name)>;
 StartRequest ReadStartRequest(const std::vector<std::string>& arguments,
                               const Environment& environment);
 
+// Whether --hidden was given: start hidden to the tray, where there is one.
+bool StartsHidden(const std::vector<std::string>& arguments);
+
 std::string DesktopUsageText();
 std::string DesktopVersionText();
 

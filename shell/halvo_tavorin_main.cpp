@@ -45,5 +45,6 @@ int main(int argc, char** argv)
         break;
     }
     CPrayerApp app;
+    app.SetStartHidden(StartsHidden(arguments));
     return app.Run(argc, argv);
 }

@@ -28,6 +28,7 @@
 #include "shell/help_dialog.h"
 #include "shell/instructions_dialog.h"
 #include "shell/set_adhan_dialog.h"
+#include "shell/tray_texts.h"
 #include "sky/ui/moon_phase_dialog.h"
 #include "sky/ui/qibla_dialog.h"
 
@@ -328,17 +329,40 @@ void CMainFrame::CheckAdhan(const DateRecord& now)
         SetTimer(kAdhanStartTimerId, *wait, true);
     else
         KillTimer(kAdhanStartTimerId);
+    CheckPrayerNotice(now);
+    if (adhanListener_)
+        adhanListener_();
+}
+
+void CMainFrame::CheckPrayerNotice(const DateRecord& now)
+{
+    const std::optional<DuePrayerNotice> due =
+        notice_.Check(alarmDay_, adhanSwitches, alarmDay_.options.notifyBeforeMinutes, now);
+    if (!due)
+        return;
+    adhanServices_.Notices().Notify(
+        TrayTexts::Notice(due->prayer, alarmDay_.texts[kFajrText + due->prayer], due->minutesLeft,
+                          alarmDay_.texts[kLocationText])
+            .toStdString(),
+        {});
+}
+
+void CMainFrame::StopAdhan()
+{
+    alarm_.Stop();
+    if (adhanListener_)
+        adhanListener_();
 }
 
 // A click or a key in the main window stops a playing Adhan.
 void CMainFrame::OnLButtonDown(CPoint)
 {
-    alarm_.Stop();
+    StopAdhan();
 }
 
 void CMainFrame::OnKeyDown(KeyCode)
 {
-    alarm_.Stop();
+    StopAdhan();
 }
 
 } // namespace halvo

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "day/adhan_alarm.h"
+#include "day/prayer_notice.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/window_messages.h"
 #include "shell/adhan_services.h"
 #include "shell/prayer_view.h"
+
+#include <functional>
 
 namespace halvo
 {
@@ -27,6 +30,14 @@ class CMainFrame : public CFrameWnd
     CMainFrame();
 
     CPrayerView& View() { return m_wndView; }
+
+    // Today's times as the last tick computed them.
+    const DayComputation& Today() const { return alarmDay_; }
+    bool AdhanPlaying() const { return adhanServices_.Player().IsPlaying(); }
+    void StopAdhan();
+    // Called after every Adhan check and stop, so the tray can show
+    // whether the Adhan plays.
+    void SetAdhanListener(std::function<void()> listener) { adhanListener_ = std::move(listener); }
 
     // The display sees every command first.
     bool OnCmdMsg(int id) override;
@@ -73,6 +84,8 @@ class CMainFrame : public CFrameWnd
     void CheckAdhanNow();
     // The Adhan step, on alarmDay_ for now.
     void CheckAdhan(const DateRecord& now);
+    // The notice before a prayer whose Adhan is on, on alarmDay_ for now.
+    void CheckPrayerNotice(const DateRecord& now);
 
     CPrayerView m_wndView;
     AdhanServiceSet adhanServices_;
@@ -81,6 +94,8 @@ class CMainFrame : public CFrameWnd
     // Today's times as the last tick computed them: the Adhan's, whatever
     // day the display shows or paints meanwhile.
     DayComputation alarmDay_;
+    PrayerNotice notice_;
+    std::function<void()> adhanListener_;
 };
 
 } // namespace halvo

@@ -1,5 +1,6 @@
 #include "shell/prayer_app.h"
 
+#include "platform/ui/own_window_parent.h"
 #include "platform/ui/quit_on_signal.h"
 #include "platform/ui/window_activation.h"
 #include "platform/ui/window_messages.h"
@@ -10,6 +11,9 @@
 #include "shell/adhan_switches.h"
 #include "shell/window_placement.h"
 #include "startup/startup_data.h"
+
+#include <QTimer>
+#include <QWidget>
 
 #include <vector>
 
@@ -65,6 +69,9 @@ void CPrayerApp::OnAppAbout()
 
 CPrayerApp::~CPrayerApp()
 {
+    // The tray and the hint hold the frame.
+    zoneHint_.reset();
+    tray_.reset();
     m_pMainWnd = nullptr;
 }
 
@@ -115,8 +122,20 @@ bool CPrayerApp::InitInstance()
     }
     frame_->SetPaneSize(kViewWidth, kViewHeight);
     RestoreFramePlacement(*frame_);
-    frame_->ShowWindow(true);
-    frame_->UpdateWindow();
+    // Where the desktop has no tray, everything stays as it was: the
+    // window shows, and closing it ends the program.
+    if (DesktopHasTray())
+        tray_ = std::make_unique<TrayIcon>(*frame_);
+    if (!tray_ || !startHidden_)
+    {
+        frame_->ShowWindow(true);
+        frame_->UpdateWindow();
+    }
+    // After the first paint: the hint may read the whole city list.
+    zoneHint_ = std::make_unique<ZoneHint>(*frame_);
+    // The frame's window is the timer's context: gone with the frame, the
+    // hint is never asked after it.
+    QTimer::singleShot(0, OwnWindowParent(*frame_), [hint = zoneHint_.get()] { hint->Offer(); });
     return true;
 }
 

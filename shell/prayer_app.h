@@ -3,6 +3,8 @@
 #include "platform/ui/framework.h"
 #include "platform/ui/single_instance.h"
 #include "shell/main_frame.h"
+#include "shell/tray_icon.h"
+#include "shell/zone_hint.h"
 
 #include <memory>
 
@@ -20,6 +22,10 @@ class CPrayerApp : public CWinApp
     int ExitInstance() override;
 
     CMainFrame* Frame() { return frame_.get(); }
+    TrayIcon* Tray() { return tray_.get(); }
+
+    // --hidden: with a tray the window starts hidden to it.
+    void SetStartHidden(bool hidden) { startHidden_ = hidden; }
 
   protected:
     const MessageMap& GetMessageMap() const override;
@@ -29,6 +35,9 @@ class CPrayerApp : public CWinApp
 
     std::unique_ptr<SingleInstance> instance_;
     std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<ZoneHint> zoneHint_;
+    bool startHidden_ = false;
     int exitStatus_ = 0;
 };
 

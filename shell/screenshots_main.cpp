@@ -21,9 +21,11 @@
 #include "shell/adhan_switches.h"
 #include "shell/main_frame.h"
 #include "shell/screenshot_catalog.h"
+#include "shell/tray_icon.h"
 #include "startup/startup_data.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 
 #include <cstdio>
@@ -268,6 +270,23 @@ int Render(int argc, char** argv)
         ProcessPendingMessages();
         const std::string path = folder + "/timetable.png";
         if (!timetable.grab().save(QString::fromStdString(path)))
+        {
+            std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
+            return 1;
+        }
+        std::printf("%s\n", path.c_str());
+    }
+    if (isWanted("tray-menu", 0))
+    {
+        // The tray icon's menu as it opens: today's times, the next marked.
+        TrayIcon tray(frame);
+        tray.RefreshMenu();
+        tray.Menu().popup(QPoint(0, 0));
+        ProcessPendingMessages();
+        const std::string path = folder + "/tray-menu.png";
+        const bool saved = tray.Menu().grab().save(QString::fromStdString(path));
+        tray.Menu().hide();
+        if (!saved)
         {
             std::fprintf(stderr, "halvo-screenshots: cannot write %s\n", path.c_str());
             return 1;

@@ -2,8 +2,10 @@
 # CPU time the desktop program uses in 60 idle seconds (three 20-second
 # refreshes), summed over the program's threads from /proc/<pid>/task/*/
 # schedstat (nanoseconds; /proc/<pid>/stat counts only whole 10 ms ticks).
-# Measured twice: with the Adhan off, and on for every prayer (each tick then
-# also runs the Adhan check). Set IDLE_SECONDS to shorten.
+# Measured with the Adhan off, and on for every prayer (each tick then also
+# runs the Adhan check), and, where Xvfb and trayer are installed, hidden to
+# an XEmbed tray (the tooltip is then updated once a minute). Set
+# IDLE_SECONDS to shorten.
 #
 # The CPU time depends on the machine as much as on the program: on a virtual
 # machine whose host reclaims idle memory, touching a few megabytes after 20
@@ -18,10 +20,15 @@ tavorin="$build/cli/tavorin"
 seconds=${IDLE_SECONDS:-60}
 
 measure() {
-  local label=$1 adhan=$2
+  local label=$1 adhan=$2 tray=${3:-}
   local data pid before after
   data=$(mktemp -d)
   export XDG_DATA_HOME="$data" QT_QPA_PLATFORM=offscreen
+  local args=()
+  if [ -n "$tray" ]; then
+    export QT_QPA_PLATFORM=xcb DISPLAY="$tray" XDG_CONFIG_HOME="$data/config"
+    args=(--hidden)
+  fi
   if [ "$adhan" = On ] && [ -x "$tavorin" ]; then
     "$tavorin" times >/dev/null
     for name in Adhan Fajr Zuhr Asr Maghrib Isha; do
@@ -29,7 +36,7 @@ measure() {
       "$tavorin" settings set "$name" "$value" >/dev/null
     done
   fi
-  "$program" >/dev/null 2>&1 &
+  "$program" "${args[@]}" >/dev/null 2>&1 &
   pid=$!
   sleep 3 # start-up and seeding done
   cpu_ns() { cat /proc/"$pid"/task/*/schedstat 2>/dev/null | awk '{sum += $1} END {printf "%d\n", sum}'; }
@@ -44,6 +51,25 @@ measure() {
 
 measure "Adhan off" Off
 measure "Adhan on for every prayer" On
+
+# Hidden to an XEmbed tray on a private display and session bus.
+measure_tray() {
+  command -v Xvfb > /dev/null && command -v trayer > /dev/null && command -v dbus-daemon > /dev/null || return 0
+  local number=150 xvfb bus tray
+  while [ -e /tmp/.X$number-lock ]; do number=$((number + 1)); done
+  Xvfb :$number -screen 0 800x600x24 -nolisten tcp > /dev/null 2>&1 &
+  xvfb=$!
+  for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$number ] && break; sleep 0.05; done
+  bus=$(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  export DBUS_SESSION_BUS_ADDRESS=$(echo "$bus" | sed -n 1p)
+  DISPLAY=:$number trayer --edge top --height 32 > /dev/null 2>&1 &
+  tray=$!
+  sleep 1
+  measure "hidden to an XEmbed tray" Off ":$number"
+  kill "$tray" "$(echo "$bus" | sed -n 2p)" "$xvfb" 2>/dev/null || true
+  wait "$tray" "$xvfb" 2>/dev/null || true
+}
+measure_tray
 
 count_tick_instructions() {
   command -v valgrind > /dev/null || return 0

@@ -92,6 +92,14 @@ CalculationOptionsDialog::CalculationOptionsDialog(QWidget* parent) : QDialog(pa
     form->addRow(tr("Hijri adjustment:"), hijriAdjust_);
     clock_ = ChoiceCombo(this, "clock", {{tr("12-hour"), "12"}, {tr("24-hour"), "24"}});
     form->addRow(tr("Clock:"), clock_);
+    // Beside the Adhan it belongs to: a notice before each prayer whose
+    // Adhan is switched on.
+    notifyBefore_ = new QSpinBox(this);
+    notifyBefore_->setObjectName("notifyBefore");
+    notifyBefore_->setRange(0, kMaxNotifyBeforeMinutes);
+    notifyBefore_->setSuffix(tr(" min"));
+    notifyBefore_->setSpecialValueText(tr("Off"));
+    form->addRow(tr("Notify before the Adhan:"), notifyBefore_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("buttons");
@@ -115,6 +123,7 @@ void CalculationOptionsDialog::Load()
     SelectStored(hijriCalendar_, HijriCalendarKey(options.hijri.calendar));
     hijriAdjust_->setValue(options.hijri.adjustDays);
     SelectStored(clock_, options.clock24 ? "24" : "12");
+    notifyBefore_->setValue(options.notifyBeforeMinutes);
 }
 
 void CalculationOptionsDialog::accept()
@@ -131,6 +140,7 @@ void CalculationOptionsDialog::accept()
         {setting::kHijriCalendar, StoredOf(hijriCalendar_)},
         {setting::kHijriAdjust, std::to_string(hijriAdjust_->value())},
         {setting::kClock, StoredOf(clock_)},
+        {setting::kNotifyBefore, std::to_string(notifyBefore_->value())},
     };
     // All options or none: a display never shows half of the choice.
     bool stored = false;

@@ -34,6 +34,7 @@ class CalculationOptionsDialog : public QDialog
     QComboBox* hijriCalendar_ = nullptr;
     QSpinBox* hijriAdjust_ = nullptr;
     QComboBox* clock_ = nullptr;
+    QSpinBox* notifyBefore_ = nullptr;
 };
 
 } // namespace halvo

@@ -36,23 +36,24 @@ DesktopNotifier::Receiver::Receiver()
                 SLOT(OnClosed(uint, uint)));
 }
 
-void DesktopNotifier::Receiver::Notify(const QString& summary, std::function<void()> onStop)
+void DesktopNotifier::Receiver::Notify(const QString& summary, const QString& body,
+                                       const QStringList& actions,
+                                       std::function<void(const QString& key)> onAction)
 {
     if (!connected_)
         return;
     Withdraw();
-    onStop_ = std::move(onStop);
+    onAction_ = std::move(onAction);
+    actionKeys_.clear();
+    for (qsizetype i = 0; i + 1 < actions.size(); i += 2)
+        actionKeys_ << actions[i];
     QDBusMessage call =
         QDBusMessage::createMethodCall(kService, kPath, kInterface, QStringLiteral("Notify"));
-    // The body stays empty: the summary says it all. A click on the
-    // notification itself stops the sound too.
-    const QStringList actions = {kDefaultAction, QStringLiteral("Stop"), kStopAction,
-                                 QStringLiteral("Stop")};
     QVariantMap hints;
     hints.insert(QStringLiteral("category"), QStringLiteral("im.received"));
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("halvo-tavorin"));
     call << QStringLiteral("Halvo Tavorin") << uint{0} << QStringLiteral("halvo-tavorin") << summary
-         << QString() << actions << hints << int{-1};
+         << body << actions << hints << int{-1};
     // Asynchronous: a service that is slow to start never holds the window.
     const unsigned asked = ++asked_;
     auto* watcher =
@@ -74,7 +75,7 @@ void DesktopNotifier::Receiver::Notify(const QString& summary, std::function<voi
 void DesktopNotifier::Receiver::Withdraw()
 {
     ++asked_;
-    onStop_ = nullptr;
+    onAction_ = nullptr;
     Close(shown_);
     shown_ = 0;
 }
@@ -91,13 +92,13 @@ void DesktopNotifier::Receiver::Close(uint id)
 
 void DesktopNotifier::Receiver::OnActionInvoked(uint id, const QString& action)
 {
-    if (id == 0 || id != shown_ || (action != kStopAction && action != kDefaultAction))
+    if (id == 0 || id != shown_ || !actionKeys_.contains(action))
         return;
     // The callback may notify again; take it out first.
-    std::function<void()> onStop = std::move(onStop_);
-    onStop_ = nullptr;
-    if (onStop)
-        onStop();
+    std::function<void(const QString&)> onAction = std::move(onAction_);
+    onAction_ = nullptr;
+    if (onAction)
+        onAction(action);
 }
 
 void DesktopNotifier::Receiver::OnClosed(uint id, uint)
@@ -105,7 +106,7 @@ void DesktopNotifier::Receiver::OnClosed(uint id, uint)
     if (id != 0 && id == shown_)
     {
         shown_ = 0;
-        onStop_ = nullptr;
+        onAction_ = nullptr;
     }
 }
 
@@ -120,7 +121,36 @@ void DesktopNotifier::Notify(const std::string& summary, std::function<void()> o
         EnsureApplication();
         receiver_ = std::make_unique<Receiver>();
     }
-    receiver_->Notify(QString::fromStdString(summary), std::move(onStop));
+    // The body stays empty: the summary says it all. A click on the
+    // notification itself stops the sound too.
+    const QStringList actions = {kDefaultAction, QStringLiteral("Stop"), kStopAction,
+                                 QStringLiteral("Stop")};
+    receiver_->Notify(QString::fromStdString(summary), QString(), actions,
+                      [onStop = std::move(onStop)](const QString&)
+                      {
+                          if (onStop)
+                              onStop();
+                      });
+}
+
+void DesktopNotifier::Ask(const std::string& summary, const std::string& body,
+                          const std::vector<Action>& actions,
+                          std::function<void(const std::string& key)> onAction)
+{
+    if (!receiver_)
+    {
+        EnsureApplication();
+        receiver_ = std::make_unique<Receiver>();
+    }
+    QStringList pairs;
+    for (const Action& action : actions)
+        pairs << QString::fromStdString(action.key) << QString::fromStdString(action.label);
+    receiver_->Notify(QString::fromStdString(summary), QString::fromStdString(body), pairs,
+                      [onAction = std::move(onAction)](const QString& key)
+                      {
+                          if (onAction)
+                              onAction(key.toStdString());
+                      });
 }
 
 void DesktopNotifier::Withdraw()

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 namespace halvo
 {
@@ -17,7 +18,9 @@ class DesktopNotifier::Receiver : public QObject
 
   public:
     Receiver();
-    void Notify(const QString& summary, std::function<void()> onStop);
+    // actions: key, label, key, label... as the service takes them.
+    void Notify(const QString& summary, const QString& body, const QStringList& actions,
+                std::function<void(const QString& key)> onAction);
     void Withdraw();
 
   private slots:
@@ -29,7 +32,8 @@ class DesktopNotifier::Receiver : public QObject
 
     bool connected_ = false;
     uint shown_ = 0; // the id the service gave our last notification; 0: none
-    std::function<void()> onStop_;
+    QStringList actionKeys_;
+    std::function<void(const QString& key)> onAction_;
     // Bumped by every Notify, so the answer of an older one is not taken
     // for the newest's.
     unsigned asked_ = 0;

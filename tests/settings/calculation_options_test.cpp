@@ -55,6 +55,12 @@ TEST(CalculationOptionsTest, EveryOptionTakesItsValuesInAnyCaseAndStoresItsOwnSp
         {"Clock", "24", "24"},
         {"Clock", "12", "12"},
         {"Clock", "13", nullptr},
+        {"NotifyBefore", "0", "0"},
+        {"NotifyBefore", "+15", "15"},
+        {"NotifyBefore", "120", "120"},
+        {"NotifyBefore", "121", nullptr},
+        {"NotifyBefore", "-5", nullptr},
+        {"NotifyBefore", "10 min", nullptr},
         {"Colour", "24", nullptr},
     };
     for (const auto& c : cases)

@@ -206,6 +206,33 @@ TEST(PrayerApp, AboutIsTheApplicationsCommand)
     EXPECT_EQ(scripts.Opened(), std::vector<int>{IDD_ABOUTBOX});
 }
 
+// Where the desktop has no tray (the offscreen platform has none), --hidden
+// changes nothing: the window shows, and no tray icon is made.
+TEST(PrayerApp, HiddenWithoutATrayShowsTheWindowAsBefore)
+{
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-ui-hidden-" + std::to_string(getpid()));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base);
+    setenv("XDG_DATA_HOME", base.c_str(), 1);
+    setenv("HALVO_DATA_DIR", HALVO_TEST_DATA_DIR "/startup/shipped", 1);
+    EXPECT_TRUE(StartsHidden({"halvo-tavorin", "--hidden"}));
+    EXPECT_FALSE(StartsHidden({"halvo-tavorin", "-style", "fusion"}));
+    {
+        CPrayerApp app;
+        EnsureApplication();
+        app.SetStartHidden(true);
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(app.Tray(), nullptr);
+        ASSERT_NE(app.Frame(), nullptr);
+        EXPECT_TRUE(app.Frame()->IsWindowVisible());
+        app.ExitInstance();
+    }
+    unsetenv("HALVO_DATA_DIR");
+    CloseDatabase();
+    std::filesystem::remove_all(base);
+}
+
 TEST(DesktopCommandLine, HelpVersionAndADisplayToShowOn)
 {
     struct Case

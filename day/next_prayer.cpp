@@ -1,0 +1,51 @@
+#include "day/next_prayer.h"
+
+#include <cmath>
+
+namespace halvo
+{
+
+namespace
+{
+
+constexpr int kSecondsPerDay = 24 * 60 * 60;
+constexpr std::size_t kPrayers[] = {kFajr, kZuhr, kAsr, kMaghrib, kIsha};
+
+int MinutesUp(int seconds)
+{
+    return (seconds + 59) / 60;
+}
+
+} // namespace
+
+int ShownMinuteOfDay(const PrayerTime& time)
+{
+    return (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+}
+
+std::optional<NextPrayer> FindNextPrayer(const DayTimes& today, const DayTimes& tomorrow,
+                                         double offsetChange, const DateRecord& now)
+{
+    const int nowSecond = (now.hour * 60 + now.minute) * 60 + now.second;
+    for (std::size_t index : kPrayers)
+    {
+        const PrayerTime& time = today[index];
+        const int second = ShownMinuteOfDay(time) * 60;
+        if (time.hasTime && second > nowSecond)
+            return NextPrayer{index, false, time, MinutesUp(second - nowSecond)};
+    }
+    // Tomorrow's clock runs offsetChange hours ahead of today's.
+    const int shift = static_cast<int>(std::lround(offsetChange * 3600));
+    for (std::size_t index : kPrayers)
+    {
+        const PrayerTime& time = tomorrow[index];
+        if (time.hasTime)
+        {
+            const int left = kSecondsPerDay - nowSecond + ShownMinuteOfDay(time) * 60 - shift;
+            return NextPrayer{index, true, time, MinutesUp(left < 0 ? 0 : left)};
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace halvo
