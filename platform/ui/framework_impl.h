@@ -64,6 +64,10 @@ struct CDC::Impl
     QPainter* painter = nullptr;
     QPoint current;
     QFont font;
+    // Right to left: the width of the surface in the paint's own
+    // coordinates, across which texts are mirrored; 0 keeps them in place.
+    int mirrorWidth = 0;
+    int deviceWidth = 0;
 };
 
 struct Picture::Impl

@@ -1,5 +1,6 @@
 #include "platform/ui/bitmap_pixel.h"
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/translation.h"
 
 #include <QFontMetrics>
 
@@ -65,10 +66,23 @@ CDC::CDC(std::unique_ptr<Impl> impl) : impl_(std::move(impl))
 
 CDC::~CDC() = default;
 
+// Right to left, lines and boxes take their mirrored places with the texts
+// they frame; pictures (the compass, the map, the Moon) are drawn where
+// they are, as they show the world.
+static QRect PlacedRect(const CDC::Impl& impl, const CRect& rect)
+{
+    const int left = impl.mirrorWidth > 0 ? impl.mirrorWidth - rect.right : rect.left;
+    return QRect(left, rect.top, rect.Width(), rect.Height());
+}
+
+static QPoint PlacedPoint(const CDC::Impl& impl, int x, int y)
+{
+    return QPoint(impl.mirrorWidth > 0 ? impl.mirrorWidth - x : x, y);
+}
+
 void CDC::FillSolidRect(const CRect& rect, COLORREF colour)
 {
-    impl_->painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
-                             ToQColor(colour));
+    impl_->painter->fillRect(PlacedRect(*impl_, rect), ToQColor(colour));
 }
 
 COLORREF CDC::SetTextColor(COLORREF colour)
@@ -86,15 +100,20 @@ void CDC::SelectFont(const FontSpec& font)
     impl_->painter->setFont(impl_->font);
 }
 
+// Every painted text passes here: it is shown in the active language, and
+// in a right-to-left one its box is mirrored across the surface.
 void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
-    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), ToQString(text));
+    const QString shown = ToQString(ShownText(text));
+    if (impl_->mirrorWidth > 0)
+        x = impl_->mirrorWidth - x - metrics.horizontalAdvance(shown);
+    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
 }
 
 void CDC::MoveTo(int x, int y)
 {
-    impl_->current = QPoint(x, y);
+    impl_->current = PlacedPoint(*impl_, x, y);
 }
 
 namespace
@@ -123,8 +142,9 @@ class DefaultPen
 void CDC::LineTo(int x, int y)
 {
     const DefaultPen pen(*impl_->painter);
-    impl_->painter->drawLine(impl_->current, QPoint(x, y));
-    impl_->current = QPoint(x, y);
+    const QPoint end = PlacedPoint(*impl_, x, y);
+    impl_->painter->drawLine(impl_->current, end);
+    impl_->current = end;
 }
 
 void CDC::Rectangle(const CRect& rect)
@@ -132,7 +152,8 @@ void CDC::Rectangle(const CRect& rect)
     QPainter& painter = *impl_->painter;
     const DefaultPen pen(painter);
     painter.setBrush(Qt::white);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    const QRect placed = PlacedRect(*impl_, rect);
+    painter.drawRect(placed.adjusted(0, 0, -1, -1));
 }
 
 void CDC::FrameRect(const CRect& rect, COLORREF colour)
@@ -141,7 +162,7 @@ void CDC::FrameRect(const CRect& rect, COLORREF colour)
     const QPen textPen = painter.pen();
     painter.setPen(QPen(ToQColor(colour), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.drawRect(PlacedRect(*impl_, rect).adjusted(0, 0, -1, -1));
     painter.setBrush(Qt::white);
     painter.setPen(textPen);
 }
@@ -206,17 +227,18 @@ void CDC::PatternRectangle(const CRect& rect, int bitmapId)
 {
     QPainter& painter = *impl_->painter;
     const QImage& image = LoadBitmap(bitmapId);
+    const QRect placed = PlacedRect(*impl_, rect);
     QBrush brush(Qt::white);
     if (!image.isNull())
     {
         brush = QBrush(image);
         // The pattern starts at the rectangle's corner, so the picture
         // stands whole in a rectangle of its own size.
-        brush.setTransform(QTransform::fromTranslate(rect.left, rect.top));
+        brush.setTransform(QTransform::fromTranslate(placed.left(), placed.top()));
     }
     const DefaultPen pen(painter);
     painter.setBrush(brush);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.drawRect(placed.adjusted(0, 0, -1, -1));
     painter.setBrush(Qt::white);
 }
 
@@ -237,13 +259,17 @@ void CDC::SetTransform(CPoint origin, double scale)
 {
     QPainter& painter = *impl_->painter;
     painter.setTransform(QTransform(scale, 0, 0, scale, origin.x, origin.y));
+    // The picture is centred, so its own width is what the scale leaves of
+    // the surface between two equal margins.
+    if (impl_->mirrorWidth > 0 && scale > 0)
+        impl_->mirrorWidth = static_cast<int>((impl_->deviceWidth - 2 * origin.x) / scale + 0.5);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
 }
 
 int SystemFontTextWidth(const std::string& text)
 {
     EnsureApplication();
-    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(text));
+    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(ShownText(text)));
 }
 
 CPoint BitmapSize(int bitmapId)
@@ -307,6 +333,8 @@ Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& pa
     QPainter painter(&picture.impl->image);
     auto impl = std::make_unique<CDC::Impl>();
     impl->painter = &painter;
+    impl->deviceWidth = width;
+    impl->mirrorWidth = RightToLeft() ? width : 0;
     CDC dc(std::move(impl));
     paint(dc);
     return picture;

@@ -1,4 +1,5 @@
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/translation.h"
 
 #include <QCoreApplication>
 
@@ -12,6 +13,8 @@ void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent&)
     QPainter painter(&widget);
     auto impl = std::make_unique<CDC::Impl>();
     impl->painter = &painter;
+    impl->deviceWidth = widget.width();
+    impl->mirrorWidth = RightToLeft() ? widget.width() : 0;
     CDC dc(std::move(impl));
     window.Dispatch(Message::Paint, MessageArgs{.dc = &dc});
 }
