@@ -11,7 +11,7 @@ CMAKE_ARGS ?=
 WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak translations
 
 all: build
 
@@ -83,6 +83,11 @@ install: build
 # SHOTS="168 main" renders only those (dialog ids or picture names).
 screenshots: build
 	@BUILD=$(BUILD) ./scripts/screenshots $(SHOTS)
+
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in
+# unfinished, texts gone from the code are dropped.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # The same pictures into docs/images/, for the README's gallery.
 gallery: screenshots

@@ -4,6 +4,7 @@
 // Included only by the framework's own sources.
 
 #include "platform/ui/framework.h"
+#include "platform/ui/translation.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -32,6 +33,9 @@ QFont SystemFont();
 // Picture resources by id, decoded once; a null image when there is none.
 const QImage& LoadBitmap(int bitmapId);
 const QImage& LoadIcon(int iconId);
+
+// The test's observer of painted texts; empty outside tests.
+std::function<void(const PaintedTextBox&)>& PaintedTextObserver();
 
 // The event that carries an application message to a window.
 inline const QEvent::Type kAppMessageEvent = static_cast<QEvent::Type>(QEvent::User + 0x64);

@@ -106,9 +106,17 @@ void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
     const QString shown = ToQString(ShownText(text));
+    const int width = metrics.horizontalAdvance(shown);
     if (impl_->mirrorWidth > 0)
-        x = impl_->mirrorWidth - x - metrics.horizontalAdvance(shown);
+        x = impl_->mirrorWidth - x - width;
     impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
+    if (const auto& observe = PaintedTextObserver())
+    {
+        const QTransform& place = impl_->painter->transform();
+        observe(PaintedTextBox{FromQString(shown), place.map(QPoint(x, y)).x(),
+                               place.map(QPoint(x + width, y)).x(),
+                               impl_->painter->device()->width()});
+    }
 }
 
 void CDC::MoveTo(int x, int y)

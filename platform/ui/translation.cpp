@@ -166,6 +166,18 @@ std::string InstallTranslations(const std::vector<std::string>& candidates)
     return {};
 }
 
+std::string InstallLanguageOf(const std::string& stored)
+{
+    return InstallTranslations(LanguageCandidates(stored,
+                                                  [](const char* name) -> std::optional<std::string>
+                                                  {
+                                                      const char* value = std::getenv(name);
+                                                      if (value == nullptr)
+                                                          return std::nullopt;
+                                                      return std::string(value);
+                                                  }));
+}
+
 void RemoveTranslations()
 {
     Loaded& loaded = Current();
@@ -196,11 +208,26 @@ std::string Translate(const std::string& english)
     return FromQString(QCoreApplication::translate(kContext, english.c_str()));
 }
 
+std::function<void(const PaintedTextBox&)>& PaintedTextObserver()
+{
+    static std::function<void(const PaintedTextBox&)> observer;
+    return observer;
+}
+
+void SetPaintedTextObserver(std::function<void(const PaintedTextBox&)> observer)
+{
+    PaintedTextObserver() = std::move(observer);
+}
+
 std::string LocalDigits(const std::string& text)
 {
-    if (Current().language.empty())
+    const std::string& language = Current().language;
+    if (language.empty())
         return text;
-    const QString zero = QLocale().zeroDigit();
+    // Urdu's locale data writes Latin digits; Urdu text is written with the
+    // extended Arabic-Indic ones, as Persian is.
+    const bool urdu = language == "ur" || language.rfind("ur_", 0) == 0;
+    const QString zero = urdu ? QString(QChar(0x06F0)) : QLocale().zeroDigit();
     if (zero == QStringLiteral("0"))
         return text;
     QString shown = ToQString(text);

@@ -33,6 +33,10 @@ std::vector<std::string> TranslationFolders();
 // Returns the language loaded, or an empty text when the program stays
 // English. Replaces any translation loaded before.
 std::string InstallTranslations(const std::vector<std::string>& candidates);
+// InstallTranslations of the candidates the environment names, after the
+// stored choice when it is not empty.
+std::string InstallLanguageOf(const std::string& stored);
+
 // Back to English, left to right.
 void RemoveTranslations();
 
@@ -45,14 +49,26 @@ bool RightToLeft();
 // when the catalogue has no translation.
 std::string Translate(const std::string& english);
 
-// Digits as the active language writes them (Eastern Arabic for Arabic,
-// Extended Arabic-Indic for Urdu and Persian); unchanged in English and in
-// languages that write ASCII digits. Used for shown texts only: what the
+// Digits as the active language writes them (its locale's digits: Eastern
+// Arabic for Arabic, Extended Arabic-Indic for Urdu and Persian); unchanged
+// in English and in languages that write ASCII digits. Used for shown texts only: what the
 // user types is kept in the digits the logic reads.
 std::string LocalDigits(const std::string& text);
 
 // A text painted or shown by the framework: translated, then its digits
 // localised.
 std::string ShownText(const std::string& text);
+
+// For tests: each text the framework paints, as shown, with the left and
+// right edges of its box and the width of the surface it is painted on,
+// all in the window's pixels.
+struct PaintedTextBox
+{
+    std::string shown;
+    int left = 0;
+    int right = 0;
+    int surfaceWidth = 0;
+};
+void SetPaintedTextObserver(std::function<void(const PaintedTextBox&)> observer);
 
 } // namespace halvo
