@@ -11,6 +11,8 @@ namespace
 // Spelled exactly as the logic layers spell them: a name is found in the
 // catalogue by its English text.
 constexpr const char* kShownNames[] = {
+    // The main window's title.
+    HALVO_TEXT("Halvo Tavorin"),
     HALVO_TEXT("Fajr"),
     HALVO_TEXT("Sunrise"),
     HALVO_TEXT("Zuhr"),

@@ -2,221 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="bn_BD">
 <context>
-    <name>CalculationOptionsDialog</name>
-    <message>
-        <source>Calculation Options</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>None: use the twilight convention</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Published method:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fajr minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sunrise minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Zuhr minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Asr minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Maghrib minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Isha minutes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Cut to the minute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nearest minute</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Rounding:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>As at latitude 45</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Middle of the night</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>One seventh of the night</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Twilight angle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>High latitudes:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>No times (--:--)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Nearest latitude with a day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Polar days:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Civil (arithmetic)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Umm al-Qura</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hijri calendar:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> days</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hijri adjustment:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12-hour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>24-hour</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Clock:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The options could not be stored.</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>FindCityDialog</name>
-    <message>
-        <source>Find City</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Makkah, Toronto, united states...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Type part of the city&apos;s name:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Please select a city</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>TimetableWindow</name>
-    <message>
-        <source>Timetable</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&lt; Previous</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Next &gt;</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as &amp;CSV...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as &amp;iCalendar...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1
-%2; Asr %3
-Hijri: %4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The printer could not be started.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The PDF could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The file could not be written to %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as CSV</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save as iCalendar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>iCalendar files (*.ics)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>halvo</name>
     <message>
         <source>OK</source>
@@ -1042,6 +827,152 @@ Hijri: %4</source>
         <source>Moon/Earth:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Halvo Tavorin</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::CalculationOptionsDialog</name>
+    <message>
+        <source>Calculation Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None: use the twilight convention</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Published method:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fajr minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sunrise minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zuhr minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asr minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Maghrib minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Isha minutes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut to the minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounding:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As at latitude 45</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Middle of the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One seventh of the night</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Twilight angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>High latitudes:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No times (--:--)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nearest latitude with a day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Polar days:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Civil (arithmetic)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Umm al-Qura</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hijri calendar:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hijri adjustment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12-hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>24-hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clock:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The options could not be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::FindCityDialog</name>
+    <message>
+        <source>Find City</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Makkah, Toronto, united states...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type part of the city&apos;s name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select a city</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvo::TimetableModel</name>
@@ -1083,6 +1014,79 @@ Hijri: %4</source>
     </message>
     <message>
         <source>Isha</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>halvo::TimetableWindow</name>
+    <message>
+        <source>Timetable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt; Previous</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next &gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as &amp;iCalendar...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2; Asr %3
+Hijri: %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The printer could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written to %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as iCalendar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>iCalendar files (*.ics)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -123,11 +123,24 @@ bool CDialog::Build()
         const bool isCombo = control.kind == ControlKind::ComboDropDown ||
                              control.kind == ControlKind::ComboDropDownList;
         const bool isPicture = control.kind == ControlKind::StaticPicture;
-        const int width =
-            isPicture ? widget->sizeHint().width() : DialogUnitsToPixelsX(control.width);
+        int width = isPicture ? widget->sizeHint().width() : DialogUnitsToPixelsX(control.width);
         const int height = isCombo || isPicture ? widget->sizeHint().height()
                                                 : DialogUnitsToPixelsY(control.height);
         int x = DialogUnitsToPixelsX(control.x);
+        // A translated caption wider than its button widens the button about
+        // its centre; the English captions fit as they are.
+        const bool isButton = control.kind == ControlKind::PushButton ||
+                              control.kind == ControlKind::DefaultPushButton;
+        if (isButton && !ActiveLanguage().empty())
+        {
+            const int wanted =
+                widget->fontMetrics().horizontalAdvance(widget->property("text").toString()) + 8;
+            if (wanted > width)
+            {
+                x -= (wanted - width + 1) / 2;
+                width = wanted;
+            }
+        }
         // Right to left, every control takes the mirrored place in its window.
         if (mirrored)
             x = surface->width() - x - width;

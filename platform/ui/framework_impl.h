@@ -72,6 +72,13 @@ struct CDC::Impl
     // coordinates, across which texts are mirrored; 0 keeps them in place.
     int mirrorWidth = 0;
     int deviceWidth = 0;
+    // How far the texts painted reach, in the surface's pixels.
+    int textsLeft = 0;
+    int textsRight = 0;
+    // A window that cannot grow (the main display) narrows a translated
+    // text that would run past its right edge, in the paint's own
+    // coordinates; 0 draws every text at its width.
+    int fitWidth = 0;
 };
 
 struct Picture::Impl

@@ -106,17 +106,30 @@ void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
     const QString shown = ToQString(ShownText(text));
-    const int width = metrics.horizontalAdvance(shown);
+    int width = metrics.horizontalAdvance(shown);
+    // Narrowed, never cut: the font is condensed just enough for the text
+    // to end at the window's edge (or start at it, right to left).
+    const int room = impl_->fitWidth - x;
+    const bool narrowed = impl_->fitWidth > 0 && width > room && room > 0;
+    if (narrowed)
+    {
+        QFont condensed = impl_->font;
+        condensed.setStretch(std::max(1, 100 * room / width));
+        impl_->painter->setFont(condensed);
+        width = QFontMetrics(condensed).horizontalAdvance(shown);
+    }
     if (impl_->mirrorWidth > 0)
         x = impl_->mirrorWidth - x - width;
     impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
+    const QTransform& place = impl_->painter->transform();
+    const int left = place.map(QPoint(x, y)).x();
+    const int right = place.map(QPoint(x + width, y)).x();
+    impl_->textsLeft = std::min(impl_->textsLeft, left);
+    impl_->textsRight = std::max(impl_->textsRight, right);
     if (const auto& observe = PaintedTextObserver())
-    {
-        const QTransform& place = impl_->painter->transform();
-        observe(PaintedTextBox{FromQString(shown), place.map(QPoint(x, y)).x(),
-                               place.map(QPoint(x + width, y)).x(),
-                               impl_->painter->device()->width()});
-    }
+        observe(PaintedTextBox{FromQString(shown), left, right, impl_->painter->device()->width()});
+    if (narrowed)
+        impl_->painter->setFont(impl_->font);
 }
 
 void CDC::MoveTo(int x, int y)
@@ -269,8 +282,15 @@ void CDC::SetTransform(CPoint origin, double scale)
     painter.setTransform(QTransform(scale, 0, 0, scale, origin.x, origin.y));
     // The picture is centred, so its own width is what the scale leaves of
     // the surface between two equal margins.
-    if (impl_->mirrorWidth > 0 && scale > 0)
-        impl_->mirrorWidth = static_cast<int>((impl_->deviceWidth - 2 * origin.x) / scale + 0.5);
+    if (scale > 0)
+    {
+        const int pictureWidth =
+            static_cast<int>((impl_->deviceWidth - 2 * origin.x) / scale + 0.5);
+        if (impl_->mirrorWidth > 0)
+            impl_->mirrorWidth = pictureWidth;
+        if (impl_->fitWidth > 0)
+            impl_->fitWidth = pictureWidth;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
 }
 
