@@ -11,8 +11,13 @@ namespace
 // Spelled exactly as the logic layers spell them: a name is found in the
 // catalogue by its English text.
 constexpr const char* kShownNames[] = {
-    // The main window's title.
+    // The main window's title, also the desktop entry's name.
     HALVO_TEXT("Halvo Tavorin"),
+    // The desktop entry's and the AppStream summary, spelled as those files
+    // have them (tools/translate_desktop_entry.py adds their translations).
+    HALVO_TEXT("Prayer Times"),
+    HALVO_TEXT("Daily prayer times, Hijri dates and the Qibla direction for your city"),
+    HALVO_TEXT("Daily Muslim prayer times, Hijri dates and the Qibla for your city"),
     HALVO_TEXT("Fajr"),
     HALVO_TEXT("Sunrise"),
     HALVO_TEXT("Zuhr"),

@@ -249,9 +249,25 @@ std::string LocalDigits(const std::string& text)
     return FromQString(result);
 }
 
+// "5:07 AM" with the locale's words for the two halves of the day.
+static std::string LocalHalfDay(const std::string& text)
+{
+    if (Current().language.empty() || text.size() < 4)
+        return text;
+    const std::string half = text.substr(text.size() - 3);
+    if (half != " AM" && half != " PM")
+        return text;
+    const std::string time = text.substr(0, text.size() - 3);
+    if (time.empty() || time.find_first_not_of("0123456789:") != std::string::npos)
+        return text;
+    const QLocale locale;
+    const QString word = half == " AM" ? locale.amText() : locale.pmText();
+    return word.isEmpty() ? text : time + " " + FromQString(word);
+}
+
 std::string ShownText(const std::string& text)
 {
-    return LocalDigits(Translate(text));
+    return LocalDigits(LocalHalfDay(Translate(text)));
 }
 
 } // namespace halvo

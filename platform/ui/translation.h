@@ -55,8 +55,8 @@ std::string Translate(const std::string& english);
 // user types is kept in the digits the logic reads.
 std::string LocalDigits(const std::string& text);
 
-// A text painted or shown by the framework: translated, then its digits
-// localised.
+// A text painted or shown by the framework: translated, a time's AM or PM
+// in the locale's words, then its digits localised.
 std::string ShownText(const std::string& text);
 
 // For tests: each text the framework paints, as shown, with the left and

@@ -53,5 +53,17 @@
         <source>Moon Age:</source>
         <translation>عمر القمر:</translation>
     </message>
+    <message>
+        <source>Halvo Tavorin</source>
+        <translation>هالفو تافورين</translation>
+    </message>
+    <message>
+        <source>Daily prayer times, Hijri dates and the Qibla direction for your city</source>
+        <translation>مواقيت الصلاة والتاريخ الهجري واتجاه القبلة لمدينتك</translation>
+    </message>
+    <message>
+        <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
+        <translation>مواقيت الصلاة اليومية والتاريخ الهجري والقبلة لمدينتك</translation>
+    </message>
 </context>
 </TS>

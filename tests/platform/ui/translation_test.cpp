@@ -100,6 +100,8 @@ TEST_F(TranslatedFramework, ArabicIsRightToLeftWithItsOwnDigitsAndEnglishIsUncha
     EXPECT_EQ(Translate("Not in the catalogue"), "Not in the catalogue");
     EXPECT_EQ(ShownText("OK 12:05"), "OK ١٢:٠٥");
     EXPECT_EQ(LocalDigits("2026-03-20"), "٢٠٢٦-٠٣-٢٠");
+    EXPECT_EQ(ShownText("5:07 PM"), "٥:٠٧ م");
+    EXPECT_EQ(ShownText("Isha PM"), "Isha PM");
 
     EXPECT_EQ(InstallTranslations({"ur"}), "ur");
     EXPECT_TRUE(RightToLeft());
