@@ -831,6 +831,18 @@
         <source>Halvo Tavorin</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Prayer Times</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily prayer times, Hijri dates and the Qibla direction for your city</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>halvo::CalculationOptionsDialog</name>
