@@ -13,7 +13,7 @@ JOBS       ?= $(shell nproc)
 # The screen scale of `make screenshots` (QT_SCALE_FACTOR).
 SCALE      ?= 1
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak translations
 
 all: build
 
@@ -86,6 +86,11 @@ install: build
 # SCALE=2 renders them as a screen of twice the density shows them.
 screenshots: build
 	@BUILD=$(BUILD) SCALE=$(SCALE) ./scripts/screenshots $(SHOTS)
+
+# Refreshes translations/*.ts from the sources (lupdate): new texts come in
+# unfinished, texts gone from the code are dropped.
+translations: configure
+	cmake --build $(BUILD) --target update_translations
 
 # The same pictures into docs/images/, for the README's gallery.
 gallery: screenshots

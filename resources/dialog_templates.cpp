@@ -1,3 +1,4 @@
+#include "platform/text/translatable.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 
@@ -63,11 +64,11 @@ ControlTemplate Bitmap(int bitmapId, int x, int y, int width, int height)
 // OK and Cancel at the foot of a dialog laid out here.
 ControlTemplate FootOK(int y = 143)
 {
-    return DefaultButton(IDOK, "OK", 20, y, 50, 14);
+    return DefaultButton(IDOK, HALVO_TEXT("OK"), 20, y, 50, 14);
 }
 ControlTemplate FootCancel(int y = 143)
 {
-    return PushButton(IDCANCEL, "Cancel", 88, y, 50, 14);
+    return PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 88, y, 50, 14);
 }
 
 std::map<int, DialogTemplate> BuildTemplates()
@@ -76,16 +77,16 @@ std::map<int, DialogTemplate> BuildTemplates()
     auto add = [&all](DialogTemplate dialog) { all.emplace(dialog.id, std::move(dialog)); };
 
     add({IDD_ABOUTBOX,
-         "About Halvo Tavorin",
+         HALVO_TEXT("About Halvo Tavorin"),
          160,
          165,
          {
              Icon(IDI_PROGRAM, 8, 10),
-             DefaultButton(IDC_ABOUT_OK, "OK", 55, 143, 50, 14),
+             DefaultButton(IDC_ABOUT_OK, HALVO_TEXT("OK"), 55, 143, 50, 14),
          }});
 
     add({IDD_DATE_SETTINGS,
-         "Date Settings",
+         HALVO_TEXT("Date Settings"),
          129,
          151,
          {
@@ -96,34 +97,34 @@ std::map<int, DialogTemplate> BuildTemplates()
              PickList(IDC_HIJRI_DAY, 0, 63, 77, 82, 30),
              PickList(IDC_HIJRI_MONTH, 0, 63, 94, 82, 30),
              PickList(IDC_HIJRI_YEAR, 0, 63, 111, 82, 30),
-             DefaultButton(IDOK, "Apply", 19, 132, 40, 12),
-             PushButton(IDCANCEL, "Cancel", 69, 132, 40, 12),
+             DefaultButton(IDOK, HALVO_TEXT("Apply"), 19, 132, 40, 12),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 69, 132, 40, 12),
          }});
 
     add({IDD_HELP,
-         "Help",
+         HALVO_TEXT("Help"),
          160,
          165,
          {
              {IDC_HELP_TEXT, ControlKind::ReadOnlyMultiLineEdit, "", 0, 5, 5, 150, 132},
-             DefaultButton(IDOK, "OK", 55, 143, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 55, 143, 50, 14),
          }});
 
     add({IDD_SELECT_LOCATION,
-         "Select Location",
+         HALVO_TEXT("Select Location"),
          129,
          162,
          {
              PickList(IDC_REGION, kStyleSorted, 6, 72, 120, 49),
              ListBox(IDC_COUNTRIES, kStyleSorted, 6, 88, 55, 49),
              ListBox(IDC_CITIES, kStyleSorted, 67, 88, 55, 49),
-             DefaultButton(IDOK, "OK", 19, 141, 41, 14),
-             PushButton(IDCANCEL, "Cancel", 74, 141, 41, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 19, 141, 41, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 74, 141, 41, 14),
          }});
 
     // The hemisphere lists are wide enough to show "North" beside the arrow.
     add({IDD_ADD_CITY,
-         "Add  City Information",
+         HALVO_TEXT("Add  City Information"),
          143,
          148,
          {
@@ -134,13 +135,13 @@ std::map<int, DialogTemplate> BuildTemplates()
              EditBox(IDC_LATITUDE, 62, 81, 40, 12),
              PickList(IDC_NORTH_SOUTH, kStyleSorted, 103, 81, 40, 30),
              PickList(IDC_CITY_ZONE, 0, 62, 103, 74, 30),
-             DefaultButton(IDOK, "OK", 17, 127, 50, 14),
-             PushButton(IDCANCEL, "Cancel", 76, 127, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 17, 127, 50, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 76, 127, 50, 14),
          }});
 
     // The painted explanation fills the upper part; the choice sits under it.
     add({IDD_ASR_METHOD,
-         "Select Asr Method",
+         HALVO_TEXT("Select Asr Method"),
          160,
          165,
          {
@@ -151,7 +152,7 @@ std::map<int, DialogTemplate> BuildTemplates()
          }});
 
     add({IDD_TWILIGHT_CONVENTIONS,
-         "Twilight Conventions",
+         HALVO_TEXT("Twilight Conventions"),
          160,
          165,
          {
@@ -161,13 +162,13 @@ std::map<int, DialogTemplate> BuildTemplates()
              ReadOnlyEditBox(IDC_FAJR_ANGLE, 63, 42, 40, 12),
              Icon(IDI_ISHA_ANGLE, 2, 66),
              ReadOnlyEditBox(IDC_ISHA_ANGLE, 63, 67, 90, 12),
-             PushButton(IDC_CONVENTIONS_HELP, "Help", 55, 100, 50, 14),
+             PushButton(IDC_CONVENTIONS_HELP, HALVO_TEXT("Help"), 55, 100, 50, 14),
              FootOK(),
              FootCancel(),
          }});
 
     add({IDD_ADD_TWILIGHT_ANGLES,
-         "Add Twilight Angles",
+         HALVO_TEXT("Add Twilight Angles"),
          160,
          165,
          {
@@ -182,14 +183,14 @@ std::map<int, DialogTemplate> BuildTemplates()
          }});
 
     add({IDD_TODAY_IN_HIJRI,
-         "Today in Hijri",
+         HALVO_TEXT("Today in Hijri"),
          142,
          137,
          {
              // Right of the painted "Gregorean Date:", which runs past x = 62 in
              // the fonts at hand.
              {IDC_GREG_DATE, ControlKind::DatePicker, "", 0, 70, 7, 73, 11},
-             DefaultButton(IDOK, "OK", 45, 116, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 45, 116, 50, 14),
              Bitmap(IDB_TODAY_IN_HIJRI, 9, 24, 13, 12),
          }});
 
@@ -197,83 +198,84 @@ std::map<int, DialogTemplate> BuildTemplates()
     // longest painted lines need 250 pixels in the desktop's font, and the
     // last one needs room above OK.
     add({IDD_TWILIGHT_HELP,
-         "Twilight Angles Help",
+         HALVO_TEXT("Twilight Angles Help"),
          176,
          174,
          {
-             DefaultButton(IDOK, "OK", 63, 156, 50, 12),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 63, 156, 50, 12),
          }});
 
     add({IDD_INSTRUCTIONS,
-         "Instructions",
+         HALVO_TEXT("Instructions"),
          160,
          165,
          {
-             DefaultButton(IDOK, "OK", 55, 151, 50, 12),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 55, 151, 50, 12),
          }});
 
     add({IDD_DELETE_CITY,
-         "Delete City",
+         HALVO_TEXT("Delete City"),
          148,
          150,
          {
              ListBox(IDC_DELETE_CITIES, kStyleSorted, 16, 28, 115, 89),
-             DefaultButton(IDOK, "Delete", 18, 129, 50, 14),
-             PushButton(IDCANCEL, "Cancel", 78, 129, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("Delete"), 18, 129, 50, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 78, 129, 50, 14),
          }});
 
     // The boxes stand just left of the captions the dialog paints.
     add({IDD_SET_ADHAN,
-         "Set  Adhan",
+         HALVO_TEXT("Set  Adhan"),
          160,
          165,
          {
-             CheckBox(IDC_ADHAN_FAJR, "Fajr", 27, 9),
-             CheckBox(IDC_ADHAN_ASR, "Asr", 27, 24),
-             CheckBox(IDC_ADHAN_ISHA, "Isha", 27, 40),
-             CheckBox(IDC_ADHAN_ZUHR, "Zuhr", 83, 9),
-             CheckBox(IDC_ADHAN_MAGHRIB, "Maghrib", 83, 24),
-             CheckBox(IDC_ADHAN_ALL, "All", 83, 40),
-             CheckBox(IDC_ADHAN_ON, "adhan", 27, 67),
+             CheckBox(IDC_ADHAN_FAJR, HALVO_TEXT("Fajr"), 27, 9),
+             CheckBox(IDC_ADHAN_ASR, HALVO_TEXT("Asr"), 27, 24),
+             CheckBox(IDC_ADHAN_ISHA, HALVO_TEXT("Isha"), 27, 40),
+             CheckBox(IDC_ADHAN_ZUHR, HALVO_TEXT("Zuhr"), 83, 9),
+             CheckBox(IDC_ADHAN_MAGHRIB, HALVO_TEXT("Maghrib"), 83, 24),
+             CheckBox(IDC_ADHAN_ALL, HALVO_TEXT("All"), 83, 40),
+             CheckBox(IDC_ADHAN_ON, HALVO_TEXT("adhan"), 27, 67),
              PickList(IDC_ADHAN_REPEAT, 0, 83, 84, 40, 60),
              PickList(IDC_ADHAN_SOUND, 0, 83, 102, 65, 80),
-             PushButton(IDC_TEST_SOUND, "Test Sound", 83, 120, 65, 14),
+             PushButton(IDC_TEST_SOUND, HALVO_TEXT("Test Sound"), 83, 120, 65, 14),
              FootOK(),
              FootCancel(),
          }});
 
     add({IDD_QIBLA,
-         "Qibla Direction",
+         HALVO_TEXT("Qibla Direction"),
          142,
          162,
          {
-             DefaultButton(IDOK, "OK", 55, 143, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 55, 143, 50, 14),
          }});
 
     add({IDD_COLOR_PREFERENCES,
-         "Color Preferences...",
+         HALVO_TEXT("Color Preferences..."),
          160,
          165,
          {
-             PushButton(IDC_CHANGE_BACKGROUND, "Change Background Color", 20, 20, 120, 16),
-             PushButton(IDC_CHANGE_TEXT, "Change Text Color", 20, 45, 120, 16),
-             PushButton(IDC_CHANGE_HEADERS, "Change Headers Color", 20, 70, 120, 16),
+             PushButton(IDC_CHANGE_BACKGROUND, HALVO_TEXT("Change Background Color"), 20, 20, 120,
+                        16),
+             PushButton(IDC_CHANGE_TEXT, HALVO_TEXT("Change Text Color"), 20, 45, 120, 16),
+             PushButton(IDC_CHANGE_HEADERS, HALVO_TEXT("Change Headers Color"), 20, 70, 120, 16),
              FootOK(),
              FootCancel(),
          }});
 
     add({IDD_MOON_PHASE,
-         "Moon Phase",
+         HALVO_TEXT("Moon Phase"),
          144,
          158,
          {
              {IDC_MOON_DATE, ControlKind::DateTimePicker, "DateTimePicker1", 0, 62, 7, 75, 12},
-             DefaultButton(IDOK, "OK", 17, 137, 50, 14),
-             PushButton(IDCANCEL, "Cancel", 76, 137, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 17, 137, 50, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 76, 137, 50, 14),
          }});
 
     add({IDD_COLOR_PALETTE,
-         "Color Palette",
+         HALVO_TEXT("Color Palette"),
          160,
          165,
          {
@@ -283,7 +285,7 @@ std::map<int, DialogTemplate> BuildTemplates()
          }});
 
     add({IDD_HIJRI_TO_GREG,
-         "Hijri To Gregorean",
+         HALVO_TEXT("Hijri To Gregorean"),
          139,
          154,
          {
@@ -291,7 +293,7 @@ std::map<int, DialogTemplate> BuildTemplates()
              PickList(IDC_HIJRI_DAY, 0, 63, 8, 82, 100),
              PickList(IDC_HIJRI_MONTH, 0, 63, 25, 82, 100),
              PickList(IDC_HIJRI_YEAR, 0, 63, 42, 82, 100),
-             DefaultButton(IDOK, "Close", 44, 133, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("Close"), 44, 133, 50, 14),
              Bitmap(IDB_HIJRI_TO_GREG, 7, 64, 15, 13),
          }});
 
@@ -299,7 +301,7 @@ std::map<int, DialogTemplate> BuildTemplates()
     // beside their labels as the START lists do, under their heading, and
     // the rule lists are wide enough for "September" and "Wednesday".
     add({IDD_EDIT_TIMEZONE,
-         "EditTimezone",
+         HALVO_TEXT("EditTimezone"),
          138,
          155,
          {
@@ -310,22 +312,22 @@ std::map<int, DialogTemplate> BuildTemplates()
              PickList(IDC_END_MONTH, 0, 58, 94, 62, 51),
              PickList(IDC_END_DAY_OF_WEEK, 0, 58, 109, 62, 45),
              PickList(IDC_END_OCCURRENCE, 0, 58, 124, 62, 49),
-             DefaultButton(IDOK, "OK", 13, 141, 50, 14),
-             PushButton(IDCANCEL, "Cancel", 76, 141, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 13, 141, 50, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 76, 141, 50, 14),
          }});
 
-    add({IDD_FEASTS, "Islamic Feasts", 146, 161, {}, &FindMenu(IDR_FEASTS_MENU)});
+    add({IDD_FEASTS, HALVO_TEXT("Islamic Feasts"), 146, 161, {}, &FindMenu(IDR_FEASTS_MENU)});
 
     add({IDD_REMIND_ME,
-         "Remind Me",
+         HALVO_TEXT("Remind Me"),
          142,
          148,
          {
-             CheckBox(IDC_REMINDER_CHECK, "Reminder", 17, 13),
+             CheckBox(IDC_REMINDER_CHECK, HALVO_TEXT("Reminder"), 17, 13),
              // Wide enough for "3 Days Before" in the fonts at hand.
              PickList(IDC_REMIND_DAYS, 0, 67, 31, 72, 35),
-             DefaultButton(IDOK, "OK", 14, 127, 50, 14),
-             PushButton(IDCANCEL, "Cancel", 78, 127, 50, 14),
+             DefaultButton(IDOK, HALVO_TEXT("OK"), 14, 127, 50, 14),
+             PushButton(IDCANCEL, HALVO_TEXT("Cancel"), 78, 127, 50, 14),
          }});
 
     return all;

@@ -1,5 +1,6 @@
 #include "resources/resources.h"
 
+#include "platform/text/translatable.h"
 #include "resources/resource_ids.h"
 
 namespace halvo
@@ -11,49 +12,49 @@ namespace
 const MenuResource kMainMenu = {
     IDR_MAINFRAME,
     {
-        {"&File",
+        {HALVO_TEXT("&File"),
          {
-             {"Greg To Hijri", ID_FILE_GREG_TO_HIJRI},
-             {"Hijri To Greg", ID_FILE_HIJRI_TO_GREG},
-             {"Change &Date", ID_FILE_CHANGE_DATE},
-             {"Restore Date", ID_FILE_RESTORE_DATE},
-             {"Islamic Feasts", ID_FILE_ISLAMIC_FEASTS},
+             {HALVO_TEXT("Greg To Hijri"), ID_FILE_GREG_TO_HIJRI},
+             {HALVO_TEXT("Hijri To Greg"), ID_FILE_HIJRI_TO_GREG},
+             {HALVO_TEXT("Change &Date"), ID_FILE_CHANGE_DATE},
+             {HALVO_TEXT("Restore Date"), ID_FILE_RESTORE_DATE},
+             {HALVO_TEXT("Islamic Feasts"), ID_FILE_ISLAMIC_FEASTS},
              {"", 0},
-             {"Qibla Direction", ID_FILE_QIBLA_DIRECTION},
+             {HALVO_TEXT("Qibla Direction"), ID_FILE_QIBLA_DIRECTION},
              {"", 0},
-             {"Moon phase", ID_FILE_MOON_PHASE},
-             {"Timetable...", ID_FILE_TIMETABLE},
+             {HALVO_TEXT("Moon phase"), ID_FILE_MOON_PHASE},
+             {HALVO_TEXT("Timetable..."), ID_FILE_TIMETABLE},
              {"", 0},
-             {"E&xit", ID_FILE_EXIT},
+             {HALVO_TEXT("E&xit"), ID_FILE_EXIT},
          }},
-        {"Location",
+        {HALVO_TEXT("Location"),
          {
-             {"Select Location", ID_LOCATION_SELECT},
-             {"Add New Location", ID_LOCATION_ADD},
-             {"Edit Location", ID_LOCATION_EDIT},
-             {"Delete Location", ID_LOCATION_DELETE},
+             {HALVO_TEXT("Select Location"), ID_LOCATION_SELECT},
+             {HALVO_TEXT("Add New Location"), ID_LOCATION_ADD},
+             {HALVO_TEXT("Edit Location"), ID_LOCATION_EDIT},
+             {HALVO_TEXT("Delete Location"), ID_LOCATION_DELETE},
              {"", 0},
-             {"Find City...", ID_LOCATION_FIND_CITY},
+             {HALVO_TEXT("Find City..."), ID_LOCATION_FIND_CITY},
          }},
-        {"&Settings",
+        {HALVO_TEXT("&Settings"),
          {
-             {"&Asr Method", ID_SETTINGS_ASR_METHOD},
-             {"&Twilight Angles", ID_SETTINGS_TWILIGHT_ANGLES},
-             {"&Add New Angles", ID_SETTINGS_ADD_ANGLES},
-             {"Edit Timezones", ID_SETTINGS_EDIT_TIMEZONES},
+             {HALVO_TEXT("&Asr Method"), ID_SETTINGS_ASR_METHOD},
+             {HALVO_TEXT("&Twilight Angles"), ID_SETTINGS_TWILIGHT_ANGLES},
+             {HALVO_TEXT("&Add New Angles"), ID_SETTINGS_ADD_ANGLES},
+             {HALVO_TEXT("Edit Timezones"), ID_SETTINGS_EDIT_TIMEZONES},
              {"", 0},
-             {"Enable/Disable Adhan", ID_SETTINGS_ADHAN},
+             {HALVO_TEXT("Enable/Disable Adhan"), ID_SETTINGS_ADHAN},
              {"", 0},
-             {"Preferences", ID_SETTINGS_PREFERENCES},
+             {HALVO_TEXT("Preferences"), ID_SETTINGS_PREFERENCES},
              {"", 0},
-             {"Calculation Options...", ID_SETTINGS_CALCULATION_OPTIONS},
+             {HALVO_TEXT("Calculation Options..."), ID_SETTINGS_CALCULATION_OPTIONS},
          }},
-        {"&Help",
+        {HALVO_TEXT("&Help"),
          {
-             {"Instructions", ID_HELP_INSTRUCTIONS},
-             {"&Contents", ID_HELP_CONTENTS},
+             {HALVO_TEXT("Instructions"), ID_HELP_INSTRUCTIONS},
+             {HALVO_TEXT("&Contents"), ID_HELP_CONTENTS},
              {"", 0},
-             {"&About Halvo Tavorin", ID_APP_ABOUT},
+             {HALVO_TEXT("&About Halvo Tavorin"), ID_APP_ABOUT},
          }},
     },
 };
@@ -62,11 +63,11 @@ const MenuResource kMainMenu = {
 const MenuResource kFeastsMenu = {
     IDR_FEASTS_MENU,
     {
-        {"Tools",
+        {HALVO_TEXT("Tools"),
          {
-             {"Feast Reminders", ID_FEAST_REMINDERS},
+             {HALVO_TEXT("Feast Reminders"), ID_FEAST_REMINDERS},
              {"", 0},
-             {"Exit", ID_FEASTS_EXIT},
+             {HALVO_TEXT("Exit"), ID_FEASTS_EXIT},
          }},
     },
 };

@@ -1,4 +1,5 @@
 #include "shell/help_texts.h"
+#include "platform/text/translatable.h"
 
 #include <array>
 
@@ -33,22 +34,22 @@ constexpr const char* kHelpPieces[] = {
 };
 
 constexpr std::array<PaintedText, 12> kInstructions = {{
-    {10, 10, "The Application will use your local", TextColour::kHeader},
-    {10, 30, "windows settings as default.", TextColour::kHeader},
-    {10, 50, "In order to get accurate prayer times,", TextColour::kText},
-    {10, 70, "make sure to adjust the following in the", TextColour::kText},
-    {10, 90, "settings menu:", TextColour::kText},
-    {10, 110, "1.Choose the Asr Method (Hanafi/Shafi).", TextColour::kHeader},
-    {10, 130, "2.Choose one of the twilight angles", TextColour::kHeader},
-    {10, 150, "values used to calculate Fajr/Isha Times", TextColour::kHeader},
-    {10, 170, "You can also get prayer times for any", TextColour::kText},
-    {10, 190, "location any time using other menu options", TextColour::kText},
-    {10, 210, "If you encounter any problems, please", TextColour::kHeader},
+    {10, 10, HALVO_TEXT("The Application will use your local"), TextColour::kHeader},
+    {10, 30, HALVO_TEXT("windows settings as default."), TextColour::kHeader},
+    {10, 50, HALVO_TEXT("In order to get accurate prayer times,"), TextColour::kText},
+    {10, 70, HALVO_TEXT("make sure to adjust the following in the"), TextColour::kText},
+    {10, 90, HALVO_TEXT("settings menu:"), TextColour::kText},
+    {10, 110, HALVO_TEXT("1.Choose the Asr Method (Hanafi/Shafi)."), TextColour::kHeader},
+    {10, 130, HALVO_TEXT("2.Choose one of the twilight angles"), TextColour::kHeader},
+    {10, 150, HALVO_TEXT("values used to calculate Fajr/Isha Times"), TextColour::kHeader},
+    {10, 170, HALVO_TEXT("You can also get prayer times for any"), TextColour::kText},
+    {10, 190, HALVO_TEXT("location any time using other menu options"), TextColour::kText},
+    {10, 210, HALVO_TEXT("If you encounter any problems, please"), TextColour::kHeader},
     {10, 230, "contact us at " HALVO_SUPPORT_ADDRESS ".", TextColour::kHeader},
 }};
 
 constexpr std::array<PaintedText, 4> kAbout = {{
-    {70, 20, "Halvo Tavorin V 3.0", TextColour::kText},
+    {70, 20, HALVO_TEXT("Halvo Tavorin V 3.0"), TextColour::kText},
     {70, 40, "Version " HALVO_VERSION " for Linux", TextColour::kText},
     {70, 60, HALVO_MAKER, TextColour::kText},
     {10, 80, HALVO_WEB_ADDRESS, TextColour::kText},

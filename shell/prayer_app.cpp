@@ -3,6 +3,7 @@
 #include "platform/ui/own_window_parent.h"
 #include "platform/ui/quit_on_signal.h"
 #include "platform/ui/window_activation.h"
+#include "platform/ui/translation.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -81,6 +82,8 @@ bool CPrayerApp::InitInstance()
     QuitOnSignals([this] { OnAppExit(); });
     // Lets the window system find the desktop entry, and with it the icon.
     SetDesktopFileName(HALVO_APP_ID);
+    // The language of the user's locale, before any window or message.
+    InstallLanguageOf("");
 
     // A second start only asks the first to come forward.
     instance_ = std::make_unique<SingleInstance>();

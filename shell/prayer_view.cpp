@@ -4,6 +4,7 @@
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
+#include "platform/ui/translation.h"
 #include "resources/resource_ids.h"
 #include "settings/settings.h"
 #include "shell/prayer_view_accessible.h"
@@ -25,6 +26,8 @@ constexpr COLORREF kDateColour = 0x800000; // dark blue, whatever the chosen col
 
 const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
+constexpr int kCompassLeft = 150;
+constexpr int kCityEndBeforeCompass = kCompassLeft - 6;
 
 } // namespace
 
@@ -59,7 +62,9 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
     dc.SetTextColor(colours.header);
 
     dc.SelectFont(kBoldFont);
-    dc.TextOut(30, 40, texts[kLocationText]);
+    // Right to left the compass stays where it is, a picture of the world,
+    // so the mirrored city name ends short of it instead of under it.
+    dc.TextOut(RightToLeft() ? kViewWidth - kCityEndBeforeCompass : 30, 40, texts[kLocationText]);
 
     dc.MoveTo(0, 100);
     dc.LineTo(240, 100);
@@ -88,7 +93,7 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
         }
     }
 
-    dc.DrawBitmap(150, 20, IDB_COMPASS);
+    dc.DrawBitmap(kCompassLeft, 20, IDB_COMPASS);
     if (!bearing)
         return;
 

@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "platform/ui/framework.h"
 #include "platform/ui/own_window_parent.h"
+#include "platform/ui/translation.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -135,6 +136,10 @@ int Render(int argc, char** argv)
                (id != 0 && wanted.count(std::to_string(id)) != 0);
     };
     EnsureApplication();
+    // SCREENSHOT_LANG=ar renders the windows in that language; otherwise the
+    // locale's (LANG=C gives the English windows).
+    const char* screenshotLanguage = std::getenv("SCREENSHOT_LANG");
+    InstallLanguageOf(screenshotLanguage != nullptr ? screenshotLanguage : "");
     static const FixedClock clock;
     SetClock(&clock);
 

@@ -1,4 +1,5 @@
 #include "shell/set_adhan_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "day/adhan_alarm.h"
 #include "platform/store/device_folder.h"
@@ -19,15 +20,15 @@ namespace
 
 // Every label in the heading colour, beside its box or list.
 constexpr PaintedText kLabels[] = {
-    {60, 15, "Fajr", TextColour::kHeader},
-    {60, 40, "Asr", TextColour::kHeader},
-    {60, 65, "Isha", TextColour::kHeader},
-    {145, 15, "Zuhr", TextColour::kHeader},
-    {145, 40, "Maghrib", TextColour::kHeader},
-    {145, 65, "All", TextColour::kHeader},
-    {60, 110, "Adhan Sound ON/OFF", TextColour::kHeader},
-    {30, 140, "Repeat Adhan", TextColour::kHeader},
-    {30, 170, "Alarm/Adhan", TextColour::kHeader},
+    {60, 15, HALVO_TEXT("Fajr"), TextColour::kHeader},
+    {60, 40, HALVO_TEXT("Asr"), TextColour::kHeader},
+    {60, 65, HALVO_TEXT("Isha"), TextColour::kHeader},
+    {145, 15, HALVO_TEXT("Zuhr"), TextColour::kHeader},
+    {145, 40, HALVO_TEXT("Maghrib"), TextColour::kHeader},
+    {145, 65, HALVO_TEXT("All"), TextColour::kHeader},
+    {60, 110, HALVO_TEXT("Adhan Sound ON/OFF"), TextColour::kHeader},
+    {30, 140, HALVO_TEXT("Repeat Adhan"), TextColour::kHeader},
+    {30, 170, HALVO_TEXT("Alarm/Adhan"), TextColour::kHeader},
 };
 
 // The prayers' boxes with their settings and switches, in the order OK

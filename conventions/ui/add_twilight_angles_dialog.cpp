@@ -1,4 +1,5 @@
 #include "conventions/ui/add_twilight_angles_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "conventions/twilight_conventions.h"
 #include "resources/resource_ids.h"
@@ -12,9 +13,9 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {40, 25, "Method Name", TextColour::kText},
-    {40, 70, "Fajr Angle", TextColour::kText},
-    {40, 110, "Isha Angle", TextColour::kText},
+    {40, 25, HALVO_TEXT("Method Name"), TextColour::kText},
+    {40, 70, HALVO_TEXT("Fajr Angle"), TextColour::kText},
+    {40, 110, HALVO_TEXT("Isha Angle"), TextColour::kText},
 };
 
 } // namespace

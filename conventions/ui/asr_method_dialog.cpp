@@ -1,4 +1,5 @@
 #include "conventions/ui/asr_method_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "conventions/asr_method.h"
 #include "resources/resource_ids.h"
@@ -13,13 +14,13 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {40, 25, "Asr Method", TextColour::kText},
-    {10, 60, "Hanafi Method:", TextColour::kHeader},
-    {10, 80, "Asr Time is when length of shadow =", TextColour::kText},
-    {10, 100, "2 * length of object + noon shadow", TextColour::kText},
-    {10, 120, "Shafi Method:", TextColour::kHeader},
-    {10, 140, "Asr Time is when length of shadow =", TextColour::kText},
-    {10, 160, "length of object + noon shadow", TextColour::kText},
+    {40, 25, HALVO_TEXT("Asr Method"), TextColour::kText},
+    {10, 60, HALVO_TEXT("Hanafi Method:"), TextColour::kHeader},
+    {10, 80, HALVO_TEXT("Asr Time is when length of shadow ="), TextColour::kText},
+    {10, 100, HALVO_TEXT("2 * length of object + noon shadow"), TextColour::kText},
+    {10, 120, HALVO_TEXT("Shafi Method:"), TextColour::kHeader},
+    {10, 140, HALVO_TEXT("Asr Time is when length of shadow ="), TextColour::kText},
+    {10, 160, HALVO_TEXT("length of object + noon shadow"), TextColour::kText},
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 // rules, the Hijri calendar and its adjustment, the clock). A window of our
 // own, not one of the seed's templates: plain Qt with a form layout.
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -17,6 +18,9 @@ namespace halvo
 
 class CalculationOptionsDialog : public QDialog
 {
+    // Without Q_OBJECT, tr() would be the base class's and look in its context.
+    Q_DECLARE_TR_FUNCTIONS(halvo::CalculationOptionsDialog)
+
   public:
     explicit CalculationOptionsDialog(QWidget* parent = nullptr);
 

@@ -1,4 +1,5 @@
 #include "conventions/ui/twilight_conventions_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "conventions/twilight_conventions.h"
 #include "conventions/ui/twilight_help_dialog.h"
@@ -14,9 +15,9 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {30, 30, "Fajr/Isha", TextColour::kText},
-    {30, 70, "Fajr Angle", TextColour::kText},
-    {30, 110, "Isha Angle", TextColour::kText},
+    {30, 30, HALVO_TEXT("Fajr/Isha"), TextColour::kText},
+    {30, 70, HALVO_TEXT("Fajr Angle"), TextColour::kText},
+    {30, 110, HALVO_TEXT("Isha Angle"), TextColour::kText},
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "conventions/ui/twilight_help_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
@@ -11,18 +12,18 @@ namespace
 {
 
 constexpr PaintedText kLines[] = {
-    {10, 10, "The following Islamic organisations use", TextColour::kText},
-    {10, 30, "different methods to calculate Fajr/Isha:", TextColour::kText},
-    {10, 50, "1.Egyptian Gen Organisation of Surveying:", TextColour::kHeader},
-    {10, 70, "Africa, Syria, Iraq, Lebanon, Malysia...", TextColour::kHeader},
-    {10, 90, "2.Islamic Society of North America(ISNA):", TextColour::kHeader},
-    {10, 110, "Parts of USA, Canada, UK.", TextColour::kHeader},
-    {10, 130, "3.Um Ul-Qura, Makkah:", TextColour::kHeader},
-    {10, 150, "Arabian Peninsula.", TextColour::kHeader},
-    {10, 170, "4.University of Islamic Sciences, Karachi:", TextColour::kHeader},
-    {10, 190, "Pakistan, Bangladesh, India, Afghanistan...", TextColour::kHeader},
-    {10, 210, "5.World Islamic League:", TextColour::kHeader},
-    {10, 230, "Europe, Far East, parts of USA.", TextColour::kHeader},
+    {10, 10, HALVO_TEXT("The following Islamic organisations use"), TextColour::kText},
+    {10, 30, HALVO_TEXT("different methods to calculate Fajr/Isha:"), TextColour::kText},
+    {10, 50, HALVO_TEXT("1.Egyptian Gen Organisation of Surveying:"), TextColour::kHeader},
+    {10, 70, HALVO_TEXT("Africa, Syria, Iraq, Lebanon, Malysia..."), TextColour::kHeader},
+    {10, 90, HALVO_TEXT("2.Islamic Society of North America(ISNA):"), TextColour::kHeader},
+    {10, 110, HALVO_TEXT("Parts of USA, Canada, UK."), TextColour::kHeader},
+    {10, 130, HALVO_TEXT("3.Um Ul-Qura, Makkah:"), TextColour::kHeader},
+    {10, 150, HALVO_TEXT("Arabian Peninsula."), TextColour::kHeader},
+    {10, 170, HALVO_TEXT("4.University of Islamic Sciences, Karachi:"), TextColour::kHeader},
+    {10, 190, HALVO_TEXT("Pakistan, Bangladesh, India, Afghanistan..."), TextColour::kHeader},
+    {10, 210, HALVO_TEXT("5.World Islamic League:"), TextColour::kHeader},
+    {10, 230, HALVO_TEXT("Europe, Far East, parts of USA."), TextColour::kHeader},
 };
 
 } // namespace

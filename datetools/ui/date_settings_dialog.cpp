@@ -1,4 +1,5 @@
 #include "datetools/ui/date_settings_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "datetools/date_lists.h"
 #include "datetools/ui/date_list_controls.h"
@@ -17,14 +18,14 @@ constexpr DateListIds kGregorianLists = {IDC_GREG_DAY, IDC_GREG_MONTH, IDC_GREG_
 constexpr DateListIds kHijriLists = {IDC_HIJRI_DAY, IDC_HIJRI_MONTH, IDC_HIJRI_YEAR};
 
 constexpr PaintedText kLabels[] = {
-    {10, 7, "Go to Gregorean Date:", TextColour::kHeader},
-    {10, 30, "Select Day", TextColour::kText},
-    {10, 60, "Select Month", TextColour::kText},
-    {10, 90, "Select Year", TextColour::kText},
-    {10, 115, "Go to Hijri Date:", TextColour::kHeader},
-    {10, 140, "Select Day", TextColour::kText},
-    {10, 170, "Select Month", TextColour::kText},
-    {10, 195, "Select Year", TextColour::kText},
+    {10, 7, HALVO_TEXT("Go to Gregorean Date:"), TextColour::kHeader},
+    {10, 30, HALVO_TEXT("Select Day"), TextColour::kText},
+    {10, 60, HALVO_TEXT("Select Month"), TextColour::kText},
+    {10, 90, HALVO_TEXT("Select Year"), TextColour::kText},
+    {10, 115, HALVO_TEXT("Go to Hijri Date:"), TextColour::kHeader},
+    {10, 140, HALVO_TEXT("Select Day"), TextColour::kText},
+    {10, 170, HALVO_TEXT("Select Month"), TextColour::kText},
+    {10, 195, HALVO_TEXT("Select Year"), TextColour::kText},
 };
 
 } // namespace

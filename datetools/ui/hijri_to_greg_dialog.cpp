@@ -1,4 +1,5 @@
 #include "datetools/ui/hijri_to_greg_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "datetools/date_lists.h"
 #include "datetools/ui/date_list_controls.h"
@@ -16,15 +17,15 @@ namespace
 constexpr DateListIds kHijriLists = {IDC_HIJRI_DAY, IDC_HIJRI_MONTH, IDC_HIJRI_YEAR};
 
 constexpr PaintedText kLabels[] = {
-    {10, 15, "Hijri Day", TextColour::kText},
-    {10, 45, "Hijri Month", TextColour::kText},
-    {10, 80, "Hijri Year", TextColour::kText},
+    {10, 15, HALVO_TEXT("Hijri Day"), TextColour::kText},
+    {10, 45, HALVO_TEXT("Hijri Month"), TextColour::kText},
+    {10, 80, HALVO_TEXT("Hijri Year"), TextColour::kText},
 };
 
 constexpr PaintedText kSightingNote[] = {
-    {10, 140, "Since Calculations are not based on ", TextColour::kText},
-    {10, 160, "actual moon sightings, ", TextColour::kText},
-    {10, 180, "There may be a +/-1 day discrepancy", TextColour::kText},
+    {10, 140, HALVO_TEXT("Since Calculations are not based on "), TextColour::kText},
+    {10, 160, HALVO_TEXT("actual moon sightings, "), TextColour::kText},
+    {10, 180, HALVO_TEXT("There may be a +/-1 day discrepancy"), TextColour::kText},
 };
 
 constexpr int kResultX = 50;

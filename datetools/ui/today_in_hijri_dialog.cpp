@@ -1,4 +1,5 @@
 #include "datetools/ui/today_in_hijri_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "datetools/date_lists.h"
 #include "day/day_model.h"
@@ -16,14 +17,14 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {10, 15, "Gregorean Date:", TextColour::kText},
+    {10, 15, HALVO_TEXT("Gregorean Date:"), TextColour::kText},
 };
 
 // Calculation is tabular, so the day may differ from the one announced.
 constexpr PaintedText kSightingNote[] = {
-    {10, 70, "Since Calculations are not based on ", TextColour::kText},
-    {10, 90, "actual moon sightings, ", TextColour::kText},
-    {10, 110, "There may be a +/-1 day discrepancy", TextColour::kText},
+    {10, 70, HALVO_TEXT("Since Calculations are not based on "), TextColour::kText},
+    {10, 90, HALVO_TEXT("actual moon sightings, "), TextColour::kText},
+    {10, 110, HALVO_TEXT("There may be a +/-1 day discrepancy"), TextColour::kText},
 };
 
 constexpr int kResultX = 40;

@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFont>
@@ -65,6 +66,9 @@ QString SuggestedName(const MonthTable& month, const char* extension)
 
 class TimetableModel : public QAbstractTableModel
 {
+    // Without Q_OBJECT, tr() would be the base class's and look in its context.
+    Q_DECLARE_TR_FUNCTIONS(halvo::TimetableModel)
+
   public:
     explicit TimetableModel(QObject* parent) : QAbstractTableModel(parent) {}
 

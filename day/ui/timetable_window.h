@@ -7,6 +7,7 @@
 #include "day/month_table.h"
 #include "engine/date_record.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QComboBox;
@@ -21,6 +22,9 @@ class TimetableModel;
 
 class TimetableWindow : public QDialog
 {
+    // Without Q_OBJECT, tr() would be the base class's and look in its context.
+    Q_DECLARE_TR_FUNCTIONS(halvo::TimetableWindow)
+
   public:
     // Opens on today's month.
     TimetableWindow(const DateRecord& today, QWidget* parent = nullptr);

@@ -1,4 +1,5 @@
 #include "feasts/ui/remind_me_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "feasts/feast_reminder.h"
 #include "resources/resource_ids.h"
@@ -21,8 +22,8 @@ constexpr std::array<const char*, 4> kLookAheadRows = {"Same Day", "1 Day Before
                                                        "3 Days Before"};
 
 constexpr PaintedText kLabels[] = {
-    {60, 25, "Feast Reminder ON/OFF", TextColour::kHeader},
-    {30, 55, "Remind me", TextColour::kHeader},
+    {60, 25, HALVO_TEXT("Feast Reminder ON/OFF"), TextColour::kHeader},
+    {30, 55, HALVO_TEXT("Remind me"), TextColour::kHeader},
 };
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "locations/ui/add_city_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "locations/city_entry.h"
 #include "platform/ui/window_messages.h"
@@ -15,9 +16,11 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {15, 30, "City Name", TextColour::kHeader},  {15, 70, "Country Name", TextColour::kHeader},
-    {15, 105, "Longitude", TextColour::kHeader}, {15, 145, "Latitude", TextColour::kHeader},
-    {15, 185, "Timezone", TextColour::kHeader},
+    {15, 30, HALVO_TEXT("City Name"), TextColour::kHeader},
+    {15, 70, HALVO_TEXT("Country Name"), TextColour::kHeader},
+    {15, 105, HALVO_TEXT("Longitude"), TextColour::kHeader},
+    {15, 145, HALVO_TEXT("Latitude"), TextColour::kHeader},
+    {15, 185, HALVO_TEXT("Timezone"), TextColour::kHeader},
 };
 
 // Hundredths of a degree as degrees with two decimals, digit for digit.

@@ -1,4 +1,5 @@
 #include "locations/ui/delete_city_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "locations/city_entry.h"
 #include "locations/location_database.h"
@@ -15,7 +16,7 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {10, 20, "Select City: ", TextColour::kHeader},
+    {10, 20, HALVO_TEXT("Select City: "), TextColour::kHeader},
 };
 
 constexpr const char* kNoCityMessage = "Please select a city";

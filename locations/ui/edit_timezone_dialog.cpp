@@ -1,4 +1,5 @@
 #include "locations/ui/edit_timezone_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "locations/zone_rule_rows.h"
 #include "platform/ui/window_messages.h"
@@ -16,15 +17,15 @@ namespace
 {
 
 constexpr PaintedText kLabels[] = {
-    {10, 10, "Timezone Name", TextColour::kHeader},
-    {10, 35, "Daylight Saving Time Begins: ", TextColour::kText},
-    {10, 60, "Month", TextColour::kHeader},
-    {10, 85, "DayofWeek", TextColour::kHeader},
-    {10, 110, "Day", TextColour::kHeader},
-    {10, 135, "Daylight Saving Time Ends: ", TextColour::kText},
-    {10, 160, "Month", TextColour::kHeader},
-    {10, 185, "DayofWeek", TextColour::kHeader},
-    {10, 210, "Day", TextColour::kHeader},
+    {10, 10, HALVO_TEXT("Timezone Name"), TextColour::kHeader},
+    {10, 35, HALVO_TEXT("Daylight Saving Time Begins: "), TextColour::kText},
+    {10, 60, HALVO_TEXT("Month"), TextColour::kHeader},
+    {10, 85, HALVO_TEXT("DayofWeek"), TextColour::kHeader},
+    {10, 110, HALVO_TEXT("Day"), TextColour::kHeader},
+    {10, 135, HALVO_TEXT("Daylight Saving Time Ends: "), TextColour::kText},
+    {10, 160, HALVO_TEXT("Month"), TextColour::kHeader},
+    {10, 185, HALVO_TEXT("DayofWeek"), TextColour::kHeader},
+    {10, 210, HALVO_TEXT("Day"), TextColour::kHeader},
 };
 
 void Fill(CComboBox list, std::span<const char* const> rows)

@@ -7,6 +7,7 @@
 
 #include "locations/city_search.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <vector>
@@ -21,6 +22,9 @@ class CityResultsModel;
 
 class FindCityDialog : public QDialog
 {
+    // Without Q_OBJECT, tr() would be the base class's and look in its context.
+    Q_DECLARE_TR_FUNCTIONS(halvo::FindCityDialog)
+
   public:
     explicit FindCityDialog(QWidget* parent = nullptr);
     ~FindCityDialog() override;

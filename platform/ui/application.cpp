@@ -1,7 +1,9 @@
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/translation.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QFont>
 #include <QIcon>
 #include <QMessageBox>
 #include <QThread>
@@ -63,6 +65,12 @@ static void CreateApplication(int& argc, char** argv)
     {
         auto* app = new QApplication(argc, argv);
         app->setApplicationName(QStringLiteral("Halvo Tavorin"));
+        // The windows' texts were placed for DejaVu Sans, which stands in for
+        // Verdana on Debian. Fontconfig may prefer another face once more
+        // fonts are installed (Noto, for the scripts of the translations),
+        // which would move every English text; scripts DejaVu lacks still
+        // fall back to the fonts that carry them.
+        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     }
 }
 
@@ -124,8 +132,9 @@ MessageBoxSinkFunction SetMessageBoxSink(MessageBoxSinkFunction sink)
     return std::exchange(MessageBoxSink(), std::move(sink));
 }
 
-void MessageBox(CWnd* owner, const std::string& text)
+void MessageBox(CWnd* owner, const std::string& english)
 {
+    const std::string text = ShownText(english);
     if (MessageBoxSink())
     {
         MessageBoxSink()(owner, text);

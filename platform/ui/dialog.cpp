@@ -2,6 +2,7 @@
 
 #include "platform/ui/accessibility_impl.h"
 #include "platform/ui/control_adapters.h"
+#include "platform/ui/translation.h"
 
 #include <QDialog>
 #include <QMenuBar>
@@ -84,7 +85,7 @@ bool CDialog::Build()
     Destroy();
     QWidget* parentWidget = parent_ != nullptr ? parent_->impl().widget.data() : nullptr;
     auto* window = new DialogWidget(*this, parentWidget);
-    window->setWindowTitle(ToQString(template_.title));
+    window->setWindowTitle(ToQString(Translate(template_.title)));
     auto* layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -109,20 +110,42 @@ bool CDialog::Build()
 
     const ControlNotifier notify = [this](Message message, const MessageArgs& args)
     { Notify(message, args); };
-    for (const ControlTemplate& control : template_.controls)
+    const bool mirrored = RightToLeft();
+    for (const ControlTemplate& original : template_.controls)
     {
+        // Captions and labels are shown in the active language; what the
+        // program reads back from edits and lists is left as it is.
+        ControlTemplate control = original;
+        if (control.kind != ControlKind::Edit)
+            control.text = ShownText(control.text);
         std::unique_ptr<ControlAdapter> adapter = MakeControl(control, surface, notify);
         QWidget* widget = adapter->Widget();
         // A combo box's height in a template includes its drop-down list.
         const bool isCombo = control.kind == ControlKind::ComboDropDown ||
                              control.kind == ControlKind::ComboDropDownList;
         const bool isPicture = control.kind == ControlKind::StaticPicture;
-        const int width =
-            isPicture ? widget->sizeHint().width() : DialogUnitsToPixelsX(control.width);
+        int width = isPicture ? widget->sizeHint().width() : DialogUnitsToPixelsX(control.width);
         const int height = isCombo || isPicture ? widget->sizeHint().height()
                                                 : DialogUnitsToPixelsY(control.height);
-        widget->setGeometry(DialogUnitsToPixelsX(control.x), DialogUnitsToPixelsY(control.y), width,
-                            height);
+        int x = DialogUnitsToPixelsX(control.x);
+        // A translated caption wider than its button widens the button about
+        // its centre; the English captions fit as they are.
+        const bool isButton = control.kind == ControlKind::PushButton ||
+                              control.kind == ControlKind::DefaultPushButton;
+        if (isButton && !ActiveLanguage().empty())
+        {
+            const int wanted =
+                widget->fontMetrics().horizontalAdvance(widget->property("text").toString()) + 8;
+            if (wanted > width)
+            {
+                x -= (wanted - width + 1) / 2;
+                width = wanted;
+            }
+        }
+        // Right to left, every control takes the mirrored place in its window.
+        if (mirrored)
+            x = surface->width() - x - width;
+        widget->setGeometry(x, DialogUnitsToPixelsY(control.y), width, height);
         if (control.id != IDC_STATIC)
             controls_[control.id] = std::move(adapter);
         else

@@ -1,5 +1,6 @@
 #include "platform/ui/framework_impl.h"
 #include "platform/ui/window_activation.h"
+#include "platform/ui/translation.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -20,7 +21,7 @@ void FillMenuBar(QMenuBar& bar, const MenuResource& menu, std::map<int, QAction*
     bar.setNativeMenuBar(false);
     for (const MenuPopupResource& popup : menu.popups)
     {
-        QMenu* qmenu = bar.addMenu(ToQString(popup.text));
+        QMenu* qmenu = bar.addMenu(ToQString(Translate(popup.text)));
         for (const MenuItemResource& item : popup.items)
         {
             if (item.id == 0)
@@ -28,7 +29,7 @@ void FillMenuBar(QMenuBar& bar, const MenuResource& menu, std::map<int, QAction*
                 qmenu->addSeparator();
                 continue;
             }
-            QAction* action = qmenu->addAction(ToQString(item.text));
+            QAction* action = qmenu->addAction(ToQString(Translate(item.text)));
             const int id = item.id;
             QObject::connect(action, &QAction::triggered, [run, id] { run(id); });
             actions[id] = action;

@@ -4,6 +4,7 @@
 // Included only by the framework's own sources.
 
 #include "platform/ui/framework.h"
+#include "platform/ui/translation.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -33,6 +34,9 @@ QFont SystemFont();
 // Picture resources by id, decoded once; a null image when there is none.
 const QImage& LoadBitmap(int bitmapId);
 const QImage& LoadIcon(int iconId);
+
+// The test's observer of painted texts; empty outside tests.
+std::function<void(const ShownTextBox&)>& ShownTextObserver();
 
 // The event that carries an application message to a window.
 inline const QEvent::Type kAppMessageEvent = static_cast<QEvent::Type>(QEvent::User + 0x64);
@@ -75,6 +79,17 @@ struct CDC::Impl
     QPoint current;
     QFont font;
     std::vector<SurfaceText>* painted = nullptr; // where texts drawn are kept
+    // Right to left: the width of the surface in the paint's own
+    // coordinates, across which texts are mirrored; 0 keeps them in place.
+    int mirrorWidth = 0;
+    int deviceWidth = 0;
+    // How far the texts painted reach, in the surface's pixels.
+    int textsLeft = 0;
+    int textsRight = 0;
+    // A window that cannot grow (the main display) narrows a translated
+    // text that would run past its right edge, in the paint's own
+    // coordinates; 0 draws every text at its width.
+    int fitWidth = 0;
 };
 
 struct Picture::Impl

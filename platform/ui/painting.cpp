@@ -2,6 +2,7 @@
 #include "platform/ui/dense_pictures.h"
 #include "platform/ui/framework_impl.h"
 #include "platform/ui/painted_text.h"
+#include "platform/ui/translation.h"
 
 #include <QFontMetrics>
 
@@ -67,10 +68,23 @@ CDC::CDC(std::unique_ptr<Impl> impl) : impl_(std::move(impl))
 
 CDC::~CDC() = default;
 
+// Right to left, lines and boxes take their mirrored places with the texts
+// they frame; pictures (the compass, the map, the Moon) are drawn where
+// they are, as they show the world.
+static QRect PlacedRect(const CDC::Impl& impl, const CRect& rect)
+{
+    const int left = impl.mirrorWidth > 0 ? impl.mirrorWidth - rect.right : rect.left;
+    return QRect(left, rect.top, rect.Width(), rect.Height());
+}
+
+static QPoint PlacedPoint(const CDC::Impl& impl, int x, int y)
+{
+    return QPoint(impl.mirrorWidth > 0 ? impl.mirrorWidth - x : x, y);
+}
+
 void CDC::FillSolidRect(const CRect& rect, COLORREF colour)
 {
-    impl_->painter->fillRect(QRect(rect.left, rect.top, rect.Width(), rect.Height()),
-                             ToQColor(colour));
+    impl_->painter->fillRect(PlacedRect(*impl_, rect), ToQColor(colour));
 }
 
 COLORREF CDC::SetTextColor(COLORREF colour)
@@ -88,22 +102,47 @@ void CDC::SelectFont(const FontSpec& font)
     impl_->painter->setFont(impl_->font);
 }
 
+// Every painted text passes here: it is shown in the active language, and
+// in a right-to-left one its box is mirrored across the surface.
 void CDC::TextOut(int x, int y, const std::string& text)
 {
     const QFontMetrics metrics(impl_->font);
-    const QString shown = ToQString(text);
+    const QString shown = ToQString(ShownText(text));
+    int width = metrics.horizontalAdvance(shown);
+    // Narrowed, never cut: the font is condensed just enough for the text
+    // to end at the window's edge (or start at it, right to left).
+    const int room = impl_->fitWidth - x;
+    const bool narrowed = impl_->fitWidth > 0 && width > room && room > 0;
+    if (narrowed)
+    {
+        QFont condensed = impl_->font;
+        condensed.setStretch(std::max(1, 100 * room / width));
+        impl_->painter->setFont(condensed);
+        width = QFontMetrics(condensed).horizontalAdvance(shown);
+    }
+    if (impl_->mirrorWidth > 0)
+        x = impl_->mirrorWidth - x - width;
     impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
-    ObservePaintedText(*impl_->painter, impl_->font, x, y, shown);
+    const QTransform& place = impl_->painter->transform();
+    const int left = place.map(QPoint(x, y)).x();
+    const int right = place.map(QPoint(x + width, y)).x();
+    impl_->textsLeft = std::min(impl_->textsLeft, left);
+    impl_->textsRight = std::max(impl_->textsRight, right);
+    if (const auto& observe = ShownTextObserver())
+        observe(ShownTextBox{FromQString(shown), left, right, impl_->painter->device()->width()});
+    ObservePaintedText(*impl_->painter, impl_->painter->font(), x, y, shown);
     if (impl_->painted != nullptr)
     {
-        const QRect cell(x, y, metrics.horizontalAdvance(shown), metrics.height());
-        impl_->painted->push_back({shown, impl_->painter->transform().mapRect(cell)});
+        const QRect cell(x, y, width, metrics.height());
+        impl_->painted->push_back({shown, place.mapRect(cell)});
     }
+    if (narrowed)
+        impl_->painter->setFont(impl_->font);
 }
 
 void CDC::MoveTo(int x, int y)
 {
-    impl_->current = QPoint(x, y);
+    impl_->current = PlacedPoint(*impl_, x, y);
 }
 
 namespace
@@ -132,8 +171,9 @@ class DefaultPen
 void CDC::LineTo(int x, int y)
 {
     const DefaultPen pen(*impl_->painter);
-    impl_->painter->drawLine(impl_->current, QPoint(x, y));
-    impl_->current = QPoint(x, y);
+    const QPoint end = PlacedPoint(*impl_, x, y);
+    impl_->painter->drawLine(impl_->current, end);
+    impl_->current = end;
 }
 
 void CDC::Rectangle(const CRect& rect)
@@ -141,7 +181,8 @@ void CDC::Rectangle(const CRect& rect)
     QPainter& painter = *impl_->painter;
     const DefaultPen pen(painter);
     painter.setBrush(Qt::white);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    const QRect placed = PlacedRect(*impl_, rect);
+    painter.drawRect(placed.adjusted(0, 0, -1, -1));
 }
 
 void CDC::FrameRect(const CRect& rect, COLORREF colour)
@@ -150,7 +191,7 @@ void CDC::FrameRect(const CRect& rect, COLORREF colour)
     const QPen textPen = painter.pen();
     painter.setPen(QPen(ToQColor(colour), 1));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.drawRect(PlacedRect(*impl_, rect).adjusted(0, 0, -1, -1));
     painter.setBrush(Qt::white);
     painter.setPen(textPen);
 }
@@ -215,17 +256,18 @@ void CDC::PatternRectangle(const CRect& rect, int bitmapId)
 {
     QPainter& painter = *impl_->painter;
     const QImage& image = LoadBitmap(bitmapId);
+    const QRect placed = PlacedRect(*impl_, rect);
     QBrush brush(Qt::white);
     if (!image.isNull())
     {
         brush = QBrush(image);
         // The pattern starts at the rectangle's corner, so the picture
         // stands whole in a rectangle of its own size.
-        brush.setTransform(QTransform::fromTranslate(rect.left, rect.top));
+        brush.setTransform(QTransform::fromTranslate(placed.left(), placed.top()));
     }
     const DefaultPen pen(painter);
     painter.setBrush(brush);
-    painter.drawRect(QRect(rect.left, rect.top, rect.Width() - 1, rect.Height() - 1));
+    painter.drawRect(placed.adjusted(0, 0, -1, -1));
     painter.setBrush(Qt::white);
 }
 
@@ -259,13 +301,24 @@ void CDC::SetTransform(CPoint origin, double scale)
 {
     QPainter& painter = *impl_->painter;
     painter.setTransform(QTransform(scale, 0, 0, scale, origin.x, origin.y));
+    // The picture is centred, so its own width is what the scale leaves of
+    // the surface between two equal margins.
+    if (scale > 0)
+    {
+        const int pictureWidth =
+            static_cast<int>((impl_->deviceWidth - 2 * origin.x) / scale + 0.5);
+        if (impl_->mirrorWidth > 0)
+            impl_->mirrorWidth = pictureWidth;
+        if (impl_->fitWidth > 0)
+            impl_->fitWidth = pictureWidth;
+    }
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
 }
 
 int SystemFontTextWidth(const std::string& text)
 {
     EnsureApplication();
-    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(text));
+    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(ShownText(text)));
 }
 
 CPoint BitmapSize(int bitmapId)
@@ -329,6 +382,8 @@ Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& pa
     QPainter painter(&picture.impl->image);
     auto impl = std::make_unique<CDC::Impl>();
     impl->painter = &painter;
+    impl->deviceWidth = width;
+    impl->mirrorWidth = RightToLeft() ? width : 0;
     CDC dc(std::move(impl));
     paint(dc);
     return picture;

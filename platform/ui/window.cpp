@@ -1,27 +1,75 @@
 #include "platform/ui/accessibility_impl.h"
+#include "platform/ui/dialog.h"
 #include "platform/ui/framework_impl.h"
+#include "platform/ui/translation.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 namespace halvo
 {
 
 // --- From the toolkit's events to the message maps.
 
+void GrowToPaintedTexts(CWnd& window, QWidget& widget, int textsLeft, int textsRight);
+
 void DispatchPaint(CWnd& window, QWidget& widget, QPaintEvent&)
 {
     std::vector<SurfaceText>& painted = window.impl().paintedTexts;
     painted.clear();
+    int textsLeft = 0;
+    int textsRight = 0;
     {
         QPainter painter(&widget);
         auto impl = std::make_unique<CDC::Impl>();
         impl->painter = &painter;
         impl->painted = &painted;
+        impl->deviceWidth = widget.width();
+        impl->mirrorWidth = RightToLeft() ? widget.width() : 0;
+        if (!ActiveLanguage().empty() && dynamic_cast<CDialog*>(&window) == nullptr)
+            impl->fitWidth = widget.width();
+        CDC::Impl& surface = *impl;
         CDC dc(std::move(impl));
         window.Dispatch(Message::Paint, MessageArgs{.dc = &dc});
+        textsLeft = surface.textsLeft;
+        textsRight = surface.textsRight;
     }
     AfterPaintForScreenReaders(window, widget);
+    GrowToPaintedTexts(window, widget, textsLeft, textsRight);
 }
+
+// A translation longer than the English may run past a dialog's fixed
+// edge: the dialog grows to hold it, as Instructions does for a long
+// address, on the side the texts run to. English never grows a window.
+void GrowToPaintedTexts(CWnd& window, QWidget& widget, int textsLeft, int textsRight)
+{
+    constexpr int kMargin = 4;
+    if (ActiveLanguage().empty() || dynamic_cast<CDialog*>(&window) == nullptr ||
+        widget.minimumWidth() != widget.maximumWidth())
+        return;
+    const int wanted = RightToLeft() ? widget.width() - textsLeft + kMargin : textsRight + kMargin;
+    if (wanted <= widget.width())
+        return;
+    QPointer<QWidget> surface(&widget);
+    // Not inside the paint: the new size repaints the surface. Paints
+    // before it ask for the same width, which is set once.
+    QTimer::singleShot(0, &widget,
+                       [surface, wanted]
+                       {
+                           if (!surface || surface->width() >= wanted)
+                               return;
+                           const int grown = wanted - surface->width();
+                           // Right to left, the controls keep their distance
+                           // from the right edge.
+                           if (RightToLeft())
+                               for (QWidget* child :
+                                    surface->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                                   child->move(child->x() + grown, child->y());
+                           surface->setFixedWidth(wanted);
+                           surface->resize(wanted, surface->height());
+                           if (QWidget* window = surface->window(); window != surface)
+                               window->adjustSize();
+                       });
 
 void DispatchTimer(CWnd& window, QTimerEvent& event)
 {
@@ -137,7 +185,7 @@ bool CWnd::IsWindowVisible() const
 void CWnd::SetWindowText(const std::string& text)
 {
     if (impl_->widget)
-        impl_->widget->setWindowTitle(ToQString(text));
+        impl_->widget->setWindowTitle(ToQString(Translate(text)));
 }
 
 std::string CWnd::GetWindowText() const

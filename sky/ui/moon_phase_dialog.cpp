@@ -1,4 +1,5 @@
 #include "sky/ui/moon_phase_dialog.h"
+#include "platform/text/translatable.h"
 
 #include "platform/clock.h"
 #include "resources/resource_ids.h"
@@ -27,13 +28,15 @@ constexpr std::array<int, 9> kPhaseBitmaps = {
 };
 
 constexpr PaintedText kDateLabel[] = {
-    {20, 20, "Date:", TextColour::kHeader},
+    {20, 20, HALVO_TEXT("Date:"), TextColour::kHeader},
 };
 
 constexpr PaintedText kLabels[] = {
-    {25, 110, "Moon Age:", TextColour::kText},    {25, 130, "Moon Phase:", TextColour::kText},
-    {25, 150, "% Luminated:", TextColour::kText}, {25, 170, "Lunation:", TextColour::kText},
-    {25, 190, "Moon/Earth:", TextColour::kText},
+    {25, 110, HALVO_TEXT("Moon Age:"), TextColour::kText},
+    {25, 130, HALVO_TEXT("Moon Phase:"), TextColour::kText},
+    {25, 150, HALVO_TEXT("% Luminated:"), TextColour::kText},
+    {25, 170, HALVO_TEXT("Lunation:"), TextColour::kText},
+    {25, 190, HALVO_TEXT("Moon/Earth:"), TextColour::kText},
 };
 
 // The texts in the frame are a pixel smaller than the dialog's own font:

@@ -1,0 +1,74 @@
+#pragma once
+
+// The desktop program's language: which catalogue is loaded, texts looked up
+// by their English source, digits and direction of the language shown.
+// Without a translation every text is the English source, byte for byte.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace halvo
+{
+
+// The languages to try, best first, as gettext picks them: the stored
+// choice when it is not empty, else LANGUAGE (a colon-separated list),
+// then the first set of LC_ALL, LC_MESSAGES and LANG. Each locale name
+// gives its full language ("pt_BR") before its bare one ("pt"); codesets
+// and modifiers are dropped. "C", "POSIX" and English end the list:
+// nothing after them is tried. LANGUAGE is passed over when the locale is
+// "C" or "POSIX", as gettext does.
+std::vector<std::string>
+LanguageCandidates(const std::string& stored,
+                   const std::function<std::optional<std::string>(const char*)>& environment);
+
+// The folders searched for the program's catalogues, in order:
+// HALVO_TRANSLATIONS_DIR when set, the build tree's, then the installed one
+// beside the program (<bindir>/../share/halvo-tavorin/translations).
+std::vector<std::string> TranslationFolders();
+
+// Loads the first candidate that has a catalogue, with Qt's own catalogue
+// for its standard dialogs, and sets the text direction and number locale.
+// Returns the language loaded, or an empty text when the program stays
+// English. Replaces any translation loaded before.
+std::string InstallTranslations(const std::vector<std::string>& candidates);
+// InstallTranslations of the candidates the environment names, after the
+// stored choice when it is not empty.
+std::string InstallLanguageOf(const std::string& stored);
+
+// Back to English, left to right.
+void RemoveTranslations();
+
+// The language loaded, empty for English.
+const std::string& ActiveLanguage();
+// Windows of a right-to-left language are mirrored.
+bool RightToLeft();
+
+// A text by its English source (marked with HALVO_TEXT); the source itself
+// when the catalogue has no translation.
+std::string Translate(const std::string& english);
+
+// Digits as the active language writes them (its locale's digits: Eastern
+// Arabic for Arabic, Extended Arabic-Indic for Urdu and Persian); unchanged
+// in English and in languages that write ASCII digits. Used for shown texts only: what the
+// user types is kept in the digits the logic reads.
+std::string LocalDigits(const std::string& text);
+
+// A text painted or shown by the framework: translated, a time's AM or PM
+// in the locale's words, then its digits localised.
+std::string ShownText(const std::string& text);
+
+// For tests: each text the framework paints, as shown, with the left and
+// right edges of its box and the width of the surface it is painted on,
+// all in the window's pixels.
+struct ShownTextBox
+{
+    std::string shown;
+    int left = 0;
+    int right = 0;
+    int surfaceWidth = 0;
+};
+void SetShownTextObserver(std::function<void(const ShownTextBox&)> observer);
+
+} // namespace halvo
