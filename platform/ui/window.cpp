@@ -70,6 +70,7 @@ void GrowToPaintedTexts(CWnd& window, QWidget& widget, int textsLeft, int textsR
                            if (QWidget* window = surface->window(); window != surface)
                                window->adjustSize();
                        });
+}
 
 void DispatchTimer(CWnd& window, QTimerEvent& event)
 {
