@@ -11,7 +11,7 @@ CMAKE_ARGS ?=
 WERROR     ?= -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 JOBS       ?= $(shell nproc)
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak deb deb-check
 
 all: build
 
@@ -77,6 +77,18 @@ soak: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian packages, built by dpkg-buildpackage from a copy of the tree in
+# build-deb/ (the tests run inside), into dist/. See docs/packaging.md.
+deb: | deps
+	@./scripts/deb $(JOBS)
+
+# The package built, checked by lintian, installed with apt-get into this
+# machine, run from /usr/bin, and purged again, leaving nothing behind.
+# Installs into the system: meant for CI's throw-away machine. Not part of
+# `make test`, which it takes longer than.
+deb-check: | deps
+	@./scripts/deb-check $(JOBS)
 
 # Renders the windows offscreen from a fresh, seeded data folder at a fixed
 # date into $(BUILD)/screenshots/.
