@@ -13,7 +13,7 @@ JOBS       ?= $(shell nproc)
 # The screen scale of `make screenshots` (QT_SCALE_FACTOR).
 SCALE      ?= 1
 
-.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak translations
+.PHONY: all deps configure build run test test-plain test-sanitize format format-check bench clean install screenshots fuzz gallery soak translations deb deb-check
 
 all: build
 
@@ -79,6 +79,18 @@ soak: build
 
 install: build
 	cmake --install $(BUILD)
+
+# The Debian packages, built by dpkg-buildpackage from a copy of the tree in
+# build-deb/ (the tests run inside), into dist/. See docs/packaging.md.
+deb: | deps
+	@./scripts/deb $(JOBS)
+
+# The package built, checked by lintian, installed with apt-get into this
+# machine, run from /usr/bin, and purged again, leaving nothing behind.
+# Installs into the system: meant for CI's throw-away machine. Not part of
+# `make test`, which it takes longer than.
+deb-check: | deps
+	@./scripts/deb-check $(JOBS)
 
 # Renders the windows offscreen from a fresh, seeded data folder at a fixed
 # date into $(BUILD)/screenshots/.

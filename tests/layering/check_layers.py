@@ -10,7 +10,11 @@ import re
 import sys
 from pathlib import Path
 
-SKIP = {"tests", "bench", "tools", "build", "build-asan", "data", "docs", "scripts"}
+SKIP = {"tests", "bench", "tools", "data", "docs", "scripts", "debian", "dist"}
+# Build trees beside the sources (build/, build-asan/, build-fuzz/, the
+# package build's build-deb/ copy and debhelper's obj-<triplet>/) hold
+# generated files and copies, not the program's layers.
+BUILD_TREE_PREFIXES = ("build", "obj-")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
 
 
@@ -30,7 +34,8 @@ def main(root):
         if source.suffix not in (".h", ".cpp"):
             continue
         relative = source.relative_to(root)
-        if relative.parts[0] in SKIP or relative.parts[0].startswith("."):
+        top = relative.parts[0]
+        if top in SKIP or top.startswith(".") or top.startswith(BUILD_TREE_PREFIXES):
             continue
         folder = folder_of(relative)
         text = source.read_text(encoding="utf-8", errors="replace")

@@ -3,10 +3,11 @@
 # one prefix and run from another place, out of reach of the build tree.
 # They find the shipped data beside themselves; without it they say which
 # folders they searched and fail.
-#   relocated_install_test.sh BUILD_FOLDER CONFIGURED_DATA_FOLDER
+#   relocated_install_test.sh BUILD_FOLDER CONFIGURED_DATA_FOLDER ZSH_COMPLETION_FOLDER
 set -euo pipefail
 build=$1
 configured_data=$2
+zsh_completions=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() {
@@ -24,7 +25,7 @@ export XDG_DATA_HOME="$work/home" XDG_RUNTIME_DIR="$work" TZ=UTC
 for file in share/applications/*.desktop share/metainfo/*.metainfo.xml \
   share/icons/hicolor/scalable/apps/halvo-tavorin.svg \
   share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,128x128,256x256}/apps/halvo-tavorin.png \
-  share/bash-completion/completions/tavorin share/zsh/site-functions/_tavorin \
+  share/bash-completion/completions/tavorin "$zsh_completions/_tavorin" \
   share/doc/halvo-tavorin/LICENSE share/doc/halvo-tavorin/data.md \
   share/halvo-tavorin/HalvoCities.txt; do
   compgen -G "$prefix/$file" >/dev/null || fail "not installed: $file"
