@@ -82,9 +82,14 @@ bool IsLearntYear(int year)
 // learnt years.
 std::optional<HijriDay> FromLearntYears(int julianDay)
 {
-    // The arithmetic calendar's year is never more than a few days away
-    // from the official one, so it names the year or one beside it.
-    int year = HijriFromJulianDay(julianDay).year;
+    // The arithmetic calendar's year (its 30-year cycle of 10,631 days from
+    // its epoch) is never more than a few days away from the official one,
+    // so it names the year or one beside it.
+    constexpr long long kArithmeticEpoch = 1948440;
+    const long long daysSinceEpoch = julianDay - kArithmeticEpoch;
+    if (daysSinceEpoch < 0)
+        return std::nullopt;
+    int year = static_cast<int>((30 * daysSinceEpoch + 10646) / 10631);
     for (int tries = 0; tries < 3; ++tries)
     {
         if (!IsLearntYear(year))
