@@ -1,10 +1,14 @@
 #include "cli/next_prayer.h"
 
 #include "cli/cli_support.h"
+#include "day/adhan_alarm.h"
+#include "day/day_model.h"
 #include "engine/day_texts.h"
 #include "platform/text/quoted.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace halvo::cli
 {
@@ -32,12 +36,17 @@ std::optional<NextPrayer> FindNextPrayer(const ShownDay& today, const ShownDay& 
                                          double offsetChange, const DateRecord& now)
 {
     const int nowSecond = (now.hour * 60 + now.minute) * 60 + now.second;
+    const std::int64_t nowMs = nowSecond * std::int64_t{1000} + now.milliseconds;
     for (std::size_t index : kPrayers)
     {
         const PrayerTime& time = today.times[index];
-        if (time.hasTime && SecondOfDay(time) > nowSecond)
+        // Still to come until its Adhan sounds, as the desktop sounds it: at
+        // the computed moment, never before the shown minute begins. The time
+        // left counts to the shown minute, so inside it a minute is left.
+        if (time.hasTime && nowMs < AdhanStartMs(MomentOf(time)))
         {
-            return NextPrayer{index, false, time, MinutesUp(SecondOfDay(time) - nowSecond)};
+            return NextPrayer{index, false, time,
+                              MinutesUp(std::max(SecondOfDay(time) - nowSecond, 1))};
         }
     }
     // Tomorrow's clock runs offsetChange hours ahead of today's.
