@@ -74,11 +74,7 @@ ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
         static_cast<int>(JulianDayNumber(date.year, date.month, date.day)), choice);
     ShownHijri shown{chosen.date.day, chosen.date.month, chosen.date.year, {}, chosen.civilInstead};
     // The engine's own text, so the civil date reads exactly as on the screen.
-    PrayerEngine texts;
-    texts.hijriDay = shown.day;
-    texts.hijriMonth = shown.month;
-    texts.hijriYear = shown.year;
-    shown.text = texts.HijriDateText();
+    shown.text = HijriDateText(shown.day, shown.month, shown.year);
     return shown;
 }
 
