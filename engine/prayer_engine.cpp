@@ -82,8 +82,9 @@ void SplitTime(double t, PrayerTime& out)
     {
         t += 24;
     }
-    int hour = static_cast<int>(std::floor(t));
-    out.minute = static_cast<int>(std::floor((t - hour) * 60));
+    // t is no longer negative here, so truncation is the floor.
+    int hour = static_cast<int>(t);
+    out.minute = static_cast<int>((t - hour) * 60);
     if (hour >= 12)
     {
         out.pm = 1;

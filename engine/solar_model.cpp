@@ -59,15 +59,6 @@ double AsrAngle(double x)
     return std::atan(1.0) * DEG2 + std::atan(x) * DEG;
 }
 
-int To12Hour(int hour)
-{
-    if (hour != 12)
-    {
-        hour = hour % 12;
-    }
-    return hour == 0 ? 12 : hour;
-}
-
 double CosHourAngle(double altitudeSine, double latitude, double declination)
 {
     return (altitudeSine - std::sin(latitude * RAD) * std::sin(declination * RAD)) /

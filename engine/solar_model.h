@@ -33,7 +33,14 @@ double NormalizeAngle(double x);
 SolarQuantities SunPosition(int year, int month, int day);
 double NoonTime(double longitude, double timeZone, const SolarQuantities& sun);
 double AsrAngle(double x);
-int To12Hour(int hour);
+inline int To12Hour(int hour)
+{
+    if (hour != 12)
+    {
+        hour = hour % 12;
+    }
+    return hour == 0 ? 12 : hour;
+}
 
 // The sine and cosine of an angle in degrees: std::sin(x * RAD) and
 // std::cos(x * RAD), the very same doubles.
