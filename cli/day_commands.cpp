@@ -20,6 +20,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace halvo::cli
 {
@@ -336,14 +337,14 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         const GregorianDay civil = GregorianFromJulianDay(day);
         const DateRecord date = MakeDate(civil.year, civil.month, civil.day);
         double offset = 0;
-        const OptionDay computed = source.dayFor(date, offset);
+        OptionDay computed = source.dayFor(date, offset);
         if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
         {
             offsets.push_back(offset);
         }
         // The text table has no column for the Gregorian date line.
         const ShownDay shown =
-            ShowDay(computed, format == TableFormat::Json || format == TableFormat::Csv);
+            ShowDay(std::move(computed), format == TableFormat::Json || format == TableFormat::Csv);
         if (format == TableFormat::Ics)
         {
             AppendIcsEvents(rows, shown, offset, source, ics, stamp);

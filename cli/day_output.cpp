@@ -10,6 +10,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <utility>
 
 namespace halvo::cli
 {
@@ -301,6 +302,15 @@ ShownDay ShowDay(const OptionDay& computed, bool withGregorian)
     day.hijri = computed.hijri;
     day.times = computed.times;
     day.polarLatitude = computed.polarLatitude;
+    return day;
+}
+
+ShownDay ShowDay(OptionDay&& computed, bool withGregorian)
+{
+    ShownHijri hijri = std::move(computed.hijri);
+    computed.hijri = {};
+    ShownDay day = ShowDay(computed, withGregorian);
+    day.hijri = std::move(hijri);
     return day;
 }
 

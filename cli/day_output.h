@@ -114,6 +114,8 @@ struct ShownDay
     std::optional<double> polarLatitude; // the times are this latitude's
 };
 ShownDay ShowDay(const OptionDay& day, bool withGregorian = true);
+// The same from a day no longer needed, its texts moved rather than copied.
+ShownDay ShowDay(OptionDay&& day, bool withGregorian = true);
 
 // What the Hijri line and the times need said: the civil date standing in
 // for Umm al-Qura, the latitude a polar day's times come from.

@@ -1,6 +1,8 @@
 #include "cli/next_prayer.h"
 
 #include "cli/cli_support.h"
+#include "day/adhan_alarm.h"
+#include "day/day_model.h"
 #include "engine/day_texts.h"
 #include "platform/text/quoted.h"
 

@@ -51,11 +51,9 @@ double NightPortion(HighLatitudeRule rule, double angle)
 
 // The hour angle of a depression below the horizon; none when the Sun does
 // not reach it that day.
-std::optional<double> DepressionHourAngle(double depression, double latitude, double declination)
+std::optional<double> DepressionHourAngle(double depression, const DayGeometry& geometry)
 {
-    const double cosine =
-        (-std::sin(depression * RAD) - std::sin(latitude * RAD) * std::sin(declination * RAD)) /
-        (std::cos(latitude * RAD) * std::cos(declination * RAD));
+    const double cosine = geometry.CosHour(DepressionSine(depression));
     if (!(cosine >= -1 && cosine <= 1))
         return std::nullopt;
     return std::acos(cosine) * HRS;
@@ -76,11 +74,7 @@ ShownHijri HijriFor(const DateRecord& date, const CalendarChoice& choice)
         static_cast<int>(JulianDayNumber(date.year, date.month, date.day)), choice);
     ShownHijri shown{chosen.date.day, chosen.date.month, chosen.date.year, {}, chosen.civilInstead};
     // The engine's own text, so the civil date reads exactly as on the screen.
-    PrayerEngine texts;
-    texts.hijriDay = shown.day;
-    texts.hijriMonth = shown.month;
-    texts.hijriYear = shown.year;
-    shown.text = texts.HijriDateText();
+    shown.text = HijriDateText(shown.day, shown.month, shown.year);
     return shown;
 }
 
@@ -94,10 +88,9 @@ void ApplyHighLatitudeRule(const PrayerEngine& engine, HighLatitudeRule rule,
     const double zuhr = engine.times[kZuhr].hours;
     // The night from sunset to sunrise, measured as the engine measures it.
     const double night = sunrise + (24 - sunset);
-    const double declination = SunPosition(engine.year, engine.month, engine.day).decl;
 
     const double earliestFajr = sunrise - night * NightPortion(rule, engine.fajrAngle);
-    const auto fajrHour = DepressionHourAngle(engine.fajrAngle, engine.latitude, declination);
+    const auto fajrHour = DepressionHourAngle(engine.fajrAngle, engine.geometry);
     const double fajr =
         fajrHour && zuhr - *fajrHour >= earliestFajr ? zuhr - *fajrHour : earliestFajr;
     times[kFajr] = Split(fajr);
@@ -107,7 +100,7 @@ void ApplyHighLatitudeRule(const PrayerEngine& engine, HighLatitudeRule rule,
     if (engine.ishaAngle != kNinetyMinuteIshaAngle)
     {
         const double latestIsha = sunset + night * NightPortion(rule, engine.ishaAngle);
-        const auto ishaHour = DepressionHourAngle(engine.ishaAngle, engine.latitude, declination);
+        const auto ishaHour = DepressionHourAngle(engine.ishaAngle, engine.geometry);
         isha = ishaHour && zuhr + *ishaHour <= latestIsha ? zuhr + *ishaHour : latestIsha;
     }
     times[kIsha] = Split(isha);

@@ -24,7 +24,8 @@ struct NextPrayer
 };
 
 // The first of the five prayers of today still to come at `now` (a prayer
-// has come from the first second of its shown minute), else tomorrow's
+// has come once its Adhan would sound: at its computed moment, but not
+// before the first second of its shown minute), else tomorrow's
 // first prayer with a time. offsetChange is tomorrow's UTC offset less
 // today's, in hours, so a night that changes the clocks counts right.
 // Nothing when neither day has a prayer time left (polar days and nights).

@@ -64,9 +64,10 @@ PrayerTime AdjustedTime(const PrayerTime& time, int minutes, bool round)
     {
         t += 24;
     }
-    const int hour = static_cast<int>(std::floor(t));
+    // t is no longer negative here, so truncation is the floor.
+    const int hour = static_cast<int>(t);
     const double minuteOfHour = (t - hour) * 60;
-    const int minute = static_cast<int>(std::floor(round ? minuteOfHour + 0.5 : minuteOfHour));
+    const int minute = static_cast<int>(round ? minuteOfHour + 0.5 : minuteOfHour);
     int minuteOfDay = (hour * 60 + minute + minutes) % kMinutesPerDay;
     if (minuteOfDay < 0)
     {

@@ -78,17 +78,22 @@ std::string TimeText(const PrayerTime& time)
     return text.Number(time.minute).Char(' ').Text(suffix).Done();
 }
 
-std::string PrayerEngine::HijriDateText() const
+std::string HijriDateText(int day, int month, int year)
 {
     // "%d %s %d A.H."
     return TextBuilder()
-        .Number(hijriDay)
+        .Number(day)
         .Char(' ')
-        .Text(HijriMonthName(hijriMonth))
+        .Text(HijriMonthName(month))
         .Char(' ')
-        .Number(hijriYear)
+        .Number(year)
         .Text(" A.H.")
         .Done();
+}
+
+std::string PrayerEngine::HijriDateText() const
+{
+    return halvo::HijriDateText(hijriDay, hijriMonth, hijriYear);
 }
 
 std::string PrayerEngine::GregorianDateText() const

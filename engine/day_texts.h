@@ -35,6 +35,10 @@ inline constexpr std::array<const char*, kPrayerCount> kPrayerNames = {"Fajr", "
 const char* HijriMonthName(int month);
 const char* GregorianMonthName(int month);
 
+// "24 Ramadan 1420 A.H." for any Hijri date, as PrayerEngine::HijriDateText
+// writes the engine's own.
+std::string HijriDateText(int day, int month, int year);
+
 // "5:07 AM", "12:30 PM"; "--:--" for an event without a time.
 std::string TimeText(const PrayerTime& time);
 

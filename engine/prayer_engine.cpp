@@ -30,31 +30,6 @@ double SunriseAltitudeSine()
     return sine;
 }
 
-// Twilight angles are depressions: the altitude is -a.
-double DepressionSine(double angle)
-{
-    return -std::sin(angle * RAD);
-}
-
-// The latitude and declination terms every hour angle of one day shares.
-// CosHourAngle evaluates sin(phi) sin(decl) and cos(phi) cos(decl) afresh on
-// each call; keeping the two products gives the very same doubles, only once.
-struct DayGeometry
-{
-    double sinProduct = 0;
-    double cosProduct = 0;
-
-    DayGeometry(double latitude, double declination)
-        : sinProduct(std::sin(latitude * RAD) * std::sin(declination * RAD)),
-          cosProduct(std::cos(latitude * RAD) * std::cos(declination * RAD))
-    {
-    }
-
-    // CosHourAngle, term for term.
-    double CosHour(double altitudeSine) const { return (altitudeSine - sinProduct) / cosProduct; }
-    double Hour(double altitudeSine) const { return std::acos(CosHour(altitudeSine)) * HRS; }
-};
-
 // Hour angle of the Asr shadow for a shadow factor of 1 (Shafi) or 2 (Hanafi).
 double AsrHourAngle(double shadowFactor, double latitude, double declination,
                     const DayGeometry& geometry)
@@ -72,10 +47,10 @@ struct NightFractions
 
 // Both parts of the night at the reference latitude, from one evaluation of
 // the Sun for the day (the same quantities NightFraction computes).
-NightFractions ReferenceNight(const SolarQuantities& sun, double zuhr, double referenceLatitude,
+NightFractions ReferenceNight(const AngleSines& declination, double zuhr, double referenceLatitude,
                               double fajrAngle, double ishaAngle)
 {
-    const DayGeometry geometry(referenceLatitude, sun.decl);
+    const DayGeometry geometry(KeptSinesOf(referenceLatitude), declination);
     const double h0 = geometry.Hour(SunriseAltitudeSine());
     const double maghrib = zuhr + h0;
     const double night = (zuhr - h0) + (24 - maghrib);
@@ -107,8 +82,9 @@ void SplitTime(double t, PrayerTime& out)
     {
         t += 24;
     }
-    int hour = static_cast<int>(std::floor(t));
-    out.minute = static_cast<int>(std::floor((t - hour) * 60));
+    // t is no longer negative here, so truncation is the floor.
+    int hour = static_cast<int>(t);
+    out.minute = static_cast<int>((t - hour) * 60);
     if (hour >= 12)
     {
         out.pm = 1;
@@ -157,7 +133,9 @@ void PrayerEngine::Solve()
     const SolarQuantities sun = SunPosition(year, month, day);
     const double decl = sun.decl;
     const double zuhr = NoonTime(longitude, timeZone, sun);
-    const DayGeometry geometry(latitude, decl);
+    const AngleSines declinationSines = SinesOf(decl);
+    declination = decl;
+    geometry = DayGeometry(KeptSinesOf(latitude), declinationSines);
     const double h0 = geometry.Hour(SunriseAltitudeSine());
 
     const double cosF = geometry.CosHour(DepressionSine(fajrAngle));
@@ -202,7 +180,7 @@ void PrayerEngine::Solve()
     {
         const double night = t[kSunrise] + (24 - t[kMaghrib]);
         const NightFractions fractions =
-            ReferenceNight(sun, zuhr, referenceLatitude, fajrAngle, ishaAngle);
+            ReferenceNight(declinationSines, zuhr, referenceLatitude, fajrAngle, ishaAngle);
         t[kFajr] = t[kMaghrib] + night * fractions.fajr;
         t[kIsha] = t[kMaghrib] + night * fractions.isha;
     }
@@ -223,7 +201,7 @@ double PrayerEngine::NightFraction(int which, double referenceLatitude) const
     const SolarQuantities sun = SunPosition(year, month, day);
     const double zuhr = NoonTime(longitude, timeZone, sun);
     const NightFractions fractions =
-        ReferenceNight(sun, zuhr, referenceLatitude, fajrAngle, ishaAngle);
+        ReferenceNight(SinesOf(sun.decl), zuhr, referenceLatitude, fajrAngle, ishaAngle);
     return which == 0 ? fractions.fajr : fractions.isha;
 }
 

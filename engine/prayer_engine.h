@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/date_record.h"
+#include "engine/solar_model.h"
 
 #include <array>
 #include <cstdint>
@@ -51,6 +52,10 @@ struct PrayerEngine
     std::int32_t hijriMonth = 0;
     std::int32_t hijriYear = 0;
     std::array<PrayerTime, kPrayerCount> times{};
+    // Kept by Solve for rules applied after it: the Sun's declination on the
+    // date (degrees) and the terms of its hour angles at the latitude.
+    double declination = 0;
+    DayGeometry geometry;
 
     void Setup(double longitude, double latitude, double timeZone, const DateRecord& date,
                double fajrAngle, double ishaAngle, std::int32_t hanafi);

@@ -4,7 +4,10 @@
 // simplify, reorder or "improve" the arithmetic.
 #include "engine/solar_model.h"
 
+#include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 
 namespace halvo
 {
@@ -56,19 +59,72 @@ double AsrAngle(double x)
     return std::atan(1.0) * DEG2 + std::atan(x) * DEG;
 }
 
-int To12Hour(int hour)
-{
-    if (hour != 12)
-    {
-        hour = hour % 12;
-    }
-    return hour == 0 ? 12 : hour;
-}
-
 double CosHourAngle(double altitudeSine, double latitude, double declination)
 {
     return (altitudeSine - std::sin(latitude * RAD) * std::sin(declination * RAD)) /
            (std::cos(latitude * RAD) * std::cos(declination * RAD));
+}
+
+AngleSines SinesOf(double degrees)
+{
+    return {std::sin(degrees * RAD), std::cos(degrees * RAD)};
+}
+
+namespace
+{
+
+// The last few angles and their sines, matched bit for bit (so -0 is not
+// taken for 0).
+template <typename Value, Value (*Compute)(double)> class KeptValues
+{
+  public:
+    Value Of(double degrees)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(degrees);
+        for (std::size_t i = 0; i < count_; ++i)
+            if (entries_[i].bits == bits)
+                return entries_[i].value;
+        Entry& entry = entries_[next_];
+        entry = {bits, Compute(degrees)};
+        next_ = (next_ + 1) % entries_.size();
+        if (count_ < entries_.size())
+            ++count_;
+        return entry.value;
+    }
+
+  private:
+    struct Entry
+    {
+        std::uint64_t bits = 0;
+        Value value{};
+    };
+    std::array<Entry, 4> entries_{};
+    std::size_t count_ = 0;
+    std::size_t next_ = 0;
+};
+
+double NegatedSine(double angle)
+{
+    return -std::sin(angle * RAD);
+}
+
+} // namespace
+
+AngleSines KeptSinesOf(double degrees)
+{
+    thread_local KeptValues<AngleSines, SinesOf> kept;
+    return kept.Of(degrees);
+}
+
+double DepressionSine(double angle)
+{
+    thread_local KeptValues<double, NegatedSine> kept;
+    return kept.Of(angle);
+}
+
+double DayGeometry::Hour(double altitudeSine) const
+{
+    return std::acos(CosHour(altitudeSine)) * HRS;
 }
 
 double HourAngle(double altitudeSine, double latitude, double declination)

@@ -33,7 +33,52 @@ double NormalizeAngle(double x);
 SolarQuantities SunPosition(int year, int month, int day);
 double NoonTime(double longitude, double timeZone, const SolarQuantities& sun);
 double AsrAngle(double x);
-int To12Hour(int hour);
+inline int To12Hour(int hour)
+{
+    if (hour != 12)
+    {
+        hour = hour % 12;
+    }
+    return hour == 0 ? 12 : hour;
+}
+
+// The sine and cosine of an angle in degrees: std::sin(x * RAD) and
+// std::cos(x * RAD), the very same doubles.
+struct AngleSines
+{
+    double sine = 0;
+    double cosine = 0;
+};
+AngleSines SinesOf(double degrees);
+
+// The same for the angles that stay put from day to day (a place's
+// latitude, a convention's twilight angles): the last few angles asked keep
+// their values, so a run of days evaluates them once.
+AngleSines KeptSinesOf(double degrees);
+
+// -sin(angle * RAD): the sine of the altitude of a depression, kept as
+// above.
+double DepressionSine(double angle);
+
+// The latitude and declination terms every hour angle of one day shares.
+// CosHourAngle evaluates sin(phi) sin(decl) and cos(phi) cos(decl) afresh on
+// each call; keeping the two products gives the very same doubles, only once.
+struct DayGeometry
+{
+    double sinProduct = 0;
+    double cosProduct = 0;
+
+    DayGeometry() = default;
+    DayGeometry(const AngleSines& latitude, const AngleSines& declination)
+        : sinProduct(latitude.sine * declination.sine),
+          cosProduct(latitude.cosine * declination.cosine)
+    {
+    }
+
+    // CosHourAngle, term for term.
+    double CosHour(double altitudeSine) const { return (altitudeSine - sinProduct) / cosProduct; }
+    double Hour(double altitudeSine) const;
+};
 
 // Cosine of the hour angle at which the Sun stands at the altitude whose
 // sine is given; outside [-1, 1] when it never gets there on the day.

@@ -146,8 +146,11 @@ int FindCity(const std::string& name)
 std::optional<CityRecord> ReadCity(const std::string& name)
 {
     RecordStore store;
-    const int position = SeekKey(store, kCitiesStoreName, city_property::kName, name);
-    auto record = ReadAt(store, position);
+    if (!store.Open(kCitiesStoreName))
+    {
+        return std::nullopt;
+    }
+    const auto record = store.ReadFirstEqual(city_property::kName, name);
     if (!record)
     {
         return std::nullopt;

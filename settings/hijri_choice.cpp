@@ -8,16 +8,14 @@ namespace halvo
 ChosenHijri HijriOfJulianDay(int julianDay, const CalendarChoice& choice)
 {
     const int shown = julianDay + choice.adjustDays;
-    ChosenHijri hijri{HijriFromJulianDay(shown), false};
     if (choice.calendar == HijriCalendar::kUmmAlQura)
     {
         const auto official = UmmAlQuraFromJulianDay(shown);
         if (official && IsUmmAlQuraTableYear(official->year))
-            hijri.date = *official;
-        else
-            hijri.civilInstead = true;
+            return {*official, false};
+        return {HijriFromJulianDay(shown), true};
     }
-    return hijri;
+    return {HijriFromJulianDay(shown), false};
 }
 
 int JulianDayOfHijri(int year, int month, int day, const CalendarChoice& choice)

@@ -92,9 +92,7 @@ void ReadSetting(const std::string& name, std::string& out)
         return;
     // A name with no record leaves out alone rather than handing back the
     // value of whichever record the cursor happens to stand on.
-    if (store.SeekFirstEqual(kSettingNameProperty, name) < 0)
-        return;
-    const std::optional<Record> record = store.ReadCurrent();
+    const std::optional<Record> record = store.ReadFirstEqual(kSettingNameProperty, name);
     if (record)
         out = TextProperty(*record, kSettingValueProperty);
 }

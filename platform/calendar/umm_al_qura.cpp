@@ -2,7 +2,9 @@
 
 #include <unicode/ucal.h>
 
+#include <array>
 #include <cmath>
+#include <vector>
 
 namespace halvo
 {
@@ -29,41 +31,90 @@ UCalendar* Calendar()
     return calendar;
 }
 
-} // namespace
+// ICU's date of a day works the year out by counting every year from the
+// start of its table, up to a hundred microseconds a call, while its day of
+// a date is a sum of month lengths. So the dates of a year are read from the
+// Julian days of its thirteen month starts (the next year's Muharram ends
+// it), asked of ICU once per year a process meets. The last year of the
+// table has no table year after it and is asked of ICU day by day.
+constexpr int kFirstLearntYear = kFirstUmmAlQuraYear;
+constexpr int kLastLearntYear = kLastUmmAlQuraYear - 1;
 
-namespace
+struct YearStarts
 {
-
-// ICU works out an Umm al-Qura date month by month from the start of its
-// table, tens of microseconds a call. Every month has at least 29 days, so
-// the month of the last answer also answers the days up to its 29th.
-struct KnownMonth
-{
-    int firstDay = 0; // Julian day number of day 1; 0: none yet
-    int year = 0;
-    int month = 0;
+    enum class State : unsigned char
+    {
+        kUnknown,
+        kKnown,
+        kUnavailable, // ICU could not say: the year is asked day by day
+    };
+    State state = State::kUnknown;
+    std::array<int, 13> firstDays{}; // Muharram 1 .. Dhu al-Hijjah 1, next Muharram 1
 };
 
-constexpr int kShortestMonth = 29;
-
-std::optional<HijriDay> FromIcu(int julianDay);
-
-} // namespace
-
-std::optional<HijriDay> UmmAlQuraFromJulianDay(int julianDay)
+const YearStarts& StartsOf(int year)
 {
-    thread_local KnownMonth known;
-    if (known.firstDay != 0 && julianDay >= known.firstDay &&
-        julianDay < known.firstDay + kShortestMonth)
-        return HijriDay{julianDay - known.firstDay + 1, known.month, known.year};
-    const std::optional<HijriDay> hijri = FromIcu(julianDay);
-    if (hijri)
-        known = {julianDay - hijri->day + 1, hijri->year, hijri->month};
-    return hijri;
+    thread_local std::vector<YearStarts> years(kLastLearntYear - kFirstLearntYear + 1);
+    YearStarts& starts = years[static_cast<std::size_t>(year - kFirstLearntYear)];
+    if (starts.state != YearStarts::State::kUnknown)
+        return starts;
+    starts.state = YearStarts::State::kKnown;
+    for (int month = 1; month <= 13; ++month)
+    {
+        const std::optional<int> first = month <= 12 ? UmmAlQuraToJulianDay(year, month, 1)
+                                                     : UmmAlQuraToJulianDay(year + 1, 1, 1);
+        if (!first || (month > 1 && *first <= starts.firstDays[month - 2]))
+        {
+            starts.state = YearStarts::State::kUnavailable;
+            break;
+        }
+        starts.firstDays[static_cast<std::size_t>(month - 1)] = *first;
+    }
+    return starts;
 }
 
-namespace
+bool IsLearntYear(int year)
 {
+    return year >= kFirstLearntYear && year <= kLastLearntYear;
+}
+
+// The date from the learnt month starts; none when the day lies outside the
+// learnt years.
+std::optional<HijriDay> FromLearntYears(int julianDay)
+{
+    // The arithmetic calendar's year (its 30-year cycle of 10,631 days from
+    // its epoch) is never more than a few days away from the official one,
+    // so it names the year or one beside it.
+    constexpr long long kArithmeticEpoch = 1948440;
+    const long long daysSinceEpoch = julianDay - kArithmeticEpoch;
+    if (daysSinceEpoch < 0)
+        return std::nullopt;
+    int year = static_cast<int>((30 * daysSinceEpoch + 10646) / 10631);
+    for (int tries = 0; tries < 3; ++tries)
+    {
+        if (!IsLearntYear(year))
+            return std::nullopt;
+        const YearStarts& starts = StartsOf(year);
+        if (starts.state != YearStarts::State::kKnown)
+            return std::nullopt;
+        if (julianDay < starts.firstDays.front())
+        {
+            --year;
+            continue;
+        }
+        if (julianDay >= starts.firstDays.back())
+        {
+            ++year;
+            continue;
+        }
+        int month = 12;
+        while (julianDay < starts.firstDays[static_cast<std::size_t>(month - 1)])
+            --month;
+        return HijriDay{julianDay - starts.firstDays[static_cast<std::size_t>(month - 1)] + 1,
+                        month, year};
+    }
+    return std::nullopt;
+}
 
 std::optional<HijriDay> FromIcu(int julianDay)
 {
@@ -88,6 +139,13 @@ std::optional<HijriDay> FromIcu(int julianDay)
 }
 
 } // namespace
+
+std::optional<HijriDay> UmmAlQuraFromJulianDay(int julianDay)
+{
+    if (const std::optional<HijriDay> learnt = FromLearntYears(julianDay))
+        return learnt;
+    return FromIcu(julianDay);
+}
 
 std::optional<int> UmmAlQuraToJulianDay(int year, int month, int day)
 {

@@ -15,6 +15,7 @@
 #include <ctime>
 #include <map>
 #include <optional>
+#include <string_view>
 #include <system_error>
 
 namespace halvo
@@ -204,6 +205,83 @@ bool PassesQuickCheck(sqlite3* connection, int* code)
     return ok;
 }
 
+// The integrity check reads the whole file, most of a short command's
+// time. A file that passed it is recorded beside it by what changes with
+// any write to it: device, inode, size and the times of its last change
+// (ctime cannot be set by a program). While the record still matches, the
+// check would read the very bytes that passed. A change too recent to tell
+// from a write in the same clock tick is not recorded.
+constexpr std::chrono::milliseconds kSettledFor(50);
+
+std::filesystem::path CheckRecordFile(const std::filesystem::path& file)
+{
+    return file.string() + ".checked";
+}
+
+std::chrono::nanoseconds ChangeTime(const struct stat& status)
+{
+    return std::chrono::seconds(status.st_ctim.tv_sec) +
+           std::chrono::nanoseconds(status.st_ctim.tv_nsec);
+}
+
+// The facts of the file and its write-ahead log a passed check holds for;
+// empty when either changed too recently to vouch for it.
+std::string CheckedState(const std::filesystem::path& file, const struct stat& status)
+{
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    if (ChangeTime(status) + kSettledFor > now)
+        return {};
+    std::string state =
+        "halvo-checked 1 " + std::to_string(status.st_dev) + " " + std::to_string(status.st_ino) +
+        " " + std::to_string(status.st_size) + " " + std::to_string(status.st_mtim.tv_sec) + "." +
+        std::to_string(status.st_mtim.tv_nsec) + " " + std::to_string(status.st_ctim.tv_sec) + "." +
+        std::to_string(status.st_ctim.tv_nsec);
+    // An empty or missing log holds nothing; one with frames is part of the
+    // data and is held to the same facts.
+    struct stat log
+    {
+    };
+    if (::lstat((file.string() + "-wal").c_str(), &log) != 0 || log.st_size == 0)
+        return state + " log-empty\n";
+    if (ChangeTime(log) + kSettledFor > now)
+        return {};
+    return state + " log " + std::to_string(log.st_ino) + " " + std::to_string(log.st_size) + " " +
+           std::to_string(log.st_mtim.tv_sec) + "." + std::to_string(log.st_mtim.tv_nsec) + " " +
+           std::to_string(log.st_ctim.tv_sec) + "." + std::to_string(log.st_ctim.tv_nsec) + "\n";
+}
+
+bool PassedCheckRecorded(const std::filesystem::path& file, const std::string& state)
+{
+    if (state.empty())
+        return false;
+    const int descriptor = ::open(CheckRecordFile(file).c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (descriptor < 0)
+        return false;
+    char recorded[256];
+    const ssize_t length = ::read(descriptor, recorded, sizeof recorded);
+    ::close(descriptor);
+    return length > 0 && std::string_view(recorded, static_cast<std::size_t>(length)) == state;
+}
+
+// Written whole under a temporary name and renamed over the old record, so
+// a reader sees the old record or the new one. A record that cannot be
+// written costs the next opening a check, nothing more.
+void RecordPassedCheck(const std::filesystem::path& file, const std::string& state)
+{
+    const std::filesystem::path record = CheckRecordFile(file);
+    const std::string temporary = record.string() + ".new";
+    ::unlink(temporary.c_str());
+    const int descriptor =
+        ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (descriptor < 0)
+        return;
+    const bool written =
+        ::write(descriptor, state.data(), state.size()) == static_cast<ssize_t>(state.size());
+    ::close(descriptor);
+    if (!written || std::rename(temporary.c_str(), record.c_str()) != 0)
+        ::unlink(temporary.c_str());
+}
+
 Attempt TryOpenFile(const std::filesystem::path& file, bool* created)
 {
     Attempt attempt;
@@ -269,13 +347,24 @@ Attempt TryOpenFile(const std::filesystem::path& file, bool* created)
     sqlite3_exec(connection, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
     sqlite3_exec(connection, "PRAGMA mmap_size=268435456", nullptr, nullptr, nullptr);
     int code = SQLITE_OK;
-    if (!PassesQuickCheck(connection, &code))
+    const std::string state = CheckedState(file, status);
+    if (!PassedCheckRecorded(file, state))
     {
-        attempt.outcome =
-            (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
-        attempt.reason = "it fails the integrity check";
-        sqlite3_close_v2(connection);
-        return attempt;
+        if (!PassesQuickCheck(connection, &code))
+        {
+            attempt.outcome =
+                (code == SQLITE_OK || IsDamage(code)) ? OpenOutcome::Damaged : OpenOutcome::Failed;
+            attempt.reason = "it fails the integrity check";
+            sqlite3_close_v2(connection);
+            return attempt;
+        }
+        // Recorded only when nothing changed while the check read the file.
+        struct stat after
+        {
+        };
+        if (!state.empty() && ::lstat(file.c_str(), &after) == 0 &&
+            CheckedState(file, after) == state)
+            RecordPassedCheck(file, state);
     }
     // The tables are set up once and the file is stamped; later opens only
     // read the stamp, so a start neither parses the schema nor takes the

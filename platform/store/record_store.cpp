@@ -68,6 +68,18 @@ constexpr const char* kSeekSql[kMaxSortOrders] = {
     "ORDER BY key1, key2, key3, key4, id LIMIT 1",
 };
 
+// The same record as kSeekSql's, its body only.
+constexpr const char* kReadEqualSql[kMaxSortOrders] = {
+    "SELECT body FROM records WHERE store_id = ?1 AND key1 = ?2 "
+    "ORDER BY key1, key2, key3, key4, id LIMIT 1",
+    "SELECT body FROM records WHERE store_id = ?1 AND key2 = ?2 "
+    "ORDER BY key1, key2, key3, key4, id LIMIT 1",
+    "SELECT body FROM records WHERE store_id = ?1 AND key3 = ?2 "
+    "ORDER BY key1, key2, key3, key4, id LIMIT 1",
+    "SELECT body FROM records WHERE store_id = ?1 AND key4 = ?2 "
+    "ORDER BY key1, key2, key3, key4, id LIMIT 1",
+};
+
 } // namespace
 
 const Property* FindProperty(const Record& record, std::uint16_t id)
@@ -254,6 +266,33 @@ int RecordStore::SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& v
             return position;
         }
     }
+}
+
+std::optional<Record> RecordStore::ReadFirstEqual(std::uint16_t propertyId,
+                                                  const PropertyValue& value)
+{
+    if (!IsOpen())
+        return std::nullopt;
+    const Property wanted{propertyId, value};
+    for (std::size_t rank = 0; rank < sortOrders_.size(); ++rank)
+    {
+        if (sortOrders_[rank].propertyId != propertyId)
+            continue;
+        Statement read(kReadEqualSql[rank]);
+        read.Bind(1, identity_).BindBlob(2, SortKey(&wanted, sortOrders_[rank].flags));
+        if (read.Step() != SQLITE_ROW)
+            return std::nullopt;
+        return DecodeRecord(read.Blob(0));
+    }
+    // Without a sort order on the property the search walks the store anyway.
+    const int position = cursor_;
+    const RecordIdentity current = current_;
+    std::optional<Record> record;
+    if (SeekFirstEqual(propertyId, value) >= 0)
+        record = ReadCurrent();
+    cursor_ = position;
+    current_ = current;
+    return record;
 }
 
 bool RecordStore::SeekToPosition(int position)

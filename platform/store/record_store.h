@@ -115,6 +115,9 @@ class RecordStore
     int SeekFirstEqual(std::uint16_t propertyId, const PropertyValue& value);
     bool SeekToPosition(int position);
     int CurrentPosition() const; // -1 past the end
+    // The record SeekFirstEqual finds, read without working out its
+    // position (a count through the index) and without moving the cursor.
+    std::optional<Record> ReadFirstEqual(std::uint16_t propertyId, const PropertyValue& value);
 
     // The record under the cursor with its identity; the cursor then moves
     // to the next record, so repeated reads traverse the store.

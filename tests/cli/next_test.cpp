@@ -78,6 +78,41 @@ TEST(NextPrayer, SkipsSunriseComesAtItsMinuteAndWrapsToTomorrowsFajr)
     }
 }
 
+// A prayer whose minute has begun is next until its computed second, when
+// the desktop's Adhan sounds; a minute rounded up waits for its own start.
+TEST(NextPrayer, AComputedSecondInsideTheShownMinuteIsStillToCome)
+{
+    cli::ShownDay today = Day(5);
+    // Zuhr computed at 12:15:40, shown 12:15; Asr computed at 15:29:40 and
+    // shown 15:30, as rounding to the nearest minute shows it.
+    today.times[kZuhr].hours = 12 + 15 / 60.0 + 40 / 3600.0;
+    today.times[kAsr].hours = 15 + 29 / 60.0 + 40 / 3600.0;
+    struct Case
+    {
+        DateRecord now;
+        const char* name;
+        int minutesLeft;
+    };
+    DateRecord justBefore = Moment(12, 15, 39);
+    justBefore.milliseconds = 999;
+    const Case cases[] = {
+        {Moment(12, 14, 59), "Zuhr", 1},     {Moment(12, 15, 0), "Zuhr", 1},
+        {Moment(12, 15, 20), "Zuhr", 1},     {justBefore, "Zuhr", 1},
+        {Moment(12, 15, 41), "Asr", 195},    {Moment(15, 29, 50), "Asr", 1},
+        {Moment(15, 30, 0), "Maghrib", 215},
+    };
+    for (const Case& c : cases)
+    {
+        const auto next = cli::FindNextPrayer(today, Day(5), 0, c.now);
+        ASSERT_TRUE(next.has_value());
+        const std::string at = std::to_string(c.now.hour) + ":" + std::to_string(c.now.minute) +
+                               ":" + std::to_string(c.now.second) + "." +
+                               std::to_string(c.now.milliseconds);
+        EXPECT_EQ(kPrayerNames[next->index], std::string(c.name)) << at;
+        EXPECT_EQ(next->minutesLeft, c.minutesLeft) << at;
+    }
+}
+
 TEST(NextPrayer, PrayersWithoutATimeArePassedOver)
 {
     cli::ShownDay today = Day(5);

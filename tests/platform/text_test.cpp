@@ -7,6 +7,7 @@
 #include "platform/text/quoted.h"
 
 #include <gtest/gtest.h>
+#include <unicode/ucal.h>
 
 #include <cstdlib>
 
@@ -115,6 +116,58 @@ TEST(UmmAlQura, KnownMonthStartsAndARoundTripOverNinetyYears)
     const double share = static_cast<double>(agree) / (last - first + 1);
     EXPECT_GT(share, 0.5);
     EXPECT_LT(share, 0.65);
+}
+
+// ICU's own date of a day, through a calendar of the test's own.
+std::optional<HijriDay> IcuUmmAlQuraDate(UCalendar* calendar, int julianDay)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    ucal_setMillis(calendar, (julianDay - 2440588 + 0.5) * 86400000.0, &status);
+    HijriDay hijri;
+    hijri.year = ucal_get(calendar, UCAL_EXTENDED_YEAR, &status);
+    hijri.month = ucal_get(calendar, UCAL_MONTH, &status) + 1;
+    hijri.day = ucal_get(calendar, UCAL_DATE, &status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    return hijri;
+}
+
+// The dates are read from month starts a year at a time: every day of the
+// table and a month either side of it must still be ICU's own date. Inside
+// a month both count days one by one, so ICU is asked at the days around
+// each month's end (its own answer takes a long time).
+TEST(UmmAlQura, EveryDayOfTheTableIsIcusOwnDate)
+{
+    UErrorCode status = U_ZERO_ERROR;
+    static const UChar utc[] = {u'U', u'T', u'C', 0};
+    UCalendar* calendar = ucal_open(utc, -1, "en@calendar=islamic-umalqura", UCAL_DEFAULT, &status);
+    ASSERT_TRUE(U_SUCCESS(status));
+    const int first = HijriToJulianDay(kFirstUmmAlQuraYear, 1, 1) - 40;
+    const int last = HijriToJulianDay(kLastUmmAlQuraYear + 1, 1, 1) + 40;
+    auto previous = UmmAlQuraFromJulianDay(first - 1);
+    ASSERT_TRUE(previous);
+    for (int day = first; day <= last; ++day)
+    {
+        const auto ours = UmmAlQuraFromJulianDay(day);
+        ASSERT_TRUE(ours) << day;
+        const bool monthEnd = ours->day == 1 || ours->day >= 29;
+        if (monthEnd || day == first || day == last)
+        {
+            const auto icu = IcuUmmAlQuraDate(calendar, day);
+            ASSERT_TRUE(icu) << day;
+            ASSERT_EQ(ours->year, icu->year) << day;
+            ASSERT_EQ(ours->month, icu->month) << day;
+            ASSERT_EQ(ours->day, icu->day) << day;
+        }
+        else
+        {
+            ASSERT_EQ(ours->day, previous->day + 1) << day;
+            ASSERT_EQ(ours->month, previous->month) << day;
+            ASSERT_EQ(ours->year, previous->year) << day;
+        }
+        previous = ours;
+    }
+    ucal_close(calendar);
 }
 
 TEST(EscapedForLine, ControlCharactersAndBadBytesBecomeVisibleEscapes)

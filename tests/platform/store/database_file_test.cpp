@@ -9,8 +9,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 namespace halvo
 {
@@ -108,6 +110,39 @@ TEST_F(StoreTest, DamagedDatabaseIsMovedAsideAndReplaced)
         EXPECT_EQ(again.note, "") << "a healthy file is opened quietly";
         EXPECT_TRUE(RecordStore::Exists("s"));
     }
+}
+
+// A file that passed the integrity check is recorded and not read whole at
+// every opening; damage written after the record is still found, even when
+// it keeps the file's size.
+TEST_F(StoreTest, DamageAfterARecordedCheckIsStillFound)
+{
+    FillStore(3000);
+    CloseDatabase();
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    CloseDatabase();
+    // Only a file that has not changed for a moment is recorded.
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    CloseDatabase();
+    const std::filesystem::path record = database_.string() + ".checked";
+    ASSERT_TRUE(std::filesystem::is_regular_file(record));
+    EXPECT_EQ(Mode(record), 0600u);
+    ASSERT_TRUE(OpenDatabase(database_).ok);
+    CloseDatabase();
+    EXPECT_TRUE(AsideFiles(folder_).empty());
+
+    const auto size = std::filesystem::file_size(database_);
+    {
+        std::fstream file(database_, std::ios::in | std::ios::out | std::ios::binary);
+        file.seekp(static_cast<std::streamoff>(size / 2 / 4096 * 4096));
+        file << std::string(8192, '\x5A');
+    }
+    ASSERT_EQ(std::filesystem::file_size(database_), size);
+    const DatabaseOpenResult opened = OpenDatabase(database_);
+    ASSERT_TRUE(opened.ok) << opened.note;
+    EXPECT_EQ(AsideFiles(folder_).size(), 1u) << "the damage is found";
+    EXPECT_NE(opened.note.find(database_.string()), std::string::npos) << opened.note;
 }
 
 void Damage(const std::filesystem::path& database)

@@ -144,6 +144,58 @@ TEST_F(StoreTest, SecondSortOrderBreaksTiesThenInsertion)
     EXPECT_EQ(store.SeekFirstEqual(kNumber, std::int32_t{8}), -1);
 }
 
+// Reading a record by its value without its position finds the very record
+// a seek finds, on either sort order or none, and leaves the cursor alone.
+TEST_F(StoreTest, ReadFirstEqualFindsTheSeeksRecordWithoutMovingTheCursor)
+{
+    MakeStore("Cities List", {{kName, kSortCaseInsensitive}, {kCountry, kSortCaseInsensitive}});
+    RecordStore store;
+    ASSERT_TRUE(store.Open("Cities List"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"Paris", "USA"}, {"london", "UK"}, {"Paris", "France"}, {"PARIS", "france"}};
+    for (const auto& [name, country] : rows)
+        ASSERT_TRUE(store.Append(Named(name, country)));
+    ASSERT_TRUE(store.Append({{kName, "Zagreb"}, {kCountry, "HR"}, {kNumber, std::int32_t{7}}}));
+    struct Case
+    {
+        std::uint16_t property;
+        PropertyValue value;
+        const char* found; // name/country; nullptr: none
+    };
+    const Case cases[] = {
+        {kName, std::string("paris"), "Paris/France"},
+        {kName, std::string("LONDON"), "london/UK"},
+        {kCountry, std::string("FRANCE"), "Paris/France"},
+        {kCountry, std::string("uk"), "london/UK"},
+        {kNumber, std::int32_t{7}, "Zagreb/HR"},
+        {kName, std::string("Pari"), nullptr},
+        {kNumber, std::int32_t{8}, nullptr},
+    };
+    for (const Case& c : cases)
+    {
+        ASSERT_TRUE(store.SeekToPosition(1));
+        const auto record = store.ReadFirstEqual(c.property, c.value);
+        EXPECT_EQ(store.CurrentPosition(), 1);
+        const int position = store.SeekFirstEqual(c.property, c.value);
+        if (c.found == nullptr)
+        {
+            EXPECT_FALSE(record);
+            EXPECT_EQ(position, -1);
+            continue;
+        }
+        ASSERT_TRUE(record) << c.found;
+        EXPECT_EQ(TextProperty(*record, kName) + "/" + TextProperty(*record, kCountry), c.found);
+        const auto sought = store.ReadCurrent();
+        ASSERT_TRUE(sought);
+        ASSERT_EQ(sought->size(), record->size()) << c.found;
+        for (std::size_t i = 0; i < record->size(); ++i)
+        {
+            EXPECT_EQ((*sought)[i].id, (*record)[i].id) << c.found;
+            EXPECT_TRUE((*sought)[i].value == (*record)[i].value) << c.found;
+        }
+    }
+}
+
 TEST_F(StoreTest, NumbersSortBySignedValue)
 {
     MakeStore("Timezones List", {{301, kSortCaseInsensitive}}, 12348);
