@@ -107,12 +107,6 @@ DateRecord TimedStartTime(const DayMoments& moments, const DateRecord& now)
     return when;
 }
 
-std::int64_t AdhanStartMs(const PrayerMoment& moment)
-{
-    const std::int64_t minuteStart = moment.shownMinute * kMsPerMinute;
-    return std::clamp(moment.computedMs, minuteStart, minuteStart + kMsPerMinute - 1);
-}
-
 bool IsSoundName(std::string_view name)
 {
     return std::any_of(kSoundNames.begin(), kSoundNames.end(),

@@ -77,11 +77,6 @@ DateRecord NextPrayerTime(const DayMoments& moments, const DateRecord& now);
 // Isha tomorrow at 00:00 (month and year rolling over).
 DateRecord TimedStartTime(const DayMoments& moments, const DateRecord& now);
 
-// When a prayer's Adhan starts, in milliseconds of the day: at its computed
-// moment, but never before the minute the display shows for it nor after
-// that minute's end.
-std::int64_t AdhanStartMs(const PrayerMoment& moment);
-
 // The sound a stored Alarm value names: the value itself when it is one of
 // the six names, the default otherwise, so no stored text can reach a file
 // outside the sounds folder.

@@ -49,6 +49,12 @@ PrayerMoment MomentOf(const PrayerTime& time)
     return moment;
 }
 
+std::int64_t AdhanStartMs(const PrayerMoment& moment)
+{
+    const std::int64_t minuteStart = moment.shownMinute * kMsPerMinute;
+    return std::clamp(moment.computedMs, minuteStart, minuteStart + kMsPerMinute - 1);
+}
+
 DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& date,
                                UserMessages& messages)
 {

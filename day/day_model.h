@@ -49,6 +49,11 @@ inline constexpr std::int64_t kMsPerDay = 24 * 60 * kMsPerMinute;
 // as the texts bring them, so the shown minute is the text's.
 PrayerMoment MomentOf(const PrayerTime& time);
 
+// When a prayer's Adhan starts, in milliseconds of the day: at its computed
+// moment, but never before the minute the display shows for it nor after
+// that minute's end.
+std::int64_t AdhanStartMs(const PrayerMoment& moment);
+
 // One day for one city, everything the main display and `tavorin times`
 // show, computed from the stores on every call.
 struct DayComputation

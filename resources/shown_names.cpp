@@ -80,7 +80,7 @@ constexpr const char* kShownNames[] = {
     HALVO_TEXT("First of Ramadan"),
     HALVO_TEXT("The beginning of the holy month of fasting"),
     HALVO_TEXT("Lailat Al Qadr"),
-    HALVO_TEXT("The first revelation of the Qur\u2019an"),
+    HALVO_TEXT("The first revelation of the Qur’an"),
     HALVO_TEXT("Eid Al Fitr"),
     HALVO_TEXT("Festival of Breaking the Fast of Ramadan."),
     HALVO_TEXT("Arafat"),

@@ -578,10 +578,6 @@
             <translation>ليلة القدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>بدء نزول القرآن</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عيد الفطر</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>مواقيت الصلاة اليومية للمسلمين والتاريخ الهجري والقبلة لمدينتك</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>بدء نزول القرآن</translation>
         </message>
     </context>
     <context>

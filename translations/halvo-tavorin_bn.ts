@@ -578,10 +578,6 @@
             <translation>শবে কদর</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>কুরআনের প্রথম অবতরণ</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>ঈদুল ফিতর</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>আপনার শহরের মুসলিমদের দৈনিক নামাজের সময়, হিজরি তারিখ ও কিবলা</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>কুরআনের প্রথম অবতরণ</translation>
         </message>
     </context>
     <context>

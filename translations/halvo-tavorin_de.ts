@@ -578,10 +578,6 @@
             <translation>Lailat al-Qadr</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Die erste Offenbarung des Korans</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramadanfest</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>Tägliche muslimische Gebetszeiten, Hidschri-Daten und die Qibla für Ihre Stadt</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Die erste Offenbarung des Korans</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>شب قدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>آغاز نزول قرآن</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عید فطر</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>اوقات نماز روزانه مسلمانان، تاریخ هجری و قبله برای شهر شما</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>آغاز نزول قرآن</translation>
         </message>
     </context>
     <context>

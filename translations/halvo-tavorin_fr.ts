@@ -578,10 +578,6 @@
             <translation>Laylat al-Qadr</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>La première révélation du Coran</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Aïd el-Fitr</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>Heures des prières musulmanes, dates de l'Hégire et Qibla pour votre ville</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>La première révélation du Coran</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>Lailatul Qadar</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Idul Fitri</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>Jadwal salat harian umat Islam, tanggal Hijriah, dan kiblat untuk kota Anda</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>Lailatulqadar</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Wahyu pertama al-Quran</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Aidilfitri</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>Waktu solat harian, tarikh Hijrah dan arah kiblat bagi bandar anda</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Wahyu pertama al-Quran</translation>
         </message>
     </context>
     <context>

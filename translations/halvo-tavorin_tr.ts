@@ -578,10 +578,6 @@
             <translation>Kadir Gecesi</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Kur'an'ın inmeye başlaması</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramazan Bayramı</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>Şehriniz için günlük namaz vakitleri, hicri tarih ve kıble</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Kur'an'ın inmeye başlaması</translation>
         </message>
     </context>
     <context>

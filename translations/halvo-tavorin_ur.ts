@@ -578,10 +578,6 @@
             <translation>شب قدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>نزولِ قرآن کا آغاز</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عید الفطر</translation>
         </message>
@@ -928,6 +924,10 @@
         <message>
             <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
             <translation>آپ کے شہر کے لیے روزانہ اسلامی اوقاتِ نماز، ہجری تاریخیں اور قبلہ</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>نزولِ قرآن کا آغاز</translation>
         </message>
     </context>
     <context>
