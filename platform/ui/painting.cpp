@@ -104,14 +104,25 @@ void CDC::SelectFont(const FontSpec& font)
 
 // Every painted text passes here: it is shown in the active language, and
 // in a right-to-left one its box is mirrored across the surface.
-void CDC::TextOut(int x, int y, const std::string& text)
+void CDC::TextOut(int x, int y, const std::string& text, const char* argument)
+{
+    DrawShownText(x, y, argument != nullptr ? ShownText(text, argument) : ShownText(text),
+                  impl_->fitWidth - x);
+}
+
+void CDC::TextOutWithin(int x, int y, const std::string& text, int width)
+{
+    DrawShownText(x, y, ShownText(text), std::min(width, impl_->fitWidth - x));
+}
+
+void CDC::DrawShownText(int x, int y, const std::string& text, int room)
 {
     const QFontMetrics metrics(impl_->font);
-    const QString shown = ToQString(ShownText(text));
+    const QString shown = ToQString(text);
     int width = metrics.horizontalAdvance(shown);
     // Narrowed, never cut: the font is condensed just enough for the text
-    // to end at the window's edge (or start at it, right to left).
-    const int room = impl_->fitWidth - x;
+    // to end at the window's edge or its column's (or start there, right to
+    // left).
     const bool narrowed = impl_->fitWidth > 0 && width > room && room > 0;
     if (narrowed)
     {
@@ -129,7 +140,9 @@ void CDC::TextOut(int x, int y, const std::string& text)
     impl_->textsLeft = std::min(impl_->textsLeft, left);
     impl_->textsRight = std::max(impl_->textsRight, right);
     if (const auto& observe = ShownTextObserver())
-        observe(ShownTextBox{FromQString(shown), left, right, impl_->painter->device()->width()});
+        observe(ShownTextBox{FromQString(shown), left, right, impl_->painter->device()->width(),
+                             place.map(QPoint(x, y)).y(),
+                             place.map(QPoint(x, y + metrics.height())).y()});
     ObservePaintedText(*impl_->painter, impl_->painter->font(), x, y, shown);
     if (impl_->painted != nullptr)
     {
@@ -315,10 +328,12 @@ void CDC::SetTransform(CPoint origin, double scale)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
 }
 
-int SystemFontTextWidth(const std::string& text)
+int SystemFontTextWidth(const std::string& text, const char* argument)
 {
     EnsureApplication();
-    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(ShownText(text)));
+    return QFontMetrics(SystemFont())
+        .horizontalAdvance(
+            ToQString(argument != nullptr ? ShownText(text, argument) : ShownText(text)));
 }
 
 CPoint BitmapSize(int bitmapId)
@@ -341,7 +356,7 @@ void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour
     for (const PaintedText& text : texts)
     {
         dc.SetTextColor(text.colour == TextColour::kHeader ? headerColour : textColour);
-        dc.TextOut(text.x, text.y, text.text);
+        dc.TextOut(text.x, text.y, text.text, text.argument);
     }
 }
 
