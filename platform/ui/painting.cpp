@@ -120,37 +120,37 @@ void CDC::DrawShownText(int x, int y, const std::string& text, int room)
     const QFontMetrics metrics(impl_->font);
     const QString shown = ToQString(text);
     int width = metrics.horizontalAdvance(shown);
-    // Narrowed, never cut: the font is condensed just enough for the text
-    // to end at the window's edge or its column's (or start there, right to
-    // left).
+    // Narrowed, never cut: the text is squeezed across just enough to end
+    // at the window's edge or its column's (or start there, right to left).
+    // A scale rather than a condensed font, so glyphs a fallback font draws
+    // (Arabic, Bengali) are narrowed too.
     const bool narrowed = impl_->fitWidth > 0 && width > room && room > 0;
+    const double squeeze = narrowed ? static_cast<double>(room) / width : 1.0;
     if (narrowed)
-    {
-        QFont condensed = impl_->font;
-        condensed.setStretch(std::max(1, 100 * room / width));
-        impl_->painter->setFont(condensed);
-        width = QFontMetrics(condensed).horizontalAdvance(shown);
-    }
+        width = room;
     if (impl_->mirrorWidth > 0)
         x = impl_->mirrorWidth - x - width;
-    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
-    const QTransform& place = impl_->painter->transform();
+    QPainter& painter = *impl_->painter;
+    painter.save();
+    painter.translate(x, y);
+    painter.scale(squeeze, 1.0);
+    painter.drawText(QPoint(0, metrics.ascent()), shown);
+    ObservePaintedText(painter, painter.font(), 0, 0, shown);
+    painter.restore();
+    const QTransform& place = painter.transform();
     const int left = place.map(QPoint(x, y)).x();
     const int right = place.map(QPoint(x + width, y)).x();
     impl_->textsLeft = std::min(impl_->textsLeft, left);
     impl_->textsRight = std::max(impl_->textsRight, right);
     if (const auto& observe = ShownTextObserver())
-        observe(ShownTextBox{FromQString(shown), left, right, impl_->painter->device()->width(),
+        observe(ShownTextBox{FromQString(shown), left, right, painter.device()->width(),
                              place.map(QPoint(x, y)).y(),
                              place.map(QPoint(x, y + metrics.height())).y()});
-    ObservePaintedText(*impl_->painter, impl_->painter->font(), x, y, shown);
     if (impl_->painted != nullptr)
     {
         const QRect cell(x, y, width, metrics.height());
         impl_->painted->push_back({shown, place.mapRect(cell)});
     }
-    if (narrowed)
-        impl_->painter->setFont(impl_->font);
 }
 
 void CDC::MoveTo(int x, int y)
