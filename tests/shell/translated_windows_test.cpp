@@ -4,6 +4,7 @@
 #include "platform/ui/own_window_parent.h"
 #include "platform/ui/translation.h"
 #include "shell/help_texts.h"
+#include "shell/prayer_view_accessible.h"
 #include "shell/screenshot_catalog.h"
 #include "tests/support/main_window_fixture.h"
 
@@ -256,6 +257,18 @@ TEST_F(TranslatedWindows, ArabicMainWindowIsMirroredAroundAnUnmovedCompass)
     EXPECT_GT(arabic.texts[3].right, 240 - 20 - 5);
     EXPECT_EQ(arabic.texts[4].shown.find_first_of("0123456789"), std::string::npos)
         << arabic.texts[4].shown;
+
+    // A screen reader hears the day as it is painted.
+    EXPECT_TRUE(InstallTranslations({"ar"}) == "ar");
+    DayTexts day;
+    day[kLocationText] = "Seattle, WA";
+    day[kFajrText] = "5:46 AM";
+    const std::vector<AccessibleText> read = PrayerViewTexts(day, std::nullopt);
+    ASSERT_GE(read.size(), 4u);
+    EXPECT_EQ(read[0].name, "Seattle, WA");
+    EXPECT_EQ(read[3].name, "الفجر ٥:٤٦ ص");
+    RemoveTranslations();
+    EXPECT_EQ(PrayerViewTexts(day, std::nullopt)[3].name, "Fajr 5:46 AM");
 
     // The compass, its needle and the Kaaba: the same pixels in both.
     for (int y = 20; y < 84; ++y)
