@@ -183,6 +183,19 @@ std::optional<std::string> CanonicalOptionValue(const std::string& typedName,
                       "not " +
                       quoted);
     }
+    if (*name == setting::kLanguage)
+    {
+        if (value.empty())
+            return std::string();
+        for (const char* language : kShippedLanguages)
+            if (EqualIgnoringAsciiCase(value, language))
+                return std::string(language);
+        std::string languages;
+        for (const char* language : kShippedLanguages)
+            languages += std::string(languages.empty() ? "" : ", ") + language;
+        return refuse("Language must be empty (the system's) or one of " + languages + ", not " +
+                      quoted);
+    }
     if (*name == setting::kRounding)
         return CanonicalChoice(kRoundingChoices, *name, value, reason);
     if (*name == setting::kHighLatitude)
@@ -231,6 +244,8 @@ OptionsFromTexts(const std::function<std::optional<std::string>(const char*)>& t
             options.hijri.adjustDays = std::stoi(*value);
         else if (name == setting::kNotifyBefore)
             options.notifyBeforeMinutes = std::stoi(*value);
+        else if (name == setting::kLanguage)
+            options.language = *value;
         else
             options.clock24 = *value == "24";
     }

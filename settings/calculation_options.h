@@ -8,6 +8,7 @@
 
 #include "engine/calculation_methods.h"
 
+#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -27,7 +28,14 @@ inline constexpr char kHijriAdjust[] = "HijriAdjust";
 inline constexpr char kClock[] = "Clock";
 // Minutes before each prayer whose Adhan is on that a notice is given; 0: none.
 inline constexpr char kNotifyBefore[] = "NotifyBefore";
+// The desktop program's language: empty for the system's, else a shipped
+// language's code or "en".
+inline constexpr char kLanguage[] = "Language";
 } // namespace setting
+
+// The languages the desktop program ships catalogues for, and English.
+inline constexpr std::array<const char*, 10> kShippedLanguages = {"en", "ar", "ur", "fa", "tr",
+                                                                  "id", "ms", "bn", "fr", "de"};
 
 enum class Rounding
 {
@@ -78,6 +86,7 @@ struct CalculationOptions
     CalendarChoice hijri;
     bool clock24 = false;
     int notifyBeforeMinutes = 0;
+    std::string language; // empty: the system's
 
     // The method's minutes plus Adjust.
     MinuteAdjustments TotalAdjustments() const;
@@ -89,7 +98,7 @@ struct StoredCalculationOption
     const char* defaultValue;
 };
 
-inline constexpr std::array<StoredCalculationOption, 9> kStoredCalculationOptions = {{
+inline constexpr std::array<StoredCalculationOption, 10> kStoredCalculationOptions = {{
     {setting::kMethod, ""},
     {setting::kAdjust, "0,0,0,0,0,0"},
     {setting::kRounding, "Truncate"},
@@ -99,6 +108,7 @@ inline constexpr std::array<StoredCalculationOption, 9> kStoredCalculationOption
     {setting::kHijriAdjust, "0"},
     {setting::kClock, "12"},
     {setting::kNotifyBefore, "0"},
+    {setting::kLanguage, ""},
 }};
 
 // The option's own spelling when name is one of the options, compared

@@ -45,12 +45,12 @@ constexpr std::array<PaintedText, 12> kInstructions = {{
     {10, 170, HALVO_TEXT("You can also get prayer times for any"), TextColour::kText},
     {10, 190, HALVO_TEXT("location any time using other menu options"), TextColour::kText},
     {10, 210, HALVO_TEXT("If you encounter any problems, please"), TextColour::kHeader},
-    {10, 230, "contact us at " HALVO_SUPPORT_ADDRESS ".", TextColour::kHeader},
+    {10, 230, HALVO_TEXT("contact us at %1."), TextColour::kHeader, HALVO_SUPPORT_ADDRESS},
 }};
 
 constexpr std::array<PaintedText, 4> kAbout = {{
     {70, 20, HALVO_TEXT("Halvo Tavorin V 3.0"), TextColour::kText},
-    {70, 40, "Version " HALVO_VERSION " for Linux", TextColour::kText},
+    {70, 40, HALVO_TEXT("Version %1 for Linux"), TextColour::kText, HALVO_VERSION},
     {70, 60, HALVO_MAKER, TextColour::kText},
     {10, 80, HALVO_WEB_ADDRESS, TextColour::kText},
 }};

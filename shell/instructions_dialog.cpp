@@ -23,7 +23,8 @@ DialogTemplate FittedTemplate()
     DialogTemplate fitted = FindDialog(IDD_INSTRUCTIONS);
     int widest = 0;
     for (const PaintedText& line : InstructionsLines())
-        widest = std::max(widest, line.x + SystemFontTextWidth(line.text) + kRightMargin);
+        widest =
+            std::max(widest, line.x + SystemFontTextWidth(line.text, line.argument) + kRightMargin);
     const int units = (widest * 2 + 2) / 3; // pixels to dialog units, rounded up
     if (units <= fitted.width)
         return fitted;

@@ -2,11 +2,12 @@
 
 #include "platform/ui/own_window_parent.h"
 #include "platform/ui/quit_on_signal.h"
-#include "platform/ui/window_activation.h"
 #include "platform/ui/translation.h"
+#include "platform/ui/window_activation.h"
 #include "platform/ui/window_messages.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
+#include "settings/calculation_options.h"
 #include "settings/screen_colours.h"
 #include "shell/about_dialog.h"
 #include "shell/adhan_switches.h"
@@ -82,7 +83,8 @@ bool CPrayerApp::InitInstance()
     QuitOnSignals([this] { OnAppExit(); });
     // Lets the window system find the desktop entry, and with it the icon.
     SetDesktopFileName(HALVO_APP_ID);
-    // The language of the user's locale, before any window or message.
+    // The language of the user's locale, before any window or message; the
+    // stored choice, once the store can be read, takes its place.
     InstallLanguageOf("");
 
     // A second start only asks the first to come forward.
@@ -111,6 +113,8 @@ bool CPrayerApp::InitInstance()
         return false;
     }
     messages.ShowNotices();
+    if (const std::string stored = ReadCalculationOptions().language; !stored.empty())
+        InstallLanguageOf(stored);
 
     LoadAdhanSwitches();
     frame_ = std::make_unique<CMainFrame>();

@@ -28,6 +28,8 @@ const FontSpec kBoldFont{"Verdana", -12, 700};
 const FontSpec kNormalFont{"Verdana", -10, 400};
 constexpr int kCompassLeft = 150;
 constexpr int kCityEndBeforeCompass = kCompassLeft - 6;
+// The prayers stand in columns 80 pixels apart; a name keeps a gap before the next.
+constexpr int kColumnWidth = 80 - 6;
 
 } // namespace
 
@@ -86,10 +88,14 @@ void PaintDay(CDC& dc, const CRect& client, const DayTexts& texts, const ScreenC
         {
             const int prayer = 3 * row + column;
             const int x = 20 + 80 * column;
+            // A long translated name is narrowed to its column, never into
+            // the next one.
             dc.SelectFont(kBoldFont);
-            dc.TextOut(x, labelY, PrayerLabel(static_cast<std::size_t>(prayer)));
+            dc.TextOutWithin(x, labelY, PrayerLabel(static_cast<std::size_t>(prayer)),
+                             kColumnWidth);
             dc.SelectFont(kNormalFont);
-            dc.TextOut(x, labelY + 15, texts[kFajrText + static_cast<std::size_t>(prayer)]);
+            dc.TextOutWithin(x, labelY + 15, texts[kFajrText + static_cast<std::size_t>(prayer)],
+                             kColumnWidth);
         }
     }
 

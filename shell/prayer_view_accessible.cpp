@@ -1,5 +1,6 @@
 #include "shell/prayer_view_accessible.h"
 
+#include "platform/ui/translation.h"
 #include "shell/prayer_view.h"
 #include "sky/qibla.h"
 
@@ -37,14 +38,16 @@ CRect OnClient(const CRect& cell, const PictureFit& fit)
 
 std::vector<AccessibleText> PrayerViewTexts(const DayTexts& texts, std::optional<double> bearing)
 {
+    // Read out as painted: in the language shown, piece by piece.
     std::vector<AccessibleText> shown = {
         {texts[kLocationText], kCityCell},
-        {texts[kGregorianDateText], kGregorianCell},
-        {texts[kHijriDateText], kHijriCell},
+        {ShownText(texts[kGregorianDateText]), kGregorianCell},
+        {ShownText(texts[kHijriDateText]), kHijriCell},
     };
     for (std::size_t prayer = 0; prayer < kPrayerCount; ++prayer)
         shown.push_back(
-            {PrayerLabel(prayer) + " " + texts[kFajrText + prayer], PrayerCell(prayer)});
+            {ShownText(PrayerLabel(prayer)) + " " + ShownText(texts[kFajrText + prayer]),
+             PrayerCell(prayer)});
     if (bearing)
         shown.push_back({QiblaText(*bearing), kDialCell});
     return shown;

@@ -578,6 +578,10 @@
             <translation>ليلة القدر</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>بدء نزول القرآن</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>عيد الفطر</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>مواقيت الصلاة اليومية للمسلمين والتاريخ الهجري والقبلة لمدينتك</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>بدء نزول القرآن</translation>
+            <source>BLACK</source>
+            <translation>أسود</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>أزرق</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>أزرق داكن</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>أحمر داكن</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>رمادي</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>أخضر</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>رمادي فاتح</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>أخضر فاتح</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>أحمر</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>أبيض</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>أصفر</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>أفريقيا</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>آسيا</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>أستراليا</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>أوروبا</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>الشرق الأوسط</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>أمريكا الشمالية</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>أمريكا الجنوبية</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>هـ</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>م</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>راسلنا على %1.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>الإصدار %1 لنظام لينكس</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>في اليوم نفسه</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>قبل يوم واحد</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>قبل يومين</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>قبل 3 أيام</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>التنبيه قبل الأذان:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>لغة النظام</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>اللغة:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>تظهر اللغة الجديدة عند تشغيل البرنامج مرة أخرى.</translation>
         </message>
     </context>
     <context>

@@ -578,6 +578,10 @@
             <translation>শবে কদর</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>কুরআনের প্রথম অবতরণ</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>ঈদুল ফিতর</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>আপনার শহরের মুসলিমদের দৈনিক নামাজের সময়, হিজরি তারিখ ও কিবলা</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>কুরআনের প্রথম অবতরণ</translation>
+            <source>BLACK</source>
+            <translation>কালো</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>নীল</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>গাঢ় নীল</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>গাঢ় লাল</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>ধূসর</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>সবুজ</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>হালকা ধূসর</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>হালকা সবুজ</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>লাল</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>সাদা</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>হলুদ</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>আফ্রিকা</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>এশিয়া</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>অস্ট্রেলিয়া</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>ইউরোপ</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>মধ্যপ্রাচ্য</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>উত্তর আমেরিকা</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>দক্ষিণ আমেরিকা</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>হিজরি</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>খ্রিস্টাব্দ</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>আমাদের সাথে %1 ঠিকানায় যোগাযোগ করুন।</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>লিনাক্সের জন্য সংস্করণ %1</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>একই দিনে</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>১ দিন আগে</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>২ দিন আগে</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>৩ দিন আগে</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>আজানের আগে জানান:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>সিস্টেমের ভাষা</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>ভাষা:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>নতুন ভাষা প্রোগ্রামটি আবার চালু হলে দেখা যাবে।</translation>
         </message>
     </context>
     <context>

@@ -578,6 +578,10 @@
             <translation>Lailat al-Qadr</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>Die erste Offenbarung des Korans</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramadanfest</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>Tägliche muslimische Gebetszeiten, Hidschri-Daten und die Qibla für Ihre Stadt</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>Die erste Offenbarung des Korans</translation>
+            <source>BLACK</source>
+            <translation>SCHWARZ</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>BLAU</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>DUNKELBLAU</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>DUNKELROT</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>GRAU</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>GRÜN</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>HELLGRAU</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>HELLGRÜN</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>ROT</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>WEISS</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>GELB</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>Afrika</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>Asien</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>Australien</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>Europa</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>Naher Osten</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>Nordamerika</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>Südamerika</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>n. H.</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>n. Chr.</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>schreiben Sie uns an %1.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>Version %1 für Linux</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>Am selben Tag</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 Tag vorher</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 Tage vorher</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 Tage vorher</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>Vor dem Adhan benachrichtigen:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>Sprache des Systems</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Sprache:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>Die neue Sprache erscheint beim nächsten Start des Programms.</translation>
         </message>
     </context>
     <context>

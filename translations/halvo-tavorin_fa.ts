@@ -578,6 +578,10 @@
             <translation>شب قدر</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>آغاز نزول قرآن</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>عید فطر</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>اوقات نماز روزانه مسلمانان، تاریخ هجری و قبله برای شهر شما</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>آغاز نزول قرآن</translation>
+            <source>BLACK</source>
+            <translation>سیاه</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>آبی</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>آبی تیره</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>قرمز تیره</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>خاکستری</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>سبز</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>خاکستری روشن</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>سبز روشن</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>قرمز</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>سفید</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>زرد</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>آفریقا</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>آسیا</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>استرالیا</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>اروپا</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>خاورمیانه</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>آمریکای شمالی</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>آمریکای جنوبی</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>ه‍.ق.</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>میلادی</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>با ما از طریق %1 تماس بگیرید.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>نسخهٔ %1 برای لینوکس</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>همان روز</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 روز پیش از آن</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 روز پیش از آن</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 روز پیش از آن</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>اعلان پیش از اذان:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>زبان سیستم</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>زبان:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>زبان تازه با اجرای دوبارهٔ برنامه نمایش داده می‌شود.</translation>
         </message>
     </context>
     <context>

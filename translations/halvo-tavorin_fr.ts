@@ -578,6 +578,10 @@
             <translation>Laylat al-Qadr</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>La première révélation du Coran</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>Aïd el-Fitr</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>Heures des prières musulmanes, dates de l'Hégire et Qibla pour votre ville</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>La première révélation du Coran</translation>
+            <source>BLACK</source>
+            <translation>NOIR</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>BLEU</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>BLEU FONCÉ</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>ROUGE FONCÉ</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>GRIS</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>VERT</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>GRIS CLAIR</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>VERT CLAIR</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>ROUGE</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>BLANC</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>JAUNE</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>Afrique</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>Asie</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>Australie</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>Europe</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>Moyen-Orient</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>Amérique du Nord</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>Amérique du Sud</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>de l'Hégire</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>apr. J.-C.</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>écrivez-nous à %1.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>Version %1 pour Linux</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>Le jour même</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 jour avant</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 jours avant</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 jours avant</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>Prévenir avant l'Adhan :</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>Langue du système</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Langue :</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>La nouvelle langue s'affiche au prochain démarrage du programme.</translation>
         </message>
     </context>
     <context>

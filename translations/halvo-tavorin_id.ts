@@ -578,6 +578,10 @@
             <translation>Lailatul Qadar</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>Idul Fitri</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>Jadwal salat harian umat Islam, tanggal Hijriah, dan kiblat untuk kota Anda</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
+            <source>BLACK</source>
+            <translation>HITAM</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>BIRU</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>BIRU TUA</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>MERAH TUA</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>ABU-ABU</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>HIJAU</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>ABU-ABU MUDA</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>HIJAU MUDA</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>MERAH</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>PUTIH</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>KUNING</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>Afrika</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>Asia</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>Australia</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>Eropa</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>Timur Tengah</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>Amerika Utara</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>Amerika Selatan</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>H</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>M</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>hubungi kami di %1.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>Versi %1 untuk Linux</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>Hari yang sama</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 hari sebelumnya</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 hari sebelumnya</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 hari sebelumnya</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>Beri tahu sebelum azan:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>Bahasa sistem</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Bahasa:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>Bahasa baru tampil saat program dijalankan lagi.</translation>
         </message>
     </context>
     <context>

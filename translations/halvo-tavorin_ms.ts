@@ -578,6 +578,10 @@
             <translation>Lailatulqadar</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>Wahyu pertama al-Quran</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>Aidilfitri</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>Waktu solat harian, tarikh Hijrah dan arah kiblat bagi bandar anda</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>Wahyu pertama al-Quran</translation>
+            <source>BLACK</source>
+            <translation>HITAM</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>BIRU</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>BIRU GELAP</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>MERAH GELAP</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>KELABU</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>HIJAU</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>KELABU CERAH</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>HIJAU CERAH</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>MERAH</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>PUTIH</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>KUNING</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>Afrika</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>Asia</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>Australia</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>Eropah</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>Timur Tengah</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>Amerika Utara</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>Amerika Selatan</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>H</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>M</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>hubungi kami di %1.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>Versi %1 untuk Linux</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>Hari yang sama</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 hari sebelum</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 hari sebelum</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 hari sebelum</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>Maklumkan sebelum azan:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>Bahasa sistem</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Bahasa:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>Bahasa baharu dipaparkan apabila program dimulakan semula.</translation>
         </message>
     </context>
     <context>

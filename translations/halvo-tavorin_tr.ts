@@ -578,6 +578,10 @@
             <translation>Kadir Gecesi</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>Kur'an'ın inmeye başlaması</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramazan Bayramı</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>Şehriniz için günlük namaz vakitleri, hicri tarih ve kıble</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>Kur'an'ın inmeye başlaması</translation>
+            <source>BLACK</source>
+            <translation>SİYAH</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>MAVİ</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>KOYU MAVİ</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>KOYU KIRMIZI</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>GRİ</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>YEŞİL</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>AÇIK GRİ</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>AÇIK YEŞİL</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>KIRMIZI</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>BEYAZ</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>SARI</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>Afrika</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>Asya</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>Avustralya</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>Avrupa</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>Orta Doğu</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>Kuzey Amerika</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>Güney Amerika</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>H.</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>M.S.</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>bize %1 adresinden ulaşın.</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>Linux için sürüm %1</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>Aynı gün</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 gün önce</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 gün önce</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 gün önce</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>Ezandan önce bildir:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>Sistemin dili</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>Dil:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>Yeni dil, program yeniden başlatıldığında görünür.</translation>
         </message>
     </context>
     <context>

@@ -578,6 +578,10 @@
             <translation>شب قدر</translation>
         </message>
         <message>
+            <source>The first revelation of the Qurƚn</source>
+            <translation>نزولِ قرآن کا آغاز</translation>
+        </message>
+        <message>
             <source>Eid Al Fitr</source>
             <translation>عید الفطر</translation>
         </message>
@@ -926,8 +930,108 @@
             <translation>آپ کے شہر کے لیے روزانہ اسلامی اوقاتِ نماز، ہجری تاریخیں اور قبلہ</translation>
         </message>
         <message>
-            <source>The first revelation of the Qur’an</source>
-            <translation>نزولِ قرآن کا آغاز</translation>
+            <source>BLACK</source>
+            <translation>سیاہ</translation>
+        </message>
+        <message>
+            <source>BLUE</source>
+            <translation>نیلا</translation>
+        </message>
+        <message>
+            <source>DARK BLUE</source>
+            <translation>گہرا نیلا</translation>
+        </message>
+        <message>
+            <source>DARK RED</source>
+            <translation>گہرا سرخ</translation>
+        </message>
+        <message>
+            <source>GRAY</source>
+            <translation>سرمئی</translation>
+        </message>
+        <message>
+            <source>GREEN</source>
+            <translation>سبز</translation>
+        </message>
+        <message>
+            <source>LIGHT GRAY</source>
+            <translation>ہلکا سرمئی</translation>
+        </message>
+        <message>
+            <source>LIGHT GREEN</source>
+            <translation>ہلکا سبز</translation>
+        </message>
+        <message>
+            <source>RED</source>
+            <translation>سرخ</translation>
+        </message>
+        <message>
+            <source>WHITE</source>
+            <translation>سفید</translation>
+        </message>
+        <message>
+            <source>YELLOW</source>
+            <translation>پیلا</translation>
+        </message>
+        <message>
+            <source>Africa</source>
+            <translation>افریقہ</translation>
+        </message>
+        <message>
+            <source>Asia</source>
+            <translation>ایشیا</translation>
+        </message>
+        <message>
+            <source>Australia</source>
+            <translation>آسٹریلیا</translation>
+        </message>
+        <message>
+            <source>Europe</source>
+            <translation>یورپ</translation>
+        </message>
+        <message>
+            <source>Middle East</source>
+            <translation>مشرق وسطیٰ</translation>
+        </message>
+        <message>
+            <source>North America</source>
+            <translation>شمالی امریکہ</translation>
+        </message>
+        <message>
+            <source>South America</source>
+            <translation>جنوبی امریکہ</translation>
+        </message>
+        <message>
+            <source>A.H.</source>
+            <translation>ہجری</translation>
+        </message>
+        <message>
+            <source>C.E.</source>
+            <translation>عیسوی</translation>
+        </message>
+        <message>
+            <source>contact us at %1.</source>
+            <translation>ہم سے %1 پر رابطہ کریں۔</translation>
+        </message>
+        <message>
+            <source>Version %1 for Linux</source>
+            <translation>لینکس کے لیے ورژن %1</translation>
+        </message>
+        <message>
+            <source>Same Day</source>
+            <translation>اسی دن</translation>
+        </message>
+        <message>
+            <source>1 Day Before</source>
+            <translation>1 دن پہلے</translation>
+        </message>
+        <message>
+            <source>2 Days Before</source>
+            <translation>2 دن پہلے</translation>
+        </message>
+        <message>
+            <source>3 Days Before</source>
+            <translation>3 دن پہلے</translation>
         </message>
     </context>
     <context>
@@ -1063,6 +1167,18 @@
         <message>
             <source>Notify before the Adhan:</source>
             <translation>اذان سے پہلے اطلاع:</translation>
+        </message>
+        <message>
+            <source>The system's language</source>
+            <translation>سسٹم کی زبان</translation>
+        </message>
+        <message>
+            <source>Language:</source>
+            <translation>زبان:</translation>
+        </message>
+        <message>
+            <source>A new language shows when the program starts again.</source>
+            <translation>نئی زبان پروگرام دوبارہ شروع ہونے پر نظر آئے گی۔</translation>
         </message>
     </context>
     <context>

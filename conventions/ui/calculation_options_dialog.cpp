@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
@@ -100,6 +102,18 @@ CalculationOptionsDialog::CalculationOptionsDialog(QWidget* parent) : QDialog(pa
     notifyBefore_->setSuffix(tr(" min"));
     notifyBefore_->setSpecialValueText(tr("Off"));
     form->addRow(tr("Notify before the Adhan:"), notifyBefore_);
+    // Each language by its own name, as people look for theirs.
+    language_ = new QComboBox(this);
+    language_->setObjectName("language");
+    language_->addItem(tr("The system's language"), QString());
+    for (const char* code : kShippedLanguages)
+        language_->addItem(QLocale(QString::fromLatin1(code)).nativeLanguageName(),
+                           QString::fromLatin1(code));
+    form->addRow(tr("Language:"), language_);
+    auto* restart = new QLabel(tr("A new language shows when the program starts again."), this);
+    restart->setObjectName("languageNote");
+    restart->setWordWrap(true);
+    form->addRow(QString(), restart);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->setObjectName("buttons");
@@ -124,6 +138,7 @@ void CalculationOptionsDialog::Load()
     hijriAdjust_->setValue(options.hijri.adjustDays);
     SelectStored(clock_, options.clock24 ? "24" : "12");
     notifyBefore_->setValue(options.notifyBeforeMinutes);
+    SelectStored(language_, options.language);
 }
 
 void CalculationOptionsDialog::accept()
@@ -141,6 +156,7 @@ void CalculationOptionsDialog::accept()
         {setting::kHijriAdjust, std::to_string(hijriAdjust_->value())},
         {setting::kClock, StoredOf(clock_)},
         {setting::kNotifyBefore, std::to_string(notifyBefore_->value())},
+        {setting::kLanguage, StoredOf(language_)},
     };
     // All options or none: a display never shows half of the choice.
     bool stored = false;

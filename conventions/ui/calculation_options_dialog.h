@@ -2,7 +2,8 @@
 
 // "Calculation Options": the stored options both programs honour (a
 // published method, minutes added, rounding, the high-latitude and polar-day
-// rules, the Hijri calendar and its adjustment, the clock). A window of our
+// rules, the Hijri calendar and its adjustment, the clock, the notice before
+// the Adhan, the language). A window of our
 // own, not one of the seed's templates: plain Qt with a form layout.
 
 #include <QCoreApplication>
@@ -39,6 +40,7 @@ class CalculationOptionsDialog : public QDialog
     QSpinBox* hijriAdjust_ = nullptr;
     QComboBox* clock_ = nullptr;
     QSpinBox* notifyBefore_ = nullptr;
+    QComboBox* language_ = nullptr;
 };
 
 } // namespace halvo

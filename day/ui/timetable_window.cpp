@@ -1,6 +1,7 @@
 #include "day/ui/timetable_window.h"
 
 #include "day/ui/timetable_document.h"
+#include "platform/ui/translation.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -98,11 +99,12 @@ class TimetableModel : public QAbstractTableModel
         switch (role)
         {
         case Qt::DisplayRole:
+            // In the language shown: its dates, digits and AM/PM words.
             if (index.column() == 0)
-                return Utf8(row.gregorian);
+                return Utf8(ShownText(row.gregorian));
             if (index.column() == 1)
-                return Utf8(row.hijri);
-            return Utf8(row.times[static_cast<std::size_t>(index.column() - 2)]);
+                return Utf8(ShownText(row.hijri));
+            return Utf8(ShownText(row.times[static_cast<std::size_t>(index.column() - 2)]));
         case Qt::TextAlignmentRole:
             return index.column() < 2 ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                                       : QVariant(Qt::AlignRight | Qt::AlignVCenter);
@@ -254,7 +256,7 @@ void TimetableWindow::ShowMonth(int year, int month)
     choosing_ = false;
     facts_->setText(tr("%1\n%2; Asr %3\nHijri: %4")
                         .arg(Utf8(month_.city), Utf8(month_.convention), Utf8(month_.asrMethod),
-                             Utf8(month_.hijriMonths)));
+                             Utf8(ShownText(month_.hijriMonths))));
     notice_->setText(Utf8(messages.Text()));
     notice_->setVisible(!messages.Text().empty());
     if (TodayRow() >= 0)

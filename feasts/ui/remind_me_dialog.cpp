@@ -18,8 +18,9 @@ namespace
 {
 
 // Row index is the number of days ahead, as NumDays stores it.
-constexpr std::array<const char*, 4> kLookAheadRows = {"Same Day", "1 Day Before", "2 Days Before",
-                                                       "3 Days Before"};
+constexpr std::array<const char*, 4> kLookAheadRows = {
+    HALVO_TEXT("Same Day"), HALVO_TEXT("1 Day Before"), HALVO_TEXT("2 Days Before"),
+    HALVO_TEXT("3 Days Before")};
 
 constexpr PaintedText kLabels[] = {
     {60, 25, HALVO_TEXT("Feast Reminder ON/OFF"), TextColour::kHeader},

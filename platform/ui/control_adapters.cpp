@@ -1,6 +1,7 @@
 #include "platform/ui/control_adapters.h"
 
 #include "platform/ui/dense_pictures.h"
+#include "platform/ui/translation.h"
 
 #include "platform/text/collation.h"
 
@@ -186,6 +187,22 @@ class PictureAdapter : public ControlAdapter
 
 // --- Lists: combos, list boxes and icon lists.
 
+// An entry is shown in the active language when it is a text of the
+// program's own (a month, a school, a direction); names the stores hold are
+// not in the catalogues and stay as they are. The English entry stays with
+// the item as its data: that is what the dialogs read, find and store.
+QString ShownEntry(const QString& entry)
+{
+    const std::string english = FromQString(entry);
+    const std::string translated = Translate(english);
+    return translated == english ? entry : ToQString(LocalDigits(translated));
+}
+
+QString EntryOf(const QVariant& data)
+{
+    return data.toString();
+}
+
 class ComboAdapter : public ControlAdapter
 {
   public:
@@ -205,17 +222,25 @@ class ComboAdapter : public ControlAdapter
         if (combo()->isEditable())
             combo()->setEditText(text);
     }
-    QString Text() const override { return combo()->currentText(); }
+    QString Text() const override
+    {
+        // The chosen entry as the code knows it; a typed text as typed.
+        const int index = combo()->currentIndex();
+        if (index >= 0 && combo()->itemText(index) == combo()->currentText())
+            return ItemText(index);
+        return combo()->currentText();
+    }
     int Count() const override { return combo()->count(); }
-    QString ItemText(int index) const override { return combo()->itemText(index); }
+    QString ItemText(int index) const override { return EntryOf(combo()->itemData(index)); }
     void Insert(int index, const QString& text, int) override
     {
         const Quiet quiet(combo());
         const int selected = combo()->currentIndex();
-        combo()->insertItem(index, text);
+        const QString shown = ShownEntry(text);
+        combo()->insertItem(index, shown, text);
         // The drop-down shows whole entries where the box is narrower than
         // its longest one (room for the frame, margins and scroll bar).
-        const int wanted = combo()->fontMetrics().horizontalAdvance(text) + 40;
+        const int wanted = combo()->fontMetrics().horizontalAdvance(shown) + 40;
         if (combo()->view()->minimumWidth() < wanted)
             combo()->view()->setMinimumWidth(wanted);
         // A new entry selects nothing by itself.
@@ -304,14 +329,19 @@ class ListBoxAdapter : public ControlAdapter
     QString Text() const override
     {
         const int row = Selection();
-        return row >= 0 ? list()->item(row)->text() : QString();
+        return row >= 0 ? ItemText(row) : QString();
     }
     int Count() const override { return list()->count(); }
-    QString ItemText(int index) const override { return list()->item(index)->text(); }
+    QString ItemText(int index) const override
+    {
+        return EntryOf(list()->item(index)->data(Qt::UserRole));
+    }
     void Insert(int index, const QString& text, int) override
     {
         const Quiet quiet(list());
-        list()->insertItem(index, text);
+        auto* item = new QListWidgetItem(ShownEntry(text));
+        item->setData(Qt::UserRole, text);
+        list()->insertItem(index, item);
     }
     void Clear() override
     {
@@ -361,7 +391,9 @@ class IconListAdapter : public ListBoxAdapter
     void Insert(int index, const QString& text, int iconId) override
     {
         const Quiet quiet(list());
-        list()->insertItem(index, new QListWidgetItem(PictureIcon(iconId), text));
+        auto* item = new QListWidgetItem(PictureIcon(iconId), ShownEntry(text));
+        item->setData(Qt::UserRole, text);
+        list()->insertItem(index, item);
     }
 };
 

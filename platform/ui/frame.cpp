@@ -1,6 +1,6 @@
 #include "platform/ui/framework_impl.h"
-#include "platform/ui/window_activation.h"
 #include "platform/ui/translation.h"
+#include "platform/ui/window_activation.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -9,6 +9,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShortcut>
+
+#include <algorithm>
 
 namespace halvo
 {
@@ -112,6 +114,11 @@ void CFrameWnd::SetPaneSize(int width, int height)
     if (window == nullptr)
         return;
     const int barHeight = window->menuBar()->sizeHint().height();
+    // Translated titles may be longer than the pane is wide: the window
+    // widens to show them all (the picture stays centred in it). English
+    // keeps the pane's own width.
+    if (!ActiveLanguage().empty())
+        width = std::max(width, window->menuBar()->sizeHint().width());
     window->resize(width, height + barHeight);
 }
 

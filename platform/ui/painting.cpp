@@ -104,40 +104,53 @@ void CDC::SelectFont(const FontSpec& font)
 
 // Every painted text passes here: it is shown in the active language, and
 // in a right-to-left one its box is mirrored across the surface.
-void CDC::TextOut(int x, int y, const std::string& text)
+void CDC::TextOut(int x, int y, const std::string& text, const char* argument)
+{
+    DrawShownText(x, y, argument != nullptr ? ShownText(text, argument) : ShownText(text),
+                  impl_->fitWidth - x);
+}
+
+void CDC::TextOutWithin(int x, int y, const std::string& text, int width)
+{
+    DrawShownText(x, y, ShownText(text), std::min(width, impl_->fitWidth - x));
+}
+
+void CDC::DrawShownText(int x, int y, const std::string& text, int room)
 {
     const QFontMetrics metrics(impl_->font);
-    const QString shown = ToQString(ShownText(text));
+    const QString shown = ToQString(text);
     int width = metrics.horizontalAdvance(shown);
-    // Narrowed, never cut: the font is condensed just enough for the text
-    // to end at the window's edge (or start at it, right to left).
-    const int room = impl_->fitWidth - x;
+    // Narrowed, never cut: the text is squeezed across just enough to end
+    // at the window's edge or its column's (or start there, right to left).
+    // A scale rather than a condensed font, so glyphs a fallback font draws
+    // (Arabic, Bengali) are narrowed too.
     const bool narrowed = impl_->fitWidth > 0 && width > room && room > 0;
+    const double squeeze = narrowed ? static_cast<double>(room) / width : 1.0;
     if (narrowed)
-    {
-        QFont condensed = impl_->font;
-        condensed.setStretch(std::max(1, 100 * room / width));
-        impl_->painter->setFont(condensed);
-        width = QFontMetrics(condensed).horizontalAdvance(shown);
-    }
+        width = room;
     if (impl_->mirrorWidth > 0)
         x = impl_->mirrorWidth - x - width;
-    impl_->painter->drawText(QPoint(x, y + metrics.ascent()), shown);
-    const QTransform& place = impl_->painter->transform();
+    QPainter& painter = *impl_->painter;
+    painter.save();
+    painter.translate(x, y);
+    painter.scale(squeeze, 1.0);
+    painter.drawText(QPoint(0, metrics.ascent()), shown);
+    ObservePaintedText(painter, painter.font(), 0, 0, shown);
+    painter.restore();
+    const QTransform& place = painter.transform();
     const int left = place.map(QPoint(x, y)).x();
     const int right = place.map(QPoint(x + width, y)).x();
     impl_->textsLeft = std::min(impl_->textsLeft, left);
     impl_->textsRight = std::max(impl_->textsRight, right);
     if (const auto& observe = ShownTextObserver())
-        observe(ShownTextBox{FromQString(shown), left, right, impl_->painter->device()->width()});
-    ObservePaintedText(*impl_->painter, impl_->painter->font(), x, y, shown);
+        observe(ShownTextBox{FromQString(shown), left, right, painter.device()->width(),
+                             place.map(QPoint(x, y)).y(),
+                             place.map(QPoint(x, y + metrics.height())).y()});
     if (impl_->painted != nullptr)
     {
         const QRect cell(x, y, width, metrics.height());
         impl_->painted->push_back({shown, place.mapRect(cell)});
     }
-    if (narrowed)
-        impl_->painter->setFont(impl_->font);
 }
 
 void CDC::MoveTo(int x, int y)
@@ -315,10 +328,12 @@ void CDC::SetTransform(CPoint origin, double scale)
     painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != 1.0);
 }
 
-int SystemFontTextWidth(const std::string& text)
+int SystemFontTextWidth(const std::string& text, const char* argument)
 {
     EnsureApplication();
-    return QFontMetrics(SystemFont()).horizontalAdvance(ToQString(ShownText(text)));
+    return QFontMetrics(SystemFont())
+        .horizontalAdvance(
+            ToQString(argument != nullptr ? ShownText(text, argument) : ShownText(text)));
 }
 
 CPoint BitmapSize(int bitmapId)
@@ -341,7 +356,7 @@ void PaintTexts(CDC& dc, std::span<const PaintedText> texts, COLORREF textColour
     for (const PaintedText& text : texts)
     {
         dc.SetTextColor(text.colour == TextColour::kHeader ? headerColour : textColour);
-        dc.TextOut(text.x, text.y, text.text);
+        dc.TextOut(text.x, text.y, text.text, text.argument);
     }
 }
 

@@ -67,8 +67,13 @@ class CDC
     void FillSolidRect(const CRect& rect, COLORREF colour);
     COLORREF SetTextColor(COLORREF colour);
     void SelectFont(const FontSpec& font);
-    // Text with the top-left corner of its cell at (x, y); no clipping, no background.
-    void TextOut(int x, int y, const std::string& text);
+    // Text with the top-left corner of its cell at (x, y); no clipping, no
+    // background. An argument fills the text's "%1" after its translation.
+    void TextOut(int x, int y, const std::string& text, const char* argument = nullptr);
+    // The same in a column of the given width: where a window narrows its
+    // translated texts (the main display), one wider than the column is
+    // narrowed to it; anywhere else, and in English, exactly TextOut.
+    void TextOutWithin(int x, int y, const std::string& text, int width);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     // Outline with the pen, inside filled with the white brush.
@@ -93,6 +98,7 @@ class CDC
     explicit CDC(std::unique_ptr<Impl> impl);
 
   private:
+    void DrawShownText(int x, int y, const std::string& shown, int room);
     std::unique_ptr<Impl> impl_;
 };
 
@@ -108,6 +114,9 @@ struct PaintedText
     int y = 0;
     const char* text = "";
     TextColour colour = TextColour::kText;
+    // Fills the text's "%1" once it is translated: a value known only when
+    // the build is configured (an address, the version).
+    const char* argument = nullptr;
 };
 
 // Draws the texts in order, each in the text or the header colour; the
@@ -120,7 +129,7 @@ Picture RenderPicture(int width, int height, const std::function<void(CDC&)>& pa
 
 // Width in pixels of a text drawn in the font a device context starts
 // with (the dialogs' system font).
-int SystemFontTextWidth(const std::string& text);
+int SystemFontTextWidth(const std::string& text, const char* argument = nullptr);
 
 // Size of a bitmap resource; 0 x 0 when it is missing.
 CPoint BitmapSize(int bitmapId);

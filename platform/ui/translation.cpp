@@ -3,15 +3,18 @@
 #include "platform/ui/framework_impl.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStringList>
 #include <QTranslator>
 
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <optional>
 
 namespace halvo
 {
@@ -265,9 +268,166 @@ static std::string LocalHalfDay(const std::string& text)
     return word.isEmpty() ? text : time + " " + FromQString(word);
 }
 
+namespace
+{
+
+// The month whose English name is `name` (1 to 12), or 0.
+int MonthNumber(const std::string& name, const char* const* names)
+{
+    for (int month = 1; month <= 12; ++month)
+        if (name == names[month - 1])
+            return month;
+    return 0;
+}
+
+constexpr const char* kGregorianMonths[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
+constexpr const char* kHijriMonths[] = {
+    "Muharram", "Safar",    "Raby' al-awal", "Raby al-thany", "Jumada al-awal", "Jumada al-thany",
+    "Rajab",    "Shaa'ban", "Ramadan",       "Shawwal",       "Thw al-qi'dah",  "Thw al-hijjah"};
+
+// The locale's long date without its day of the week: "d MMMM yyyy",
+// "d. MMMM yyyy", "yyyy MMMM d" as the language writes a date.
+QString DateFormatWithoutWeekday(const QLocale& locale)
+{
+    QString format = locale.dateFormat(QLocale::LongFormat);
+    format.remove(QStringLiteral("dddd"));
+    // What stood between the weekday and the date: commas, spaces.
+    static const QString separators = QStringLiteral(" ,\u060C\u200F");
+    while (!format.isEmpty() && separators.contains(format.front()))
+        format.remove(0, 1);
+    while (!format.isEmpty() && separators.contains(format.back()))
+        format.chop(1);
+    return format.isEmpty() ? QStringLiteral("d MMMM yyyy") : format;
+}
+
+bool AllDigits(const std::string& text)
+{
+    return !text.empty() && text.size() <= 4 &&
+           text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The words of a date line the engine wrote ("20 March 2026 C.E.",
+// "20 March, 2026", "1 Shawwal 1447 A.H.", "Rajab 1448 A.H."): the day (or
+// empty), the month's name, the year, and the era word (or empty).
+struct DateWords
+{
+    std::string day;
+    std::string month;
+    std::string year;
+    std::string era;
+};
+
+std::optional<DateWords> SplitDate(std::string text)
+{
+    DateWords words;
+    for (const char* era : {" C.E.", " A.H."})
+    {
+        const std::string suffix = era;
+        if (text.size() > suffix.size() &&
+            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0)
+        {
+            words.era = suffix.substr(1);
+            text.resize(text.size() - suffix.size());
+        }
+    }
+    const std::size_t yearStart = text.rfind(' ');
+    if (yearStart == std::string::npos)
+        return std::nullopt;
+    words.year = text.substr(yearStart + 1);
+    text.resize(yearStart);
+    if (!text.empty() && text.back() == ',')
+        text.pop_back();
+    const std::size_t dayEnd = text.find(' ');
+    if (dayEnd != std::string::npos && AllDigits(text.substr(0, dayEnd)))
+    {
+        words.day = text.substr(0, dayEnd);
+        text.erase(0, dayEnd + 1);
+    }
+    words.month = text;
+    if (!AllDigits(words.year) || words.month.empty())
+        return std::nullopt;
+    return words;
+}
+
+// A Gregorian or Hijri date line in the active language; nullopt for any
+// other text. Gregorian dates take the locale's own format and month names;
+// Hijri dates the catalogue's month names and era word. Right to left, a
+// mark in front makes the line one right-to-left run whatever the digits.
+std::optional<std::string> LocalDate(const std::string& text)
+{
+    const std::optional<DateWords> words = SplitDate(text);
+    if (!words)
+        return std::nullopt;
+    const int year = std::stoi(words->year);
+    const int day = words->day.empty() ? 0 : std::stoi(words->day);
+    const QLocale locale;
+    QString shown;
+    if (const int month = MonthNumber(words->month, kGregorianMonths);
+        month != 0 && words->era != "A.H." && day != 0)
+    {
+        const QDate date(year, month, day);
+        if (!date.isValid())
+            return std::nullopt;
+        shown = locale.toString(date, DateFormatWithoutWeekday(locale));
+    }
+    else if (MonthNumber(words->month, kHijriMonths) != 0 && words->era != "C.E.")
+    {
+        QStringList parts;
+        if (day != 0)
+            parts << locale.toString(day);
+        parts << ToQString(Translate(words->month));
+        parts << ToQString(words->year);
+        if (!words->era.empty())
+            parts << ToQString(Translate(words->era));
+        shown = parts.join(QLatin1Char(' '));
+    }
+    else
+    {
+        return std::nullopt;
+    }
+    if (RightToLeft())
+        shown.prepend(QChar(0x200F));
+    return FromQString(shown);
+}
+
+} // namespace
+
+std::string LocalDateText(const std::string& text)
+{
+    if (Current().language.empty())
+        return text;
+    // "Rajab 1448 A.H. / Sha'ban 1448 A.H.": each side on its own.
+    const std::string between = " / ";
+    if (const std::size_t split = text.find(between); split != std::string::npos)
+    {
+        const std::optional<std::string> first = LocalDate(text.substr(0, split));
+        const std::optional<std::string> second = LocalDate(text.substr(split + between.size()));
+        if (first && second)
+            return *first + between + *second;
+        return text;
+    }
+    return LocalDate(text).value_or(text);
+}
+
 std::string ShownText(const std::string& text)
 {
-    return LocalDigits(LocalHalfDay(Translate(text)));
+    const std::string translated = Translate(text);
+    if (translated == text)
+        return LocalDigits(LocalHalfDay(LocalDateText(text)));
+    return LocalDigits(LocalHalfDay(translated));
+}
+
+std::string ShownText(const std::string& text, const std::string& argument)
+{
+    const std::string translated = Translate(text);
+    const std::string placeholder = "%1";
+    const std::size_t at = translated.find(placeholder);
+    if (at == std::string::npos)
+        return ShownText(text);
+    return LocalDigits(translated.substr(0, at)) + argument +
+           LocalDigits(translated.substr(at + placeholder.size()));
 }
 
 } // namespace halvo

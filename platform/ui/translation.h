@@ -55,19 +55,32 @@ std::string Translate(const std::string& english);
 // user types is kept in the digits the logic reads.
 std::string LocalDigits(const std::string& text);
 
-// A text painted or shown by the framework: translated, a time's AM or PM
-// in the locale's words, then its digits localised.
+// A date line of the engine ("20 March 2026 C.E.", "20 March, 2026",
+// "1 Shawwal 1447 A.H.", "Rajab 1448 A.H. / Shaa'ban 1448 A.H.") in the
+// active language: Gregorian in the locale's own date format, Hijri with the
+// catalogue's month and era words. Any other text, and every text in
+// English, is returned as it is. Digits are left to LocalDigits.
+std::string LocalDateText(const std::string& text);
+
+// A text painted or shown by the framework: translated (a date line as
+// LocalDateText words it), a time's AM or PM in the locale's words, then its
+// digits localised.
 std::string ShownText(const std::string& text);
+// The same with the translation's "%1" filled by the argument, which is
+// shown as it is (an address keeps its digits).
+std::string ShownText(const std::string& text, const std::string& argument);
 
 // For tests: each text the framework paints, as shown, with the left and
-// right edges of its box and the width of the surface it is painted on,
-// all in the window's pixels.
+// right edges of its box, the width of the surface it is painted on and
+// the top and bottom of its line, all in the window's pixels.
 struct ShownTextBox
 {
     std::string shown;
     int left = 0;
     int right = 0;
     int surfaceWidth = 0;
+    int top = 0;
+    int bottom = 0;
 };
 void SetShownTextObserver(std::function<void(const ShownTextBox&)> observer);
 

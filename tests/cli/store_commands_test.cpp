@@ -178,6 +178,8 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
         {{"settings", "set", "HijriAdjust", "3"}, 2},
         {{"settings", "set", "Clock", "13"}, 2},
         {{"settings", "set", "NotifyBefore", "121"}, 2},
+        {{"settings", "set", "Language", "klingon"}, 2},
+        {{"settings", "set", "Language", "ar_SA.UTF-8"}, 2},
         {{"settings", "set", "NoSuchName", "1"}, 2},
         {{"settings", "set", "KQMethod", "World Islamic League"}, 2},
         {{"settings", "set", "CityName", "Atlantis"}, 2},
@@ -192,6 +194,7 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
         {{"settings", "set", "HijriAdjust", "-1"}, 0},
         {{"settings", "set", "Clock", "24"}, 0},
         {{"settings", "set", "notifybefore", "15"}, 0},
+        {{"settings", "set", "language", "TR"}, 0},
     };
     for (const Case& c : cases)
     {
@@ -204,7 +207,7 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
         }
     }
     auto settings = Settings();
-    EXPECT_EQ(settings.size(), 25u);
+    EXPECT_EQ(settings.size(), 26u);
     EXPECT_EQ(settings["CityName"], "Sydney");
     // Stored in the spelling the readers compare exactly.
     EXPECT_EQ(settings["AsrMethod"], "Hanafi");
@@ -217,6 +220,7 @@ TEST_F(TavorinStore, SettingsSetRefusesBadValuesAndWritesNothing)
     EXPECT_EQ(settings["HijriAdjust"], "-1");
     EXPECT_EQ(settings["Clock"], "24");
     EXPECT_EQ(settings["NotifyBefore"], "15");
+    EXPECT_EQ(settings["Language"], "tr");
     EXPECT_EQ(settings["Reminder"], "1");
     EXPECT_EQ(nlohmann::json::parse(Run({"times", "--json"}).out)["longitudeHundredths"], 15121);
 }

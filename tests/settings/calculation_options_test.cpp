@@ -61,6 +61,14 @@ TEST(CalculationOptionsTest, EveryOptionTakesItsValuesInAnyCaseAndStoresItsOwnSp
         {"NotifyBefore", "121", nullptr},
         {"NotifyBefore", "-5", nullptr},
         {"NotifyBefore", "10 min", nullptr},
+        {"Language", "", ""},
+        {"Language", "AR", "ar"},
+        {"Language", "en", "en"},
+        {"Language", "de", "de"},
+        {"Language", "ar_SA", nullptr},
+        {"Language", "pseudo", nullptr},
+        {"Language", "xx", nullptr},
+        {"Language", "../../etc/passwd", nullptr},
         {"Colour", "24", nullptr},
     };
     for (const auto& c : cases)

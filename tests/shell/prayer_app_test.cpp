@@ -1,7 +1,9 @@
 #include "platform/store/record_store.h"
 #include "platform/ui/dialog_harness.h"
 #include "platform/ui/framework.h"
+#include "platform/ui/translation.h"
 #include "resources/resource_ids.h"
+#include "settings/calculation_options.h"
 #include "shell/command_line.h"
 #include "shell/help_texts.h"
 #include "shell/prayer_app.h"
@@ -228,6 +230,44 @@ TEST(PrayerApp, HiddenWithoutATrayShowsTheWindowAsBefore)
         EXPECT_TRUE(app.Frame()->IsWindowVisible());
         app.ExitInstance();
     }
+    unsetenv("HALVO_DATA_DIR");
+    CloseDatabase();
+    std::filesystem::remove_all(base);
+}
+
+// The language chosen in the store comes before the one the environment
+// names; stored English is English whatever the locale, and nothing stored
+// leaves the environment's.
+TEST(PrayerApp, StoredLanguageComesBeforeTheEnvironments)
+{
+    const auto base =
+        std::filesystem::temp_directory_path() / ("halvo-ui-language-" + std::to_string(getpid()));
+    std::filesystem::remove_all(base);
+    std::filesystem::create_directories(base);
+    setenv("XDG_DATA_HOME", base.c_str(), 1);
+    setenv("HALVO_DATA_DIR", HALVO_TEST_DATA_DIR "/startup/shipped", 1);
+    setenv("LANGUAGE", "fr", 1);
+    setenv("LANG", "fr_FR.UTF-8", 1);
+    struct Case
+    {
+        const char* stored; // nullptr: never written
+        const char* shown;
+    };
+    for (const Case& c : {Case{nullptr, "fr"}, Case{"de", "de"}, Case{"en", ""}, Case{"", "fr"}})
+    {
+        if (c.stored != nullptr)
+        {
+            ASSERT_TRUE(WriteCalculationOption("Language", c.stored));
+        }
+        CPrayerApp app;
+        EnsureApplication();
+        ASSERT_TRUE(app.InitInstance());
+        EXPECT_EQ(ActiveLanguage(), c.shown) << (c.stored ? c.stored : "(none)");
+        app.ExitInstance();
+    }
+    RemoveTranslations();
+    unsetenv("LANGUAGE");
+    unsetenv("LANG");
     unsetenv("HALVO_DATA_DIR");
     CloseDatabase();
     std::filesystem::remove_all(base);

@@ -1,10 +1,14 @@
 #include "conventions/ui/asr_method_dialog.h"
 
 #include "platform/ui/dialog_harness.h"
+#include "platform/ui/translation.h"
 #include "resources/resource_ids.h"
 #include "settings/screen_colours.h"
 #include "settings/settings.h"
 #include "tests/support/store_fixture.h"
+
+#include <QApplication>
+#include <QComboBox>
 
 #include <gtest/gtest.h>
 
@@ -66,6 +70,30 @@ TEST_F(AsrMethodDialog, OkStoresTheChosenSchoolCancelAndNoChoiceStoreNothing)
         EXPECT_TRUE(harness.OK());
         EXPECT_EQ(ReadSetting("AsrMethod"), "something else");
     }
+}
+
+// Under a translation the schools read in the language, while the dialog
+// still finds, selects and stores their English names.
+TEST_F(AsrMethodDialog, SchoolsAreShownTranslatedAndStoredInEnglish)
+{
+    ASSERT_EQ(InstallTranslations({"tr"}), "tr");
+    ASSERT_NE(Translate("Hanafi"), "Hanafi");
+    {
+        CAsrMethodDlg dialog(nullptr);
+        DialogHarness harness(dialog);
+        EXPECT_EQ(harness.Items(IDC_ASR_SCHOOL), (std::vector<std::string>{"Hanafi", "Shafi"}));
+        std::vector<std::string> shown;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            for (const QComboBox* combo : window->findChildren<QComboBox*>())
+                for (int i = 0; i < combo->count(); ++i)
+                    shown.push_back(combo->itemText(i).toStdString());
+        EXPECT_EQ(shown, (std::vector<std::string>{Translate("Hanafi"), Translate("Shafi")}));
+        EXPECT_TRUE(harness.SelectText(IDC_ASR_SCHOOL, "Shafi"));
+        EXPECT_EQ(harness.Text(IDC_ASR_SCHOOL), "Shafi");
+        EXPECT_TRUE(harness.OK());
+    }
+    RemoveTranslations();
+    EXPECT_EQ(ReadSetting("AsrMethod"), "Shafi");
 }
 
 // The headings are in the header colour, the explanations in the text colour.

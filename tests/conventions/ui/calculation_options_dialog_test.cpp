@@ -62,6 +62,7 @@ TEST_F(CalculationOptionsWindow, OpensWithTheStoredOptionsAndTheDefaults)
     EXPECT_EQ(Find<QComboBox>(dialog, "highLatitude")->currentData().toString(), "Reference45");
     EXPECT_EQ(Find<QComboBox>(dialog, "clock")->currentData().toString(), "12");
     EXPECT_EQ(Find<QSpinBox>(dialog, "hijriAdjust")->maximum(), 2);
+    EXPECT_EQ(Find<QComboBox>(dialog, "language")->currentData().toString(), "");
 }
 
 TEST_F(CalculationOptionsWindow, OkWritesEveryChoiceAndCancelWritesNothing)
@@ -85,6 +86,7 @@ TEST_F(CalculationOptionsWindow, OkWritesEveryChoiceAndCancelWritesNothing)
         Choose(dialog, "hijriCalendar", "UmmAlQura");
         Find<QSpinBox>(dialog, "hijriAdjust")->setValue(-1);
         Choose(dialog, "clock", "24");
+        Choose(dialog, "language", "tr");
         Press(dialog, QDialogButtonBox::Ok);
         EXPECT_EQ(dialog.result(), QDialog::Accepted);
     }
@@ -97,6 +99,7 @@ TEST_F(CalculationOptionsWindow, OkWritesEveryChoiceAndCancelWritesNothing)
         {"HijriCalendar", "UmmAlQura"},
         {"HijriAdjust", "-1"},
         {"Clock", "24"},
+        {"Language", "tr"},
     };
     for (const auto& [name, value] : stored)
         EXPECT_EQ(ReadSetting(name), value) << name;

@@ -113,6 +113,45 @@ TEST_F(TranslatedFramework, ArabicIsRightToLeftWithItsOwnDigitsAndEnglishIsUncha
     EXPECT_EQ(ShownText("Fajr 5:07"), "Fajr 5:07");
 }
 
+// The engine's date lines read in the language: Gregorian in the locale's
+// own format, Hijri with the catalogue's month and era; right to left one
+// run after a right-to-left mark. English keeps the engine's texts.
+TEST_F(TranslatedFramework, DateLinesAreWrittenAsTheLanguageWritesADate)
+{
+    // The shipped catalogues, not the tests' small ones.
+    ::unsetenv("HALVO_TRANSLATIONS_DIR");
+    const std::string rlm = "\u200F";
+    struct Case
+    {
+        const char* language;
+        std::string text;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"", "20 March 2026 C.E.", "20 March 2026 C.E."},
+        {"", "1 Shawwal 1447 A.H.", "1 Shawwal 1447 A.H."},
+        {"tr", "20 March 2026 C.E.", "20 Mart 2026"},
+        {"tr", "1 Shawwal 1447 A.H.", "1 Şevval 1447 H."},
+        {"de", "3 October, 2026", "3. Oktober 2026"},
+        {"ar", "20 March 2026 C.E.", rlm + "٢٠ مارس ٢٠٢٦"},
+        {"ar", "1 Shawwal 1447 A.H.", rlm + "١ شوال ١٤٤٧ هـ"},
+        {"ar", "Rajab 1448 A.H. / Shawwal 1448 A.H.",
+         rlm + "رجب ١٤٤٨ هـ / " + rlm + "شوال ١٤٤٨ هـ"},
+        // Not dates: left to the catalogue.
+        {"ar", "Seattle, WA", "Seattle, WA"},
+        {"ar", "31 February 2026 C.E.", "٣١ February ٢٠٢٦ C.E."},
+        {"tr", "Ramadan 2026 C.E.", "Ramadan 2026 C.E."},
+    };
+    for (const Case& c : cases)
+    {
+        if (*c.language == '\0')
+            RemoveTranslations();
+        else
+            ASSERT_EQ(InstallTranslations({c.language}), c.language);
+        EXPECT_EQ(ShownText(c.text), c.shown) << c.language << ": " << c.text;
+    }
+}
+
 // Both faces of one little window: the button and the painted label change
 // sides right to left, a picture of the world does not.
 TEST_F(TranslatedFramework, RightToLeftMirrorsControlsAndPaintedTextsNotPictures)
