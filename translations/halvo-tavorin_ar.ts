@@ -578,10 +578,6 @@
             <translation>ليلة القدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>بدء نزول القرآن</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عيد الفطر</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>قبل 3 أيام</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>بدء نزول القرآن</translation>
         </message>
     </context>
     <context>

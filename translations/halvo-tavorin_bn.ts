@@ -578,10 +578,6 @@
             <translation>শবে কদর</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>কুরআনের প্রথম অবতরণ</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>ঈদুল ফিতর</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>৩ দিন আগে</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>কুরআনের প্রথম অবতরণ</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>Lailat al-Qadr</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Die erste Offenbarung des Korans</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramadanfest</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 Tage vorher</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Die erste Offenbarung des Korans</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>شب قدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>آغاز نزول قرآن</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عید فطر</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 روز پیش از آن</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>آغاز نزول قرآن</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>Laylat al-Qadr</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>La première révélation du Coran</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Aïd el-Fitr</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 jours avant</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>La première révélation du Coran</translation>
         </message>
     </context>
     <context>

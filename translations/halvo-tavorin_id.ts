@@ -578,10 +578,6 @@
             <translation>Lailatul Qadar</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Idul Fitri</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 hari sebelumnya</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Turunnya wahyu pertama Al-Qur'an</translation>
         </message>
     </context>
     <context>

@@ -578,10 +578,6 @@
             <translation>Lailatulqadar</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Wahyu pertama al-Quran</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Aidilfitri</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 hari sebelum</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Wahyu pertama al-Quran</translation>
         </message>
     </context>
     <context>

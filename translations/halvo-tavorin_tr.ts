@@ -578,10 +578,6 @@
             <translation>Kadir Gecesi</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>Kur'an'ın inmeye başlaması</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>Ramazan Bayramı</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 gün önce</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>Kur'an'ın inmeye başlaması</translation>
         </message>
     </context>
     <context>

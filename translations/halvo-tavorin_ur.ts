@@ -578,10 +578,6 @@
             <translation>شب قدر</translation>
         </message>
         <message>
-            <source>The first revelation of the Qurƚn</source>
-            <translation>نزولِ قرآن کا آغاز</translation>
-        </message>
-        <message>
             <source>Eid Al Fitr</source>
             <translation>عید الفطر</translation>
         </message>
@@ -1032,6 +1028,10 @@
         <message>
             <source>3 Days Before</source>
             <translation>3 دن پہلے</translation>
+        </message>
+        <message>
+            <source>The first revelation of the Qur’an</source>
+            <translation>نزولِ قرآن کا آغاز</translation>
         </message>
     </context>
     <context>
