@@ -128,6 +128,27 @@ std::vector<std::string> TranslationFolders()
     return folders;
 }
 
+namespace
+{
+
+// The windows ask for Verdana, which DejaVu Sans stands in for. DejaVu's
+// own Arabic letters are few and poor (Urdu's heh goal reads as a five),
+// so the Arabic-script languages put a face made for their script first.
+// Urdu too: Nastaliq, its usual hand, is too tall for the windows' fixed
+// rows and would be cut.
+void UseScriptFont(const std::string& language)
+{
+    const QString verdana = QStringLiteral("Verdana");
+    QFont::removeSubstitutions(verdana);
+    QStringList faces;
+    if (language == "ar" || language == "fa" || language == "ur")
+        faces << QStringLiteral("Noto Naskh Arabic");
+    faces << QStringLiteral("DejaVu Sans");
+    QFont::insertSubstitutions(verdana, faces);
+}
+
+} // namespace
+
 std::string InstallTranslations(const std::vector<std::string>& candidates)
 {
     EnsureApplication();
@@ -161,6 +182,7 @@ std::string InstallTranslations(const std::vector<std::string>& candidates)
             QCoreApplication::installTranslator(toolkit.get());
             loaded.toolkit = std::move(toolkit);
         }
+        UseScriptFont(language);
         const QLocale locale(ToQString(language));
         QLocale::setDefault(locale);
         QApplication::setLayoutDirection(locale.textDirection());
@@ -189,6 +211,7 @@ void RemoveTranslations()
     if (loaded.toolkit)
         QCoreApplication::removeTranslator(loaded.toolkit.get());
     loaded = Loaded{};
+    UseScriptFont({});
     QLocale::setDefault(QLocale::c());
     if (QCoreApplication::instance() != nullptr)
         QApplication::setLayoutDirection(Qt::LeftToRight);
