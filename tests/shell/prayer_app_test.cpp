@@ -246,6 +246,10 @@ TEST(PrayerApp, StoredLanguageComesBeforeTheEnvironments)
     std::filesystem::create_directories(base);
     setenv("XDG_DATA_HOME", base.c_str(), 1);
     setenv("HALVO_DATA_DIR", HALVO_TEST_DATA_DIR "/startup/shipped", 1);
+    // A package build runs the tests with LC_ALL=C.UTF-8, which would
+    // outrank the LANG the cases rely on.
+    unsetenv("LC_ALL");
+    unsetenv("LC_MESSAGES");
     setenv("LANGUAGE", "fr", 1);
     setenv("LANG", "fr_FR.UTF-8", 1);
     struct Case
