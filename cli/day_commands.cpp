@@ -8,6 +8,7 @@
 #include "conventions/twilight_conventions.h"
 #include "datetools/icalendar.h"
 #include "datetools/timetable_rows.h"
+#include "day/day_model.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
@@ -292,8 +293,7 @@ void AppendIcsEvents(std::string& out, const ShownDay& shown, double utcOffset,
     {
         const PrayerTime& time = shown.times[i];
         // The minute the table shows, so the calendar and the table agree.
-        day.minutes[i] =
-            time.hasTime ? (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute : -1;
+        day.minutes[i] = time.hasTime ? ShownMinuteOfDay(time) : -1;
     }
     AppendTimetableIcsEvents(out, day, source.placeKey, {ics.withSunrise, ics.minutes}, stamp);
 }

@@ -31,6 +31,11 @@ PrayerEngine SetUpDay(std::int32_t longitude, std::int32_t latitude, double utcO
     return engine;
 }
 
+int ShownMinuteOfDay(const PrayerTime& time)
+{
+    return (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+}
+
 PrayerMoment MomentOf(const PrayerTime& time)
 {
     PrayerMoment moment;
@@ -42,7 +47,7 @@ PrayerMoment MomentOf(const PrayerTime& time)
     while (hours < 0)
         hours += 24;
     moment.hasTime = true;
-    moment.shownMinute = (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
+    moment.shownMinute = ShownMinuteOfDay(time);
     // Rounded up, so a sound started at this millisecond is never early.
     const auto ms = static_cast<std::int64_t>(std::ceil(hours * 3600000.0));
     moment.computedMs = std::clamp<std::int64_t>(ms, 0, kMsPerDay - 1);

@@ -47,6 +47,9 @@ inline constexpr std::int64_t kMsPerDay = 24 * 60 * kMsPerMinute;
 
 // The moment of one computed time: its unsplit hours brought into the day
 // as the texts bring them, so the shown minute is the text's.
+// The minute of the day a time is shown at, from midnight.
+int ShownMinuteOfDay(const PrayerTime& time);
+
 PrayerMoment MomentOf(const PrayerTime& time);
 
 // When a prayer's Adhan starts, in milliseconds of the day: at its computed

@@ -23,11 +23,6 @@ int MinutesUp(int seconds)
 
 } // namespace
 
-int ShownMinuteOfDay(const PrayerTime& time)
-{
-    return (time.hour % 12 + (time.pm != 0 ? 12 : 0)) * 60 + time.minute;
-}
-
 std::optional<NextPrayer> FindNextPrayer(const DayTimes& today, const DayTimes& tomorrow,
                                          double offsetChange, const DateRecord& now)
 {

@@ -3,6 +3,7 @@
 // The next prayer from a moment of the local clock: what `tavorin next`
 // prints and what the tray icon says.
 
+#include "day/day_model.h"
 #include "engine/date_record.h"
 #include "engine/prayer_engine.h"
 
@@ -31,8 +32,5 @@ struct NextPrayer
 // Nothing when neither day has a prayer time left (polar days and nights).
 std::optional<NextPrayer> FindNextPrayer(const DayTimes& today, const DayTimes& tomorrow,
                                          double offsetChange, const DateRecord& now);
-
-// The minute of the day a time is shown at, from midnight.
-int ShownMinuteOfDay(const PrayerTime& time);
 
 } // namespace halvo
