@@ -1,5 +1,6 @@
 #include "cli/cli_support.h"
 
+#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "locations/city_entry.h"
@@ -260,20 +261,12 @@ std::string DidYouMean(const std::vector<std::string>& candidates)
 
 std::string Time24Text(const PrayerTime& time)
 {
-    if (!time.hasTime)
-    {
-        return kNoTimeText;
-    }
-    const int hour24 = time.hour % 12 + (time.pm != 0 ? 12 : 0);
-    const char text[5] = {
-        static_cast<char>('0' + hour24 / 10), static_cast<char>('0' + hour24 % 10), ':',
-        static_cast<char>('0' + time.minute / 10), static_cast<char>('0' + time.minute % 10)};
-    return std::string(text, sizeof text);
+    return ClockText(time, true);
 }
 
 std::string TimeTextIn(const PrayerTime& time, bool clock24)
 {
-    return clock24 ? Time24Text(time) : halvo::TimeText(time);
+    return ClockText(time, clock24);
 }
 
 std::string UtcOffsetText(double hours)

@@ -330,6 +330,7 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
     nlohmann::ordered_json days = nlohmann::ordered_json::array();
     std::vector<double> offsets;
     const UtcMoment stamp = format == TableFormat::Ics ? StampNow() : UtcMoment{};
+    std::string timeText; // reused from row to row
     for (int day = first; day <= last; ++day)
     {
         // The civil date of each day number: the calendar reform's ten
@@ -363,7 +364,7 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
             std::array<std::string, kPrayerCount> times;
             for (std::size_t i = 0; i < times.size(); ++i)
             {
-                times[i] = TimeTextIn(shown.times[i], style.clock24);
+                WriteClockText(shown.times[i], style.clock24, times[i]);
             }
             AppendTimetableCsvRow(rows, iso, shown.gregorian, shown.hijri.text, times);
             continue;
@@ -372,8 +373,8 @@ void PrintTable(const DateRecord& from, const DateRecord& to, TableFormat format
         AppendPadded(rows, shown.hijri.text, 30);
         for (std::size_t i = 0; i < shown.times.size(); ++i)
         {
-            AppendPadded(rows, TimeTextIn(shown.times[i], style.clock24),
-                         i + 1 < shown.times.size() ? 10 : 0);
+            WriteClockText(shown.times[i], style.clock24, timeText);
+            AppendPadded(rows, timeText, i + 1 < shown.times.size() ? 10 : 0);
         }
         rows += '\n';
     }

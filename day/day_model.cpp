@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace halvo
 {
@@ -76,7 +77,7 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     day.polarLatitude = shown.polarLatitude;
     day.texts[kLocationText] = cityName;
     day.texts[kGregorianDateText] = day.engine.GregorianDateText();
-    day.texts[kHijriDateText] = shown.hijri.text;
+    day.texts[kHijriDateText] = std::move(shown.hijri.text);
     if (!day.cityFound)
     {
         // No place, no times: never show the times of latitude 0, longitude 0.
@@ -92,7 +93,7 @@ DayComputation ComputeDayTexts(const std::string& cityName, const DateRecord& da
     }
     for (std::size_t i = 0; i < day.times.size(); ++i)
     {
-        day.texts[kFajrText + i] = ClockText(day.times[i], day.options.clock24);
+        WriteClockText(day.times[i], day.options.clock24, day.texts[kFajrText + i]);
     }
     // The moments of the times as shown, so the Adhan follows the method,
     // the minutes added and the rounding as the display does.

@@ -21,13 +21,18 @@ bool HasSunriseAndSunset(const PrayerEngine& engine)
     return engine.times[kSunrise].hasTime && engine.times[kMaghrib].hasTime;
 }
 
-// A Sun that only just rises casts no Asr shadow: the latitude that stands
-// in for a polar day must give all six times.
-bool HasEveryTime(const PrayerEngine& engine)
+// Whether the day as shown has every time. A night-portion rule gives Fajr
+// and Isha whenever the Sun rises and sets; otherwise they are the engine's.
+// A Sun that only just rises casts no Asr shadow, so the latitude that
+// stands in for a polar day must give Asr too.
+bool ShowsEveryTime(const PrayerEngine& engine, HighLatitudeRule rule)
 {
-    for (const PrayerTime& time : engine.times)
-        if (!time.hasTime)
+    for (int i = 0; i < kPrayerCount; ++i)
+    {
+        const bool byRule = rule != HighLatitudeRule::kReference45 && (i == kFajr || i == kIsha);
+        if (!byRule && !engine.times[i].hasTime)
             return false;
+    }
     return true;
 }
 
@@ -49,21 +54,24 @@ double NightPortion(HighLatitudeRule rule, double angle)
     return 0;
 }
 
-// The hour angle of a depression below the horizon; none when the Sun does
-// not reach it that day.
-std::optional<double> DepressionHourAngle(double depression, const DayGeometry& geometry)
+// The engine set up for the options: the work whose result they replace is
+// left out.
+void SetUpEngine(PrayerEngine& engine, double longitude, double latitude, double utcOffset,
+                 const DateRecord& date, double fajrAngle, double ishaAngle, std::int32_t hanafi,
+                 const CalculationOptions& options)
 {
-    const double cosine = geometry.CosHour(DepressionSine(depression));
-    if (!(cosine >= -1 && cosine <= 1))
-        return std::nullopt;
-    return std::acos(cosine) * HRS;
+    engine.withCivilHijri =
+        options.hijri.calendar == HijriCalendar::kCivil && options.hijri.adjustDays == 0;
+    engine.withReferenceNight = options.highLatitude == HighLatitudeRule::kReference45;
+    engine.Setup(longitude, latitude, utcOffset, date, fajrAngle, ishaAngle, hanafi);
 }
 
-PrayerTime Split(double hours)
+// Splits a time into the day's record where it lies. The split only ever
+// sets pm, so it is cleared first.
+void SplitInto(double hours, PrayerTime& time)
 {
-    PrayerTime time;
+    time.pm = 0;
     SplitTime(hours, time);
-    return time;
 }
 
 } // namespace
@@ -89,21 +97,25 @@ void ApplyHighLatitudeRule(const PrayerEngine& engine, HighLatitudeRule rule,
     // The night from sunset to sunrise, measured as the engine measures it.
     const double night = sunrise + (24 - sunset);
 
+    // A comparison with a NaN hour angle (a depression the Sun does not
+    // reach) is false, so the night's portion is taken.
     const double earliestFajr = sunrise - night * NightPortion(rule, engine.fajrAngle);
-    const auto fajrHour = DepressionHourAngle(engine.fajrAngle, engine.geometry);
-    const double fajr =
-        fajrHour && zuhr - *fajrHour >= earliestFajr ? zuhr - *fajrHour : earliestFajr;
-    times[kFajr] = Split(fajr);
+    const double fajrHour = engine.fajrHourAngle;
+    const double fajr = zuhr - fajrHour >= earliestFajr ? zuhr - fajrHour : earliestFajr;
+    SplitInto(fajr, times[kFajr]);
 
     // Isha 90 minutes after Maghrib is a fixed interval, not a twilight.
     double isha = sunset + 1.5;
     if (engine.ishaAngle != kNinetyMinuteIshaAngle)
     {
         const double latestIsha = sunset + night * NightPortion(rule, engine.ishaAngle);
-        const auto ishaHour = DepressionHourAngle(engine.ishaAngle, engine.geometry);
-        isha = ishaHour && zuhr + *ishaHour <= latestIsha ? zuhr + *ishaHour : latestIsha;
+        // The engine only works Isha's out when Fajr's twilight ends.
+        const double ishaHour = std::isnan(engine.fajrHourAngle)
+                                    ? engine.geometry.Hour(DepressionSine(engine.ishaAngle))
+                                    : engine.ishaHourAngle;
+        isha = zuhr + ishaHour <= latestIsha ? zuhr + ishaHour : latestIsha;
     }
-    times[kIsha] = Split(isha);
+    SplitInto(isha, times[kIsha]);
 }
 
 OptionDay ComputeOptionDay(double longitude, double latitude, double utcOffset,
@@ -116,18 +128,19 @@ OptionDay ComputeOptionDay(double longitude, double latitude, double utcOffset,
         ishaAngle = options.method->ishaAngle;
     }
     OptionDay day;
-    day.engine.Setup(longitude, latitude, utcOffset, date, fajrAngle, ishaAngle, hanafi);
-    // Around a polar night the Sun may rise too little to cast the Asr
-    // shadow: such a day is taken from the nearer latitude too.
-    if (options.polarDays == PolarDays::kNearestLatitude && !HasEveryTime(day.engine))
+    SetUpEngine(day.engine, longitude, latitude, utcOffset, date, fajrAngle, ishaAngle, hanafi,
+                options);
+    if (options.polarDays == PolarDays::kNearestLatitude &&
+        !ShowsEveryTime(day.engine, options.highLatitude))
     {
         const double step = latitude > 0 ? -kPolarLatitudeStep : kPolarLatitudeStep;
         for (int k = 1; std::fabs(latitude + k * step) < std::fabs(latitude); ++k)
         {
             const double nearer = latitude + k * step;
             PrayerEngine engine;
-            engine.Setup(longitude, nearer, utcOffset, date, fajrAngle, ishaAngle, hanafi);
-            if (HasEveryTime(engine))
+            SetUpEngine(engine, longitude, nearer, utcOffset, date, fajrAngle, ishaAngle, hanafi,
+                        options);
+            if (ShowsEveryTime(engine, options.highLatitude))
             {
                 day.engine = engine;
                 day.polarLatitude = nearer;
@@ -139,8 +152,7 @@ OptionDay ComputeOptionDay(double longitude, double latitude, double utcOffset,
     ApplyHighLatitudeRule(day.engine, options.highLatitude, day.times);
     const MinuteAdjustments minutes = options.TotalAdjustments();
     for (std::size_t i = 0; i < day.times.size(); ++i)
-        day.times[i] =
-            AdjustedTime(day.times[i], minutes[i], options.rounding == Rounding::kNearest);
+        AdjustTime(day.times[i], minutes[i], options.rounding == Rounding::kNearest);
     if (options.hijri.calendar == HijriCalendar::kCivil && options.hijri.adjustDays == 0)
         day.hijri = {day.engine.hijriDay, day.engine.hijriMonth, day.engine.hijriYear,
                      day.engine.HijriDateText(), false};
@@ -151,13 +163,26 @@ OptionDay ComputeOptionDay(double longitude, double latitude, double utcOffset,
 
 std::string ClockText(const PrayerTime& time, bool clock24)
 {
+    std::string text;
+    WriteClockText(time, clock24, text);
+    return text;
+}
+
+void WriteClockText(const PrayerTime& time, bool clock24, std::string& into)
+{
     if (!clock24 || !time.hasTime)
-        return TimeText(time);
+    {
+        WriteTimeText(time, into);
+        return;
+    }
     const int hour24 = time.hour % 12 + (time.pm != 0 ? 12 : 0);
-    const char text[5] = {
-        static_cast<char>('0' + hour24 / 10), static_cast<char>('0' + hour24 % 10), ':',
-        static_cast<char>('0' + time.minute / 10), static_cast<char>('0' + time.minute % 10)};
-    return std::string(text, sizeof text);
+    into.resize(5);
+    char* const text = into.data();
+    text[0] = static_cast<char>('0' + hour24 / 10);
+    text[1] = static_cast<char>('0' + hour24 % 10);
+    text[2] = ':';
+    text[3] = static_cast<char>('0' + time.minute / 10);
+    text[4] = static_cast<char>('0' + time.minute % 10);
 }
 
 } // namespace halvo

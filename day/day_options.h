@@ -54,5 +54,7 @@ void ApplyHighLatitudeRule(const PrayerEngine& engine, HighLatitudeRule rule,
 // "5:07 AM" on the 12-hour clock, "05:07" on the 24-hour one; "--:--" for an
 // event without a time.
 std::string ClockText(const PrayerTime& time, bool clock24);
+// The same, written into a string whose storage is reused.
+void WriteClockText(const PrayerTime& time, bool clock24, std::string& into);
 
 } // namespace halvo

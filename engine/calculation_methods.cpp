@@ -49,9 +49,16 @@ const CalculationMethod* FindCalculationMethod(std::string_view name)
 
 PrayerTime AdjustedTime(const PrayerTime& time, int minutes, bool round)
 {
+    PrayerTime adjusted = time;
+    AdjustTime(adjusted, minutes, round);
+    return adjusted;
+}
+
+void AdjustTime(PrayerTime& time, int minutes, bool round)
+{
     if (!time.hasTime || (minutes == 0 && !round))
     {
-        return time;
+        return;
     }
     // The same split as the engine's, so without rounding the minute of the
     // day is exactly the truncated one the engine shows.
@@ -73,12 +80,10 @@ PrayerTime AdjustedTime(const PrayerTime& time, int minutes, bool round)
     {
         minuteOfDay += kMinutesPerDay;
     }
-    PrayerTime adjusted = time;
-    adjusted.hours = time.hours + minutes / 60.0;
-    adjusted.minute = minuteOfDay % 60;
-    adjusted.pm = minuteOfDay >= 12 * 60 ? 1 : 0;
-    adjusted.hour = To12Hour(minuteOfDay / 60);
-    return adjusted;
+    time.hours += minutes / 60.0;
+    time.minute = minuteOfDay % 60;
+    time.pm = minuteOfDay >= 12 * 60 ? 1 : 0;
+    time.hour = To12Hour(minuteOfDay / 60);
 }
 
 } // namespace halvo

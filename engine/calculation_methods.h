@@ -47,4 +47,8 @@ const CalculationMethod* FindCalculationMethod(std::string_view name);
 // the added minutes too; a time without a value stays without one.
 PrayerTime AdjustedTime(const PrayerTime& time, int minutes, bool round);
 
+// The same, changing the time where it lies: a day's times are adjusted in
+// place rather than copied out and back.
+void AdjustTime(PrayerTime& time, int minutes, bool round);
+
 } // namespace halvo

@@ -1,6 +1,9 @@
 #include "engine/day_texts.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <utility>
 
 namespace halvo
 {
@@ -8,45 +11,67 @@ namespace halvo
 namespace
 {
 
-// Texts are built in a small fixed buffer with std::to_chars, which writes
-// exactly what "%d" writes, so every text is the one the printf-style
-// formats produce, without their parsing on every call. A day text never
-// comes near the buffer's size.
+// Texts are built with std::to_chars, which writes exactly what "%d" writes,
+// so every text is the one the printf-style formats produce, without their
+// parsing on every call. They are written straight into the string they end
+// up in: copying a just-written buffer out would stall on its fresh bytes.
 class TextBuilder
 {
   public:
+    // room: the length expected, so that a date's text is allocated once; a
+    // time's fits the string's own small buffer.
+    explicit TextBuilder(std::size_t room = 0) : text_(own_)
+    {
+        text_.resize(std::max(room, text_.capacity()));
+    }
+    // Builds into an existing string, reusing its storage.
+    explicit TextBuilder(std::string& into) : text_(into) { text_.resize(text_.capacity()); }
     TextBuilder& Number(int value)
     {
-        const auto result = std::to_chars(next_, end_, value);
-        next_ = result.ptr;
+        constexpr std::size_t kMostDigits = 11; // "-2147483648"
+        MakeRoom(kMostDigits);
+        char* const start = text_.data() + length_;
+        length_ +=
+            static_cast<std::size_t>(std::to_chars(start, start + kMostDigits, value).ptr - start);
         return *this;
     }
     TextBuilder& Text(const char* text)
     {
-        while (*text != '\0' && next_ != end_)
-        {
-            *next_++ = *text++;
-        }
+        const std::size_t length = std::strlen(text);
+        MakeRoom(length);
+        std::memcpy(text_.data() + length_, text, length);
+        length_ += length;
         return *this;
     }
     TextBuilder& Char(char c)
     {
-        if (next_ != end_)
-        {
-            *next_++ = c;
-        }
+        MakeRoom(1);
+        text_[length_++] = c;
         return *this;
     }
-    std::string Done() const
+    std::string Done()
     {
-        return std::string(buffer_, static_cast<std::size_t>(next_ - buffer_));
+        text_.resize(length_);
+        return std::move(text_);
     }
+    void Finish() { text_.resize(length_); }
 
   private:
-    char buffer_[64];
-    char* next_ = buffer_;
-    char* const end_ = buffer_ + sizeof buffer_;
+    void MakeRoom(std::size_t more)
+    {
+        if (length_ + more > text_.size())
+        {
+            text_.resize(std::max(2 * text_.size(), length_ + more));
+        }
+    }
+
+    std::string own_;
+    std::string& text_;
+    std::size_t length_ = 0;
 };
+
+// Room for the longest date text of a four-digit year.
+constexpr std::size_t kDateTextRoom = 32;
 
 } // namespace
 
@@ -62,26 +87,34 @@ const char* GregorianMonthName(int month)
 
 std::string TimeText(const PrayerTime& time)
 {
+    std::string text;
+    WriteTimeText(time, text);
+    return text;
+}
+
+void WriteTimeText(const PrayerTime& time, std::string& into)
+{
     if (!time.hasTime)
     {
-        return kNoTimeText;
+        into = kNoTimeText;
+        return;
     }
     const char* suffix = time.pm == 0 ? "AM" : "PM";
     // "%d:%d %s", or "%d:0%d %s" up to minute 9: the zero is part of the
     // format, not a field width.
-    TextBuilder text;
+    TextBuilder text(into);
     text.Number(time.hour).Char(':');
     if (time.minute <= 9)
     {
         text.Char('0');
     }
-    return text.Number(time.minute).Char(' ').Text(suffix).Done();
+    text.Number(time.minute).Char(' ').Text(suffix).Finish();
 }
 
 std::string HijriDateText(int day, int month, int year)
 {
     // "%d %s %d A.H."
-    return TextBuilder()
+    return TextBuilder(kDateTextRoom)
         .Number(day)
         .Char(' ')
         .Text(HijriMonthName(month))
@@ -99,7 +132,7 @@ std::string PrayerEngine::HijriDateText() const
 std::string PrayerEngine::GregorianDateText() const
 {
     // "%d %s %d C.E."
-    return TextBuilder()
+    return TextBuilder(kDateTextRoom)
         .Number(day)
         .Char(' ')
         .Text(GregorianMonthName(month))

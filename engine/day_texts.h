@@ -41,6 +41,9 @@ std::string HijriDateText(int day, int month, int year);
 
 // "5:07 AM", "12:30 PM"; "--:--" for an event without a time.
 std::string TimeText(const PrayerTime& time);
+// The same, written into a string whose storage is reused: a screen's
+// texts are rewritten in place rather than built and moved in.
+void WriteTimeText(const PrayerTime& time, std::string& into);
 
 // Shown in place of a time the Sun does not bring about that day.
 inline constexpr const char* kNoTimeText = "--:--";

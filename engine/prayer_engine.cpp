@@ -6,6 +6,7 @@
 #include "engine/solar_model.h"
 
 #include <cmath>
+#include <limits>
 
 namespace halvo
 {
@@ -16,6 +17,9 @@ namespace
 // Sunrise and sunset: the upper limb at the horizon with refraction, at an
 // elevation of 0 m.
 constexpr double kElevation = 0.0;
+
+// An hour angle or time the day does not have.
+constexpr double kNoHours = std::numeric_limits<double>::quiet_NaN();
 
 double SunriseAltitude()
 {
@@ -117,7 +121,10 @@ void PrayerEngine::SetDate(const DateRecord& dateIn)
     year = date.year;
     month = date.month;
     day = date.day;
-    ComputeHijri();
+    if (withCivilHijri)
+    {
+        ComputeHijri();
+    }
 }
 
 void PrayerEngine::ComputeHijri()
@@ -143,6 +150,8 @@ void PrayerEngine::Solve()
     double referenceLatitude = 0;
     double hf = 0;
     double hi = 0;
+    fajrHourAngle = kNoHours;
+    ishaHourAngle = kNoHours;
     if (cosF < -1)
     {
         // Twilight lasts all night: divide the night as it is divided at 45 N.
@@ -157,6 +166,7 @@ void PrayerEngine::Solve()
     else
     {
         hf = std::acos(cosF) * HRS;
+        fajrHourAngle = hf;
         if (ishaAngle == kNinetyMinuteIshaAngle)
         {
             hi = h0 + 1.5;
@@ -164,6 +174,7 @@ void PrayerEngine::Solve()
         else
         {
             hi = geometry.Hour(DepressionSine(ishaAngle));
+            ishaHourAngle = hi;
         }
     }
 
@@ -176,7 +187,12 @@ void PrayerEngine::Solve()
     t[kZuhr] = zuhr;
     t[kAsr] = zuhr + asr;
     t[kMaghrib] = zuhr + h0;
-    if (highLatitude)
+    if (highLatitude && !withReferenceNight)
+    {
+        t[kFajr] = kNoHours;
+        t[kIsha] = kNoHours;
+    }
+    else if (highLatitude)
     {
         const double night = t[kSunrise] + (24 - t[kMaghrib]);
         const NightFractions fractions =

@@ -8,6 +8,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace halvo
 {
@@ -124,7 +125,15 @@ double DepressionSine(double angle)
 
 double DayGeometry::Hour(double altitudeSine) const
 {
-    return std::acos(CosHour(altitudeSine)) * HRS;
+    const double cosine = CosHour(altitudeSine);
+    // Beyond [-1, 1] the Sun never reaches the altitude. The answer is NaN
+    // either way, but the maths library's domain-error path that would give
+    // it costs as much as the arc cosine itself.
+    if (!(cosine >= -1 && cosine <= 1))
+    {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    return std::acos(cosine) * HRS;
 }
 
 double HourAngle(double altitudeSine, double latitude, double declination)

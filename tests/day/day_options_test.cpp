@@ -167,6 +167,18 @@ TEST(DayOptionsTest, NearestLatitudeLeavesNoTimeMissingUpTo80Degrees)
     // Without the rule the same polar night has no sunrise.
     const OptionDay dark = ComputeOptionDay(18.96, 78.22, 1, Day(kFirstDay2026), 15, 15, 0, {});
     EXPECT_EQ(ClockText(dark.times[kSunrise], false), kNoTimeText);
+
+    // A twilight deeper than the night is no polar day when a night-portion
+    // rule gives Fajr and Isha: Seattle in June keeps its own sunrise.
+    const DateRecord june = MakeDate(2026, 6, 21);
+    options.highLatitude = HighLatitudeRule::kMiddleOfNight;
+    const OptionDay deep = ComputeOptionDay(-122.33, 47.61, -8, june, 30, 25, 0, options);
+    PrayerEngine own;
+    own.Setup(-122.33, 47.61, -8, june, 30, 25, 0);
+    EXPECT_FALSE(deep.polarLatitude);
+    EXPECT_TRUE(SameBits(deep.times[kSunrise].hours, own.times[kSunrise].hours));
+    const double night = own.times[kSunrise].hours + 24 - own.times[kMaghrib].hours;
+    EXPECT_TRUE(SameBits(deep.times[kFajr].hours, own.times[kSunrise].hours - night * 0.5));
 }
 
 TEST(DayOptionsTest, UmmAlQuraDatesAreIcuInsideItsTableAndCivilOutside)
@@ -236,6 +248,18 @@ TEST(DayOptionsTest, ClockAndRoundingShapeTheTimeTexts)
         EXPECT_EQ(ClockText(shown, true), c.text24) << c.hours;
     }
     EXPECT_EQ(ClockText(PrayerTime{}, true), kNoTimeText);
+
+    // Written over a string that held a longer text, a time reads the same.
+    PrayerTime time;
+    SplitTime(17.5, time);
+    for (bool clock24 : {false, true})
+    {
+        std::string text = "30 Thw al-hijjah 1447 A.H.";
+        WriteClockText(time, clock24, text);
+        EXPECT_EQ(text, ClockText(time, clock24));
+        WriteClockText(PrayerTime{}, clock24, text);
+        EXPECT_EQ(text, kNoTimeText);
+    }
 }
 
 TEST_F(StoreTest, MainDisplayTextsFollowTheStoredOptions)
