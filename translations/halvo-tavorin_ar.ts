@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>بدء نزول القرآن</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 يوم %2 ساعة %3 دقيقة</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 كم</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

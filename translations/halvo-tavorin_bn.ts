@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>কুরআনের প্রথম অবতরণ</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 দিন %2 ঘণ্টা %3 মিনিট</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 কিমি</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

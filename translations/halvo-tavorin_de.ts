@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>Die erste Offenbarung des Korans</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 Tage %2 Std. %3 Min.</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 km</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

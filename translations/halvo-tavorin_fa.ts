@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>آغاز نزول قرآن</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 روز %2 ساعت %3 دقیقه</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 کیلومتر</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

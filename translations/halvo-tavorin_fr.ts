@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>La première révélation du Coran</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 j %2 h %3 min</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 km</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

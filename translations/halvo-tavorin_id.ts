@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>Turunnya wahyu pertama Al-Qur'an</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 hari %2 jam %3 mnt</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 km</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>Kur'an'ın inmeye başlaması</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 gün %2 sa %3 dk</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 km</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

@@ -1033,6 +1033,14 @@
             <source>The first revelation of the Qur’an</source>
             <translation>نزولِ قرآن کا آغاز</translation>
         </message>
+        <message>
+            <source>%1 Days %2 Hr %3 Mn</source>
+            <translation>%1 دن %2 گھنٹے %3 منٹ</translation>
+        </message>
+        <message>
+            <source>%1 Km</source>
+            <translation>%1 کلومیٹر</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

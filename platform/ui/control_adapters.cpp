@@ -428,7 +428,7 @@ class DateAdapter : public ControlAdapter
         picker()->setTimeSpec(Qt::UTC);
         // Both show the date alone; a date-time picker carries its time of
         // day along.
-        picker()->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+        picker()->setDisplayFormat(ToQString(PickerDateFormat("dd/MM/yyyy")));
         picker()->setMinimumDate(QDate(1601, 1, 1));
         picker()->setMaximumDate(QDate(9999, 12, 31));
         const int id = control.id;
@@ -461,7 +461,10 @@ class DateAdapter : public ControlAdapter
     {
         picker()->setDate(QDate(year, month, day));
     }
-    void SetFormat(const QString& format) override { picker()->setDisplayFormat(format); }
+    void SetFormat(const QString& format) override
+    {
+        picker()->setDisplayFormat(ToQString(PickerDateFormat(format.toStdString())));
+    }
 
   private:
     QDateTimeEdit* picker() const { return static_cast<QDateTimeEdit*>(Widget()); }

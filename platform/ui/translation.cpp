@@ -434,6 +434,35 @@ std::string LocalDateText(const std::string& text)
     return LocalDate(text).value_or(text);
 }
 
+std::string TranslatedWith(const std::string& english, const std::vector<std::string>& values)
+{
+    QString text = ToQString(Translate(english));
+    for (const std::string& value : values)
+        text = text.arg(ToQString(value));
+    return FromQString(text);
+}
+
+std::string PickerDateFormat(const std::string& english)
+{
+    if (Current().language.empty())
+        return english;
+    const QLocale locale;
+    QString format;
+    if (english.find("MMM") != std::string::npos)
+    {
+        format = DateFormatWithoutWeekday(locale);
+        format.replace(QStringLiteral("MMMM"), QStringLiteral("MMM"));
+    }
+    else
+    {
+        format = locale.dateFormat(QLocale::ShortFormat);
+    }
+    // A picker shows the whole year: two digits would hide the century.
+    if (!format.contains(QStringLiteral("yyyy")))
+        format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    return format.toStdString();
+}
+
 std::string ShownText(const std::string& text)
 {
     const std::string translated = Translate(text);

@@ -49,6 +49,10 @@ bool RightToLeft();
 // when the catalogue has no translation.
 std::string Translate(const std::string& english);
 
+// The translation of a text with "%1", "%2", ... filled by the values in
+// order: computed numbers in the language's words around them.
+std::string TranslatedWith(const std::string& english, const std::vector<std::string>& values);
+
 // Digits as the active language writes them (its locale's digits: Eastern
 // Arabic for Arabic, Extended Arabic-Indic for Urdu and Persian); unchanged
 // in English and in languages that write ASCII digits. Used for shown texts only: what the
@@ -61,6 +65,13 @@ std::string LocalDigits(const std::string& text);
 // catalogue's month and era words. Any other text, and every text in
 // English, is returned as it is. Digits are left to LocalDigits.
 std::string LocalDateText(const std::string& text);
+
+// A date picker's display format in the active language: the locale's own
+// order and separators with the whole year ("dd.MM.yyyy" in German,
+// "yyyy/M/d" in Persian), and its month-name form where the English format
+// names the month ("dd-MMM-yyyy" becomes "d. MMM yyyy" in German). English
+// keeps the format it is given.
+std::string PickerDateFormat(const std::string& english);
 
 // A text painted or shown by the framework: translated (a date line as
 // LocalDateText words it), a time's AM or PM in the locale's words, then its

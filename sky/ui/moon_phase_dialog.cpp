@@ -2,11 +2,14 @@
 #include "platform/text/translatable.h"
 
 #include "platform/clock.h"
+#include "platform/ui/translation.h"
 #include "resources/resource_ids.h"
 #include "resources/resources.h"
 #include "settings/screen_colours.h"
 
 #include <array>
+#include <cstdio>
+#include <string>
 
 namespace halvo
 {
@@ -26,6 +29,24 @@ constexpr std::array<int, 9> kPhaseBitmaps = {
     IDB_MOON_WANING_CRESCENT,
     IDB_MOON_WANING_CRESCENT,
 };
+
+// The Moon's age and distance in the language's words around the computed
+// numbers; in English they read exactly as the computed texts.
+constexpr const char* kAgeWords = HALVO_TEXT("%1 Days %2 Hr %3 Mn");
+constexpr const char* kDistanceWords = HALVO_TEXT("%1 Km");
+
+std::string AgeWords(const MoonPhase& moon)
+{
+    return TranslatedWith(kAgeWords, {std::to_string(moon.days), std::to_string(moon.hours),
+                                      std::to_string(moon.minutes)});
+}
+
+std::string DistanceWords(const MoonPhase& moon)
+{
+    char number[32];
+    std::snprintf(number, sizeof number, "%.2f", moon.distance);
+    return TranslatedWith(kDistanceWords, {number});
+}
 
 constexpr PaintedText kDateLabel[] = {
     {20, 20, HALVO_TEXT("Date:"), TextColour::kHeader},
@@ -94,11 +115,11 @@ void CMoonPhaseDlg::OnPaint(CDC& dc)
     const DateRecord moment = UniversalFromLocal(DatePicker(IDC_MOON_DATE).GetTime());
     shown_ = ComputeMoonPhase(moment.year, moment.month, moment.day, moment.hour, moment.minute,
                               moment.second);
-    dc.TextOut(kValueX, 110, shown_.ageText);
+    dc.TextOut(kValueX, 110, AgeWords(shown_));
     dc.TextOut(kValueX, 130, shown_.phaseName);
     dc.TextOut(kValueX, 150, shown_.illuminationText);
     dc.TextOut(kValueX, 170, shown_.lunationText);
-    dc.TextOut(kValueX, 190, shown_.distanceText);
+    dc.TextOut(kValueX, 190, DistanceWords(shown_));
 
     dc.PatternRectangle(kPicture, MoonPhaseBitmap(shown_.phaseIndex));
 }

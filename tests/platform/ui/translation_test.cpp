@@ -150,6 +150,21 @@ TEST_F(TranslatedFramework, DateLinesAreWrittenAsTheLanguageWritesADate)
             ASSERT_EQ(InstallTranslations({c.language}), c.language);
         EXPECT_EQ(ShownText(c.text), c.shown) << c.language << ": " << c.text;
     }
+
+    // A date picker takes the locale's order and the whole year.
+    const Case pickers[] = {
+        {"", "dd/MM/yyyy", "dd/MM/yyyy"},     {"de", "dd/MM/yyyy", "dd.MM.yyyy"},
+        {"fa", "dd/MM/yyyy", "yyyy/M/d"},     {"bn", "dd/MM/yyyy", "d/M/yyyy"},
+        {"de", "dd-MMM-yyyy", "d. MMM yyyy"}, {"ar", "dd-MMM-yyyy", "d MMM yyyy"},
+    };
+    for (const Case& c : pickers)
+    {
+        if (*c.language == '\0')
+            RemoveTranslations();
+        else
+            ASSERT_EQ(InstallTranslations({c.language}), c.language);
+        EXPECT_EQ(PickerDateFormat(c.text), c.shown) << c.language << ": " << c.text;
+    }
 }
 
 // Both faces of one little window: the button and the painted label change
