@@ -18,6 +18,9 @@ constexpr const char* kShownNames[] = {
     HALVO_TEXT("Prayer Times"),
     HALVO_TEXT("Daily prayer times, Hijri dates and the Qibla direction for your city"),
     HALVO_TEXT("Daily Muslim prayer times, Hijri dates and the Qibla for your city"),
+    // The desktop entry's search words: a translation is the language's own
+    // list, each word ended by a semicolon.
+    HALVO_TEXT("prayer;salat;adhan;qibla;hijri;islam;"),
     HALVO_TEXT("Fajr"),
     HALVO_TEXT("Sunrise"),
     HALVO_TEXT("Zuhr"),

@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Adds the catalogues' translations to the desktop entry and the AppStream
-metadata: Name[ar]=, GenericName[ar]=, Comment[ar]= after each key, and a
-<summary xml:lang="ar"> after the summary. Only finished translations are
-used; without any the files come out unchanged.
+metadata: Name[ar]=, GenericName[ar]=, Comment[ar]= and Keywords[ar]= after
+each key, and a <summary xml:lang="ar"> after the summary. Only finished
+translations are used; without any the files come out unchanged.
 
     translate_desktop_entry.py DESKTOP_IN DESKTOP_OUT METAINFO_IN METAINFO_OUT CATALOGUE.ts...
 """
@@ -41,7 +41,7 @@ def main(argv):
     for line in pathlib.Path(desktop_in).read_text(encoding="utf-8").splitlines():
         lines.append(line)
         key, _, value = line.partition("=")
-        if key in ("Name", "GenericName", "Comment"):
+        if key in ("Name", "GenericName", "Comment", "Keywords"):
             for language, texts in languages:
                 if value in texts:
                     lines.append(f"{key}[{language}]={texts[value]}")

@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 كم</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>صلاة;أذان;قبلة;هجري;إسلام;مواقيت الصلاة;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 কিমি</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>নামাজ;আজান;কিবলা;হিজরি;ইসলাম;নামাজের সময়;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

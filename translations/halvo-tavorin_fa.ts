@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 کیلومتر</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>نماز;اذان;قبله;هجری;اسلام;اوقات شرعی;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 km</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>prière;salat;adhan;qibla;hégire;islam;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

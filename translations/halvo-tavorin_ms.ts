@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 km</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>solat;azan;kiblat;hijrah;islam;waktu solat;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

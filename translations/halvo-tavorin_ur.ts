@@ -1041,6 +1041,10 @@
             <source>%1 Km</source>
             <translation>%1 کلومیٹر</translation>
         </message>
+        <message>
+            <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+            <translation>نماز;اذان;قبلہ;ہجری;اسلام;اوقات نماز;</translation>
+        </message>
     </context>
     <context>
         <name>halvo::CalculationOptionsDialog</name>

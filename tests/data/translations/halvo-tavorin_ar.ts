@@ -65,5 +65,9 @@
         <source>Daily Muslim prayer times, Hijri dates and the Qibla for your city</source>
         <translation>مواقيت الصلاة اليومية والتاريخ الهجري والقبلة لمدينتك</translation>
     </message>
+    <message>
+        <source>prayer;salat;adhan;qibla;hijri;islam;</source>
+        <translation>صلاة;أذان;قبلة;هجري;إسلام;</translation>
+    </message>
 </context>
 </TS>
