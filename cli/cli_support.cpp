@@ -1,6 +1,5 @@
 #include "cli/cli_support.h"
 
-#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "locations/city_entry.h"
@@ -257,16 +256,6 @@ std::string DidYouMean(const std::vector<std::string>& candidates)
         text += (text.empty() ? "; did you mean: " : ", ") + Quoted(candidate);
     }
     return text;
-}
-
-std::string Time24Text(const PrayerTime& time)
-{
-    return ClockText(time, true);
-}
-
-std::string TimeTextIn(const PrayerTime& time, bool clock24)
-{
-    return ClockText(time, clock24);
 }
 
 std::string UtcOffsetText(double hours)

@@ -67,10 +67,6 @@ std::string CheckedText(std::string_view text, std::string_view what);
 // "; did you mean: "a", "b"" for a message, or nothing without candidates.
 std::string DidYouMean(const std::vector<std::string>& candidates);
 
-// "12:05" for a time on the 24-hour clock; "--:--" without a time.
-std::string Time24Text(const PrayerTime& time);
-// "5:07 AM", or "05:07" on the 24-hour clock.
-std::string TimeTextIn(const PrayerTime& time, bool clock24);
 // "UTC+5:30", "UTC-8:00", "UTC+0:00".
 std::string UtcOffsetText(double hours);
 // "15.0°"; one decimal, as the conventions dialog shows angles.

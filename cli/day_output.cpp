@@ -2,6 +2,7 @@
 
 #include "cli/cli_support.h"
 #include "cli/store_commands.h"
+#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/calendar/umm_al_qura.h"
@@ -336,7 +337,7 @@ std::string ShownDayText(const ShownDay& day, bool clock24)
     {
         std::string label = kPrayerNames[i];
         label.resize(9, ' ');
-        text += label + TimeTextIn(day.times[i], clock24) + "\n";
+        text += label + ClockText(day.times[i], clock24) + "\n";
     }
     return text;
 }
@@ -350,7 +351,7 @@ nlohmann::ordered_json ShownTimesJson(const std::array<PrayerTime, kPrayerCount>
         nlohmann::ordered_json entry = {{"name", kPrayerNames[i]}, {"text", halvo::TimeText(time)}};
         if (time.hasTime)
         {
-            entry["time24"] = Time24Text(time);
+            entry["time24"] = ClockText(time, true);
             entry["hours"] = time.hours;
             entry["hour"] = time.hour;
             entry["minute"] = time.minute;

@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 #include "cli/next_prayer.h"
 #include "cli/store_commands.h"
+#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
 #include "platform/clock.h"
@@ -78,9 +79,9 @@ nlohmann::ordered_json NextJson(const std::optional<NextPrayer>& next)
     {
         return nullptr;
     }
-    return {{"name", kPrayerNames[next->index]}, {"text", TimeText(next->time)},
-            {"time24", Time24Text(next->time)},  {"tomorrow", next->tomorrow},
-            {"minutesLeft", next->minutesLeft},  {"left", LeftText(next->minutesLeft)}};
+    return {{"name", kPrayerNames[next->index]},     {"text", TimeText(next->time)},
+            {"time24", ClockText(next->time, true)}, {"tomorrow", next->tomorrow},
+            {"minutesLeft", next->minutesLeft},      {"left", LeftText(next->minutesLeft)}};
 }
 
 } // namespace
@@ -150,7 +151,7 @@ void AddNextCommand(CLI::App& app)
             if (found)
             {
                 std::cout << kPrayerNames[found->index] << ' '
-                          << TimeTextIn(found->time, parsed.clock24) << " (in "
+                          << ClockText(found->time, parsed.clock24) << " (in "
                           << LeftText(found->minutesLeft) << ")\n";
             }
             else
@@ -161,7 +162,7 @@ void AddNextCommand(CLI::App& app)
             {
                 std::string label = kPrayerNames[i];
                 label.resize(9, ' ');
-                std::cout << label << TimeTextIn(day.shown.times[i], parsed.clock24) << '\n';
+                std::cout << label << ClockText(day.shown.times[i], parsed.clock24) << '\n';
             }
         });
 }

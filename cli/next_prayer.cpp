@@ -3,6 +3,7 @@
 #include "cli/cli_support.h"
 #include "day/adhan_alarm.h"
 #include "day/day_model.h"
+#include "day/day_options.h"
 #include "engine/day_texts.h"
 #include "platform/text/quoted.h"
 
@@ -55,7 +56,7 @@ std::string FormatNextPrayer(std::string_view format, const NextPrayer& next, bo
         }
         else if (field == "time")
         {
-            out += TimeTextIn(next.time, clock24);
+            out += ClockText(next.time, clock24);
         }
         else if (field == "left")
         {

@@ -2,7 +2,6 @@
 
 #include "engine/day_texts.h"
 #include "engine/hijri_calendar.h"
-#include "engine/solar_model.h"
 #include "settings/hijri_choice.h"
 
 #include <cmath>
@@ -109,10 +108,7 @@ void ApplyHighLatitudeRule(const PrayerEngine& engine, HighLatitudeRule rule,
     if (engine.ishaAngle != kNinetyMinuteIshaAngle)
     {
         const double latestIsha = sunset + night * NightPortion(rule, engine.ishaAngle);
-        // The engine only works Isha's out when Fajr's twilight ends.
-        const double ishaHour = std::isnan(engine.fajrHourAngle)
-                                    ? engine.geometry.Hour(DepressionSine(engine.ishaAngle))
-                                    : engine.ishaHourAngle;
+        const double ishaHour = engine.ishaHourAngle;
         isha = zuhr + ishaHour <= latestIsha ? zuhr + ishaHour : latestIsha;
     }
     SplitInto(isha, times[kIsha]);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
-#include <utility>
 
 namespace halvo
 {
@@ -18,14 +17,13 @@ namespace
 class TextBuilder
 {
   public:
-    // room: the length expected, so that a date's text is allocated once; a
-    // time's fits the string's own small buffer.
-    explicit TextBuilder(std::size_t room = 0) : text_(own_)
+    // Builds into a string, reusing its storage. room: the length expected,
+    // so that a date's text is allocated once; a time's fits the string's
+    // own small buffer.
+    explicit TextBuilder(std::string& into, std::size_t room = 0) : text_(into)
     {
         text_.resize(std::max(room, text_.capacity()));
     }
-    // Builds into an existing string, reusing its storage.
-    explicit TextBuilder(std::string& into) : text_(into) { text_.resize(text_.capacity()); }
     TextBuilder& Number(int value)
     {
         constexpr std::size_t kMostDigits = 11; // "-2147483648"
@@ -49,11 +47,6 @@ class TextBuilder
         text_[length_++] = c;
         return *this;
     }
-    std::string Done()
-    {
-        text_.resize(length_);
-        return std::move(text_);
-    }
     void Finish() { text_.resize(length_); }
 
   private:
@@ -65,7 +58,6 @@ class TextBuilder
         }
     }
 
-    std::string own_;
     std::string& text_;
     std::size_t length_ = 0;
 };
@@ -114,14 +106,16 @@ void WriteTimeText(const PrayerTime& time, std::string& into)
 std::string HijriDateText(int day, int month, int year)
 {
     // "%d %s %d A.H."
-    return TextBuilder(kDateTextRoom)
+    std::string text;
+    TextBuilder(text, kDateTextRoom)
         .Number(day)
         .Char(' ')
         .Text(HijriMonthName(month))
         .Char(' ')
         .Number(year)
         .Text(" A.H.")
-        .Done();
+        .Finish();
+    return text;
 }
 
 std::string PrayerEngine::HijriDateText() const
@@ -132,14 +126,16 @@ std::string PrayerEngine::HijriDateText() const
 std::string PrayerEngine::GregorianDateText() const
 {
     // "%d %s %d C.E."
-    return TextBuilder(kDateTextRoom)
+    std::string text;
+    TextBuilder(text, kDateTextRoom)
         .Number(day)
         .Char(' ')
         .Text(GregorianMonthName(month))
         .Char(' ')
         .Number(year)
         .Text(" C.E.")
-        .Done();
+        .Finish();
+    return text;
 }
 
 std::string PrayerEngine::FajrText() const

@@ -151,7 +151,10 @@ void PrayerEngine::Solve()
     double hf = 0;
     double hi = 0;
     fajrHourAngle = kNoHours;
-    ishaHourAngle = kNoHours;
+    // Isha's twilight is kept even where Fajr's never ends: the night-portion
+    // rules applied after Solve need it there.
+    ishaHourAngle =
+        ishaAngle == kNinetyMinuteIshaAngle ? kNoHours : geometry.Hour(DepressionSine(ishaAngle));
     if (cosF < -1)
     {
         // Twilight lasts all night: divide the night as it is divided at 45 N.
@@ -173,8 +176,7 @@ void PrayerEngine::Solve()
         }
         else
         {
-            hi = geometry.Hour(DepressionSine(ishaAngle));
-            ishaHourAngle = hi;
+            hi = ishaHourAngle;
         }
     }
 

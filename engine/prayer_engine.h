@@ -57,15 +57,15 @@ struct PrayerEngine
     double declination = 0;
     DayGeometry geometry;
     // The hour angles of the Fajr and Isha depressions (hours), kept for the
-    // same rules; NaN where the Sun does not reach the depression. Isha's is
-    // only worked out when Fajr's twilight ends and Isha is not 90 minutes.
+    // same rules; NaN where the Sun does not reach the depression, and
+    // Isha's when Isha is 90 minutes after Maghrib.
     double fajrHourAngle = 0;
     double ishaHourAngle = 0;
 
     // Work a caller may leave out when it shows its own result instead: the
-    // civil Hijri date (the Hijri fields are then left as they were), and the 45-degree
-    // division of a night whose twilight never ends (Fajr and Isha are then
-    // left without a time).
+    // civil Hijri date (the Hijri fields are then left as they were), and
+    // the 45-degree division of a night whose twilight never ends (Fajr and
+    // Isha are then left without a time).
     bool withCivilHijri = true;
     bool withReferenceNight = true;
 
