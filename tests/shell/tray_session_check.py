@@ -141,6 +141,16 @@ def start_bus():
     return out[0].strip(), int(out[1])
 
 
+def end_session(bus_pid, xvfb, *programs):
+    """Ends the programs in order, then the bus, then the display."""
+    for program in programs:
+        program.terminate()
+        program.wait(10)
+    os.kill(bus_pid, 15)
+    xvfb.terminate()
+    xvfb.wait(10)
+
+
 def pump(seconds, until=lambda: False):
     context = GLib.MainContext.default()
     deadline = time.time() + seconds
@@ -223,11 +233,7 @@ def status_notifier_session(program, tavorin, folder):
             pump(10, lambda: stored() == "Toronto")
             check(stored() == "Toronto", "Use Toronto makes it the current city")
     finally:
-        app.terminate()
-        app.wait(10)
-        os.kill(bus_pid, 15)
-        xvfb.terminate()
-        xvfb.wait(10)
+        end_session(bus_pid, xvfb, app)
 
     # Never again: the next start on the same data sends no hint.
     xvfb, display = start_xvfb()
@@ -244,11 +250,7 @@ def status_notifier_session(program, tavorin, folder):
         pump(6)
         check(not notifications.shown, "no hint once it was answered (%r)" % notifications.shown)
     finally:
-        app.terminate()
-        app.wait(10)
-        os.kill(bus_pid, 15)
-        xvfb.terminate()
-        xvfb.wait(10)
+        end_session(bus_pid, xvfb, app)
 
 
 def xembed_session(program, folder):
@@ -288,13 +290,7 @@ def xembed_session(program, folder):
         # The only visible window of ours is the icon inside the panel.
         check(len(visible) <= 1, "--hidden with a tray shows no main window (%r)" % visible)
     finally:
-        app.terminate()
-        app.wait(10)
-        tray.terminate()
-        tray.wait(10)
-        os.kill(bus_pid, 15)
-        xvfb.terminate()
-        xvfb.wait(10)
+        end_session(bus_pid, xvfb, app, tray)
 
 
 def main():
